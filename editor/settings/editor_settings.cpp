@@ -1,0 +1,86 @@
+// The editor's settings and suspend state, kept as values of one registry key.
+#include "editor_settings.h"
+
+#include "registry_value.h"
+
+#include <cwchar>
+
+const wchar_t kEditorSettingsKey[] = L"Software\\Halvenor's Software\\Quillmere";
+
+namespace {
+
+const wchar_t kJapaneseTemplateFolder[] = L"QLMテンプレート";
+const wchar_t kEnglishTemplateFolder[] = L"QLM Templates";
+
+void CopyField(wchar_t (&field)[MAX_PATH], const wchar_t* text)
+{
+    wcsncpy(field, text, MAX_PATH - 1);
+    field[MAX_PATH - 1] = L'\0';
+}
+
+void ReadNumber(HKEY key, const wchar_t* name, int* field, int fallback)
+{
+    DWORD value = 0;
+    *field = ReadRegistryDword(key, name, &value) ? static_cast<int>(value) : fallback;
+}
+
+void ReadText(HKEY key, const wchar_t* name, wchar_t (&field)[MAX_PATH], const wchar_t* fallback)
+{
+    if (!ReadRegistryString(key, name, field, MAX_PATH)) CopyField(field, fallback);
+}
+
+}  // namespace
+
+const wchar_t* DefaultTemplateFolderName(bool keyExists, UINT ansiCodePage)
+{
+    if (keyExists || ansiCodePage == 932) return kJapaneseTemplateFolder;
+    return kEnglishTemplateFolder;
+}
+
+EditorSettings LoadEditorSettingsFromKey(HKEY root, const wchar_t* subKey)
+{
+    EditorSettings settings = {};
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        settings.PackageLevel = 6;
+        CopyField(settings.TemplateFolderName, DefaultTemplateFolderName(false, GetACP()));
+        return settings;
+    }
+    ReadNumber(key, L"PackageLevel", &settings.PackageLevel, 6);
+    ReadText(key, L"TemplateFolderName", settings.TemplateFolderName, DefaultTemplateFolderName(true, GetACP()));
+    ReadText(key, L"WMPSDKManualPath", settings.WMPSDKManualPath, L"");
+    ReadText(key, L"PPMPath", settings.PPMPath, L"");
+    ReadNumber(key, L"NoZipRuntimeWarning", &settings.NoZipRuntimeWarning, 0);
+    ReadNumber(key, L"NoX64RunningWarning", &settings.NoX64RunningWarning, 0);
+    ReadNumber(key, L"SleepModeFlag", &settings.SleepModeFlag, 0);
+    ReadText(key, L"FileNameFullPath", settings.FileNameFullPath, L"");
+    ReadText(key, L"FileName", settings.FileName, L"");
+    ReadNumber(key, L"IsUnicode", &settings.IsUnicode, 0);
+    RegCloseKey(key);
+    return settings;
+}
+
+int SaveEditorSettingsToKey(HKEY root, const wchar_t* subKey, const EditorSettings& settings)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(root, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return 0;
+    WriteRegistryDword(key, L"PackageLevel", static_cast<DWORD>(settings.PackageLevel));
+    WriteRegistryString(key, L"TemplateFolderName", settings.TemplateFolderName);
+    WriteRegistryString(key, L"WMPSDKManualPath", settings.WMPSDKManualPath);
+    WriteRegistryString(key, L"PPMPath", settings.PPMPath);
+    WriteRegistryDword(key, L"NoZipRuntimeWarning", static_cast<DWORD>(settings.NoZipRuntimeWarning));
+    WriteRegistryDword(key, L"NoX64RunningWarning", static_cast<DWORD>(settings.NoX64RunningWarning));
+    RegCloseKey(key);
+    return 1;
+}
+
+EditorSettings LoadEditorSettings()
+{
+    return LoadEditorSettingsFromKey(HKEY_CURRENT_USER, kEditorSettingsKey);
+}
+
+int SaveEditorSettings(const EditorSettings& settings)
+{
+    return SaveEditorSettingsToKey(HKEY_CURRENT_USER, kEditorSettingsKey, settings);
+}

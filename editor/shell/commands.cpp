@@ -1,0 +1,136 @@
+// The main window's commands and the rules that enable them.
+#include "commands.h"
+
+#include "about_box.h"
+#include "document_files.h"
+#include "editor_state.h"
+#include "file_info.h"
+#include "message_box.h"
+#include "options_dialog.h"
+#include "resource.h"
+
+#include <commctrl.h>
+#include <shlwapi.h>
+#include <string>
+
+namespace {
+
+const AboutBoxConfig kAboutBox = {IDD_ABOUT, 0, L"041104b0", L"041104b0", L"Quillmere", L"Quillmere", true};
+
+void ShowInsertPopup(HWND window)
+{
+    POINT cursor;
+    GetCursorPos(&cursor);
+    HMENU menu = LoadMenuW(g_hInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
+    if (!menu) return;
+    TrackPopupMenu(GetSubMenu(menu, 2), 0, cursor.x, cursor.y, 0, window, nullptr);
+    DestroyMenu(menu);
+}
+
+void RunOptionsDialog(HWND window)
+{
+    ShowOptionsDialog(window);
+    g_settings = LoadEditorSettings();
+    UpdateSdkManualCommandState();
+}
+
+}  // namespace
+
+void DispatchCommand(HWND window, unsigned id)
+{
+    switch (id) {
+    case IDM_FILE_EXIT:       SendMessageW(window, WM_CLOSE, 0, 0); break;
+    case IDM_EDIT_UNDO:       SendMessageW(g_hwndEdit, WM_UNDO, 0, 0); break;
+    case IDM_EDIT_CUT:        SendMessageW(g_hwndEdit, WM_CUT, 0, 0); break;
+    case IDM_EDIT_COPY:       SendMessageW(g_hwndEdit, WM_COPY, 0, 0); break;
+    case IDM_EDIT_PASTE:      SendMessageW(g_hwndEdit, WM_PASTE, 0, 0); break;
+    case IDM_EDIT_DELETE:     SendMessageW(g_hwndEdit, WM_CLEAR, 0, 0); break;
+    case IDM_EDIT_SELECT_ALL: SendMessageW(g_hwndEdit, EM_SETSEL, 0, -1); break;
+    case IDM_INSERT_TAG_MENU: ShowInsertPopup(window); break;
+    case IDM_ABOUT:           ShowAboutBox(g_hInstance, window, kAboutBox); break;
+    case IDM_OPTIONS:         RunOptionsDialog(window); break;
+    default: break;
+    }
+    UpdateEditCommandState(GetMenu(g_hwndMain), g_hwndEdit);
+}
+
+void SetCommandEnabled(unsigned id, bool enabled)
+{
+    EnableMenuItem(GetMenu(g_hwndMain), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    if (g_hwndToolbar) SendMessageW(g_hwndToolbar, TB_ENABLEBUTTON, id, MAKELONG(enabled ? TRUE : FALSE, 0));
+}
+
+void UpdateEditCommandState(HMENU menu, HWND edit)
+{
+    auto set = [menu](unsigned id, bool enabled) {
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    };
+    auto setWithButton = [&set](unsigned id, bool enabled) {
+        set(id, enabled);
+        if (g_hwndToolbar) SendMessageW(g_hwndToolbar, TB_ENABLEBUTTON, id, MAKELONG(enabled ? TRUE : FALSE, 0));
+    };
+
+    set(IDM_EDIT_UNDO, SendMessageW(edit, EM_CANUNDO, 0, 0) != 0);
+
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    bool selection = start != end;
+    setWithButton(IDM_EDIT_CUT, selection);
+    setWithButton(IDM_EDIT_COPY, selection);
+    set(IDM_EDIT_DELETE, selection);
+
+    bool text = false;
+    if (OpenClipboard(GetParent(edit))) {
+        text = GetClipboardData(CF_TEXT) != nullptr;
+        CloseClipboard();
+    }
+    setWithButton(IDM_EDIT_PASTE, text);
+
+    DWORD length = static_cast<DWORD>(GetWindowTextLengthW(edit));
+    set(IDM_EDIT_SELECT_ALL, length != 0 && !(start == 0 && end == length));
+}
+
+void UpdateFindCommandState()
+{
+    if (!g_hwndMain || !g_hwndEdit) return;
+    HMENU menu = GetMenu(g_hwndMain);
+    UINT state = MF_BYCOMMAND | (GetWindowTextLengthW(g_hwndEdit) == 0 ? MF_GRAYED : MF_ENABLED);
+    EnableMenuItem(menu, IDM_EDIT_FIND, state);
+    EnableMenuItem(menu, IDM_EDIT_FIND_NEXT, state);
+    EnableMenuItem(menu, IDM_EDIT_REPLACE, state);
+}
+
+void UpdatePrintCommandState()
+{
+    bool found = FileExists(g_settings.PPMPath);
+    EnableMenuItem(GetMenu(g_hwndMain), IDM_FILE_PRINT_PREVIEW, MF_BYCOMMAND | (found ? MF_ENABLED : MF_GRAYED));
+    SetCommandEnabled(IDM_FILE_PRINT, found);
+}
+
+void UpdateSdkManualCommandState()
+{
+    bool set = g_settings.WMPSDKManualPath[0] != L'\0';
+    EnableMenuItem(GetMenu(g_hwndMain), IDM_HELP_SDK_MANUAL, MF_BYCOMMAND | (set ? MF_ENABLED : MF_GRAYED));
+}
+
+int PromptSaveChanges()
+{
+    if (SendMessageW(g_hwndEdit, EM_GETMODIFY, 0, 0) == 0) return 0;
+    std::wstring question;
+    if (g_currentPath[0]) {
+        question = PathFindFileNameW(g_currentPath);
+        question += L" への変更を保存しますか？";
+    } else {
+        question = L"新規ファイル への変更を保存しますか？";
+    }
+    return ShowMessage(g_hwndMain, question.c_str(), L"Quillmere", MB_YESNOCANCEL | MB_ICONWARNING);
+}
+
+bool PassSaveGate()
+{
+    switch (PromptSaveChanges()) {
+    case IDYES:    return SaveDocument() || SaveDocumentAs();
+    case IDCANCEL: return false;
+    default:       return true;
+    }
+}

@@ -1,0 +1,20 @@
+// The main window's commands: one dispatch for menus, accelerators and toolbar, and the
+// rules that enable them.
+#pragma once
+#include <windows.h>
+
+void DispatchCommand(HWND window, unsigned id);
+
+// Grays or enables a menu item and the toolbar button of the same command.
+void SetCommandEnabled(unsigned id, bool enabled);
+
+void UpdateEditCommandState(HMENU menu, HWND edit);
+void UpdateFindCommandState();
+void UpdatePrintCommandState();
+void UpdateSdkManualCommandState();
+
+// 0 when the document has no changes, else the answer IDYES, IDNO or IDCANCEL.
+int PromptSaveChanges();
+
+// The question and its gate: true when the caller may go on replacing or leaving the document.
+bool PassSaveGate();

@@ -1,0 +1,331 @@
+// The editor's entry sequence, main window and message loop.
+#include "main_window.h"
+
+#include "command_line.h"
+#include "commands.h"
+#include "editor_state.h"
+#include "message_box.h"
+#include "os_checks.h"
+#include "resource.h"
+#include "status_bar.h"
+#include "template_folder.h"
+
+#include <commctrl.h>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+const wchar_t kClassName[] = L"Quillpad";
+const wchar_t kCaption[] = L"Quillmere";
+const wchar_t kNewDocumentTitle[] = L"Quillmere - 新規ファイル";
+const UINT kTimerPeriod = 1000;
+
+HFONT g_editFont = nullptr;
+HIMAGELIST g_toolbarImages = nullptr;
+
+struct ToolbarButton {
+    int image;      // -1: separator
+    int command;
+};
+
+const ToolbarButton kToolbarButtons[] = {
+    {0, IDM_FILE_NEW},  {1, IDM_FILE_OPEN}, {2, IDM_FILE_SAVE}, {3, IDM_FILE_PRINT}, {-1, 0},
+    {4, IDM_EDIT_CUT},  {5, IDM_EDIT_COPY}, {6, IDM_EDIT_PASTE}, {-1, 0},
+    {7, IDM_INSERT_TAG_MENU}, {-1, 0},
+    {8, IDM_TOOLS_RUN}, {9, IDM_PACKAGING}, {-1, 0},
+    {10, IDM_HELP_CONTENTS},
+};
+const int kToolbarButtonCount = _countof(kToolbarButtons);
+
+void ReleaseWindowResources()
+{
+    if (g_editFont) DeleteObject(g_editFont);
+    g_editFont = nullptr;
+    if (g_toolbarImages) ImageList_Destroy(g_toolbarImages);
+    g_toolbarImages = nullptr;
+}
+
+void AddToolbarTooltips(HWND parent, HWND toolbar)
+{
+    HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, g_hInstance, nullptr);
+    if (!tooltips) return;
+    for (int index = 0; index < kToolbarButtonCount; ++index) {
+        // Separators have no text and share command 0, so they get no tool.
+        if (kToolbarButtons[index].image < 0) continue;
+        TOOLINFOW tool = {};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = toolbar;
+        tool.uId = kToolbarButtons[index].command;
+        SendMessageW(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+        tool.hinst = g_hInstance;
+        tool.lpszText = MAKEINTRESOURCEW(IDS_TOOLTIP_FIRST + index);
+        SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(toolbar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltips), 0);
+}
+
+void LayOutChildren(HWND window, int width, int height)
+{
+    int edges[2] = {width / 2, width};
+    SendMessageW(g_hwndStatus, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+    SendMessageW(g_hwndStatus, WM_SIZE, 0, MAKELPARAM(width, height));
+    SendMessageW(g_hwndToolbar, WM_SIZE, 0, MAKELPARAM(width, height));
+
+    RECT toolbar, status, client;
+    GetClientRect(g_hwndToolbar, &toolbar);
+    GetClientRect(g_hwndStatus, &status);
+    GetClientRect(window, &client);
+    int top = toolbar.bottom + 2;
+    MoveWindow(g_hwndEdit, 0, top, client.right, height - status.bottom - top, TRUE);
+}
+
+LRESULT OnCreate(HWND window, const CREATESTRUCTW* create)
+{
+    g_hInstance = create->hInstance;
+    SetTimer(window, IDT_MAIN_TIMER, kTimerPeriod, nullptr);
+    InitCommonControls();
+    g_hwndEdit = CreateEditControl(window);
+    g_hwndToolbar = CreateMainToolbar(window);
+    g_hwndStatus = CreateMainStatusBar(window);
+    g_origEditProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(g_hwndEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditSubclassProc)));
+    SetStatusText(StatusPartMessage, L"Quillmere へようこそ！");
+    SetStatusText(StatusPartPath, nullptr);
+    UpdateEditCommandState(GetMenu(window), g_hwndEdit);
+    g_findReplaceMessage = RegisterWindowMessageW(FINDMSGSTRINGW);
+    RECT client;
+    GetClientRect(window, &client);
+    LayOutChildren(window, client.right, client.bottom);
+    return 0;
+}
+
+void EndProgram(HWND window)
+{
+    KillTimer(window, IDT_MAIN_TIMER);
+    ReleaseWindowResources();
+    DestroyWindow(window);
+}
+
+LRESULT OnClose(HWND window)
+{
+    if (PassSaveGate()) EndProgram(window);
+    return 0;
+}
+
+LRESULT OnQueryEndSession()
+{
+    return PassSaveGate() ? TRUE : FALSE;
+}
+
+LRESULT OnEndSession(HWND window, bool ending)
+{
+    if (ending) {
+        KillTimer(window, IDT_MAIN_TIMER);
+        ReleaseWindowResources();
+    }
+    return 0;
+}
+
+// Start-up checks that may end the program before its window is shown; false: end now.
+bool PassStartupChecks(HWND window)
+{
+    if (!LocaleAllowsStart(IsWindowUnicode(window) != FALSE, GetACP())) {
+        ShowMessage(window, L"Non-Japanese version of Windows environment cannot start.", kCaption, MB_ICONWARNING);
+        return false;
+    }
+    g_settings = LoadEditorSettings();
+    if (IsRunningUnderWow64() && g_settings.NoX64RunningWarning == 0) {
+        int answer = ShowMessage(window,
+            L"64 ビット (x64) 環境であることが検出されました。\n\n"
+            L"Quillmere は Windows 98/Me/2000 および Windows XP/Vista の各 32 ビット (x86) 版を前提に設計されており、"
+            L"x64 環境では動作しないか、動作しても使用できない機能がある可能性があります。\n\n"
+            L"このまま Quillmere を起動してもよろしいですか？",
+            kCaption, MB_YESNO | MB_ICONERROR | MB_DEFBUTTON2);
+        if (answer == IDNO) return false;
+    }
+    if (OsVersionSupported() != 1) {
+        ShowMessage(window, L"Windows 95/NT4 以前の環境では起動できません。", kCaption, MB_ICONWARNING);
+        return false;
+    }
+    g_isWin9x = GetOsFamily();
+    if (g_settings.TemplateFolderName[0] && !EnsureTemplateFolder(g_settings.TemplateFolderName))
+        ShowMessage(window, L"雛形フォルダの作成に失敗しました。", kCaption, MB_ICONERROR);
+    return true;
+}
+
+void GrayStartupCommands()
+{
+    HMENU menu = GetMenu(g_hwndMain);
+    EnableMenuItem(menu, IDM_FILE_PRINT_PREVIEW, MF_BYCOMMAND | MF_GRAYED);
+    SetCommandEnabled(IDM_FILE_PRINT, false);
+    SetCommandEnabled(IDM_TOOLS_RUN, false);
+    if (!g_settings.WMPSDKManualPath[0]) EnableMenuItem(menu, IDM_HELP_SDK_MANUAL, MF_BYCOMMAND | MF_GRAYED);
+}
+
+int RunMessageLoop(HACCEL accelerators)
+{
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Keys for an active modeless dialog go to it, not to the main window's accelerators.
+        HWND active = GetActiveWindow();
+        if (active && active != g_hwndMain && IsDialogMessageW(active, &message)) continue;
+        if (TranslateAcceleratorW(g_hwndMain, accelerators, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+ATOM RegisterMainClass(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass);
+}
+
+HWND CreateEditControl(HWND parent)
+{
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+            ES_NOHIDESEL | ES_WANTRETURN,
+        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(IDC_MAIN_EDIT), g_hInstance, nullptr);
+    if (!edit) return nullptr;
+    g_editFont = CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 0, L"ＭＳ ゴシック");
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(g_editFont), TRUE);
+    // The 9x edit control holds 64 KB at most; 0 lets the NT control use its largest limit.
+    SendMessageW(edit, EM_LIMITTEXT, GetOsFamily() != 0 ? 65536 : 0, 0);
+    return edit;
+}
+
+HWND CreateMainToolbar(HWND parent)
+{
+    TBBUTTON buttons[kToolbarButtonCount] = {};
+    for (int index = 0; index < kToolbarButtonCount; ++index) {
+        bool separator = kToolbarButtons[index].image < 0;
+        buttons[index].iBitmap = separator ? 0 : kToolbarButtons[index].image;
+        buttons[index].idCommand = kToolbarButtons[index].command;
+        buttons[index].fsState = TBSTATE_ENABLED;
+        buttons[index].fsStyle = separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
+    }
+    HWND toolbar = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE, IDC_MAIN_TOOLBAR, 0, nullptr, 0, buttons,
+                                   kToolbarButtonCount, 0, 0, 0, 0, sizeof(TBBUTTON));
+    if (!toolbar) return nullptr;
+    SetWindowLongPtrW(toolbar, GWL_STYLE, GetWindowLongPtrW(toolbar, GWL_STYLE) | TBSTYLE_FLAT);
+
+    ToolbarArt art = ToolbarArtForThisSystem();
+    if (art != ToolbarArtNone) {
+        int bitmap = art == ToolbarArtClassic ? IDB_TOOLBAR_CLASSIC : IDB_TOOLBAR;
+        g_toolbarImages = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(bitmap), 16, 9, CLR_DEFAULT,
+                                               IMAGE_BITMAP, LR_CREATEDIBSECTION);
+        SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(g_toolbarImages));
+    }
+    SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
+    AddToolbarTooltips(parent, toolbar);
+    return toolbar;
+}
+
+HWND CreateMainStatusBar(HWND parent)
+{
+    // 0x0010 is the size-grip bit of the scroll-bar styles, kept as the bar always had it.
+    return CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | 0x0010, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(IDC_MAIN_STATUS), g_hInstance, nullptr);
+}
+
+LRESULT CALLBACK EditSubclassProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: {
+        // Read before the control moves the caret: key down shows the old line, key up the new.
+        LRESULT line = CallWindowProcW(g_origEditProc, edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
+        wchar_t text[32];
+        swprintf(text, _countof(text), L"Line : %01d", static_cast<int>(line) + 1);
+        SetStatusText(StatusPartMessage, text);
+        UpdateEditCommandState(GetMenu(g_hwndMain), edit);
+        break;
+    }
+    }
+    return CallWindowProcW(g_origEditProc, edit, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (g_findReplaceMessage && message == g_findReplaceMessage) return 0;
+
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+    case WM_SIZE:
+        LayOutChildren(window, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        SetFocus(g_hwndEdit);
+        return 0;
+    case WM_COMMAND:
+        DispatchCommand(window, LOWORD(wParam));
+        return 0;
+    case WM_MENUSELECT:
+        SetStatusText(StatusPartMessage, MenuHelpText(LOWORD(wParam)));
+        return 0;
+    case WM_EXITMENULOOP:
+        SetStatusText(StatusPartMessage, L"レディ");
+        return 0;
+    case WM_TIMER:
+        UpdatePrintCommandState();
+        return 0;
+    case WM_CLOSE:
+        return OnClose(window);
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession();
+    case WM_ENDSESSION:
+        return OnEndSession(window, wParam != FALSE);
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    UpdateFindCommandState();
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
+{
+    if (!RegisterMainClass(instance)) return 0;
+    HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, kNewDocumentTitle, WS_OVERLAPPEDWINDOW,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                  instance, nullptr);
+    if (!window) return 0;
+    g_hwndMain = window;
+
+    DeleteFileW(L".\\Brindle.dll");
+    DeleteFileW(L".\\Merrowtext.dll");
+    if (!PassStartupChecks(window)) return 0;
+
+    GrayStartupCommands();
+    std::wstring startupFile;
+    if (FirstCommandLineArgument(commandLine, &startupFile)) {
+        // Opening files arrives with the document encodings; the window starts empty until then.
+    }
+
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    g_hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    HACCEL accelerators = LoadAcceleratorsW(g_hInstance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    return RunMessageLoop(accelerators);
+}

@@ -1,0 +1,17 @@
+// Bounded reads of registry values into fixed buffers.
+#pragma once
+#include <windows.h>
+#include <cstddef>
+
+// Reads a string value into buffer (capacity in characters, at least 1). A value longer
+// than the buffer is cut to fit; the result is always NUL-terminated. Returns false, and
+// leaves buffer untouched, when the value is missing or not a string.
+bool ReadRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity);
+
+// Reads a REG_DWORD value. Returns false, leaving *value untouched, when it is missing,
+// of another type or of another size.
+bool ReadRegistryDword(HKEY key, const wchar_t* name, DWORD* value);
+
+// Writes a REG_SZ value with its terminating NUL. Returns true when written.
+bool WriteRegistryString(HKEY key, const wchar_t* name, const wchar_t* text);
+bool WriteRegistryDword(HKEY key, const wchar_t* name, DWORD value);
