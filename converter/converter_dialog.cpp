@@ -1,0 +1,78 @@
+// The converter's main dialog.
+#include "converter_dialog.h"
+
+#include "about_box.h"
+#include "message_box.h"
+#include "migrato.h"
+#include "resource.h"
+#include "single_instance.h"
+
+namespace {
+
+const wchar_t kCaption[] = L"Quillmere 設定コンバータ";
+
+const AboutBoxConfig kAboutBox = {
+    IDD_ABOUT, 0, L"041104e4", L"041104e4", L"Quillmere", L"Quillmere", false,
+};
+
+bool IsChecked(HWND dialog, int id)
+{
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+void OnInitDialog(HWND dialog)
+{
+    g_hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
+    SendDlgItemMessageW(dialog, IDC_SOURCE_V3, BM_SETCHECK, BST_CHECKED, 0);
+    HICON icon = LoadIconW(g_hInstance, MAKEINTRESOURCEW(IDI_APP));
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void OnConvert(HWND dialog)
+{
+    bool fromV2 = IsChecked(dialog, IDC_SOURCE_V2);
+    bool fromV3 = IsChecked(dialog, IDC_SOURCE_V3);
+    if (!fromV2 && !fromV3) {
+        ShowMessage(dialog, L"対象バージョンを選択してください。", kCaption, MB_ICONWARNING);
+        return;
+    }
+    if (ShowMessage(dialog, L"設定を引き継ぎます。\nよろしいですか？", L"確認",
+                    MB_ICONQUESTION | MB_YESNO) != IDYES)
+        return;
+    // Failures are not reported: an unreadable value has taken its default by now.
+    ReadLegacySettings(HKEY_CURRENT_USER, fromV2 ? QLM_LEGACY_KEY_V2 : QLM_LEGACY_KEY_V3,
+                       &g_legacySettings);
+    WriteCurrentSettings(HKEY_CURRENT_USER, QLM_CURRENT_KEY, g_legacySettings);
+    ShowMessage(dialog, L"設定を引き継ぎました。", L"引継ぎ完了", MB_ICONINFORMATION);
+}
+
+void OnExit(HWND dialog)
+{
+    ReleaseSingleInstance(g_instanceMutex);
+    g_instanceMutex = nullptr;
+    EndDialog(dialog, IDCANCEL);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK ConverterDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:           OnConvert(dialog); return TRUE;
+        case IDC_SHOW_ABOUT: ShowAboutBox(g_hInstance, dialog, kAboutBox); return TRUE;
+        case IDCANCEL:       OnExit(dialog); return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+void ShowConverterDialog(HINSTANCE instance)
+{
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CONVERTER), nullptr, ConverterDialogProc, 0);
+}

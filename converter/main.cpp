@@ -1,0 +1,41 @@
+// Migrato's entry point: the single-instance guard, the language test, the dialog.
+#include "converter_dialog.h"
+#include "language.h"
+#include "message_box.h"
+#include "migrato.h"
+#include "single_instance.h"
+
+HINSTANCE g_hInstance = nullptr;
+HANDLE g_instanceMutex = nullptr;
+LegacySettings g_legacySettings = {};
+
+namespace {
+
+bool RefuseSecondInstance()
+{
+    bool alreadyRunning = false;
+    g_instanceMutex = ClaimSingleInstance(L"Migrato", &alreadyRunning);
+    if (!alreadyRunning) return false;
+    if (IsJapaneseUi())
+        ShowMessage(nullptr, L"設定コンバータは 2 つ以上同時に起動することはできません。",
+                    L"Quillmere 設定コンバータ", MB_ICONWARNING);
+    else
+        ShowMessage(nullptr, L"Setting Converter are two or More, You cannot Run Concurrently.",
+                    L"Quillmere Setting Converter", MB_ICONWARNING);
+    return true;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    g_hInstance = instance;
+    if (RefuseSecondInstance()) return 0;
+    if (!IsJapaneseUi()) {
+        ShowMessage(nullptr, L"Non-Japanese version of Windows environment cannot start.",
+                    L"Quillmere Setting Converter", MB_ICONERROR);
+        return 0;
+    }
+    ShowConverterDialog(instance);
+    return 0;
+}

@@ -1,0 +1,27 @@
+// Resource ids of Fennick.
+#pragma once
+#include "shared_ids.h"
+
+// Main menus, Japanese / English
+#define IDM_MAIN_JP             150
+#define IDM_MAIN_EN             153
+
+// Commands
+#define IDM_OPEN_SKIN           32768
+#define IDM_DELETE_SKINS        32769
+#define IDM_RENAME_SKIN         131
+#define IDM_ADD_SKINS           32770
+#define IDM_EXIT                32771
+#define IDM_VIEW_ICON           32772
+#define IDM_VIEW_LIST           32773
+#define IDM_VIEW_DETAILS        32774
+#define IDM_SORT_NAME           32775
+#define IDM_SORT_SIZE           32776
+#define IDM_SORT_DATE           32777
+#define IDM_REFRESH             32778
+#define IDM_HELP                32779
+#define IDM_ABOUT               130
+
+// About boxes, Japanese / English
+#define IDD_ABOUT_JP            130
+#define IDD_ABOUT_EN            160

@@ -1,0 +1,12 @@
+// Resource ids of Setwright.
+#pragma once
+#include "shared_ids.h"
+
+// About boxes, Japanese / English
+#define IDD_ABOUT_JP            130
+#define IDD_ABOUT_EN            132
+
+// Main dialogs, Japanese / English
+#define IDD_SETUP_MAKER_JP      131
+#define IDD_SETUP_MAKER_EN      133
+#define IDC_SHOW_ABOUT          304
