@@ -39,10 +39,15 @@ void OnConvert(HWND dialog)
     if (ShowMessage(dialog, L"設定を引き継ぎます。\nよろしいですか？", L"確認",
                     MB_ICONQUESTION | MB_YESNO) != IDYES)
         return;
-    // Failures are not reported: an unreadable value has taken its default by now.
+    // A source that cannot be read is not reported: its values have taken their defaults.
     ReadLegacySettings(HKEY_CURRENT_USER, fromV2 ? QLM_LEGACY_KEY_V2 : QLM_LEGACY_KEY_V3,
                        &g_legacySettings);
-    WriteCurrentSettings(HKEY_CURRENT_USER, QLM_CURRENT_KEY, g_legacySettings);
+    // A write that failed must not be announced as done.
+    if (!WriteCurrentSettings(HKEY_CURRENT_USER, QLM_CURRENT_KEY, g_legacySettings)) {
+        ShowMessage(dialog, L"設定を書き込めませんでした。\nQuillmere の設定は変更されていません。", kCaption,
+                    MB_ICONERROR);
+        return;
+    }
     ShowMessage(dialog, L"設定を引き継ぎました。", L"引継ぎ完了", MB_ICONINFORMATION);
 }
 

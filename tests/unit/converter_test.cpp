@@ -189,3 +189,16 @@ TEST_F(ConverterTest, EmptyStoredValuesStayEmpty)
 }
 
 }  // namespace
+
+namespace {
+
+// Wine grants every access a key handle asks for, so an invalid root stands in for a
+// destination that cannot be written.
+TEST_F(ConverterTest, WriteThatCannotReachItsKeyReportsFailure)
+{
+    LegacySettings settings = {};
+    wcscpy(settings.templateFolderName, L"never written");
+    EXPECT_FALSE(WriteCurrentSettings(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7FFF0000)), L"Current", settings));
+}
+
+}  // namespace
