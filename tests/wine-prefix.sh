@@ -10,4 +10,9 @@ wineboot -i >/dev/null 2>&1
 # A crashing program must fail its test, not wait on Wine's crash dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wineserver -w
+# wineboot links Documents, Desktop and the like to $HOME, where the template folders and
+# shortcuts of every run would meet: give the prefix real folders of its own.
+for link in "$dir"/drive_c/users/*/*; do
+  if [ -L "$link" ]; then rm "$link"; mkdir "$link"; fi
+done
 echo "prefix $dir ($arch) ready"

@@ -1,0 +1,205 @@
+// The UI test kit: drives the real programs from a separate test process under Wine.
+#pragma once
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kit {
+
+using Ms = std::chrono::milliseconds;
+inline constexpr Ms kTimeout{10000};
+
+// Thrown by every kit call that cannot do its job; gtest reports it as a test failure
+// with this text and the test stops there.
+class Failure : public std::runtime_error {
+public:
+    explicit Failure(const std::wstring& message);
+};
+
+std::string Utf8(const std::wstring& text);
+
+// Polls cond every 20 ms until it holds or the timeout passes; true when it held.
+bool WaitUntil(const std::function<bool()>& cond, Ms timeout = kTimeout);
+
+// ---- Known state -------------------------------------------------------------------
+
+// Kills the programs, deletes their registry keys, template folders, suspend file,
+// everything registered with RemoveAtReset, and empties ScratchDir(). Also makes Wine
+// leave windows unmanaged, which saves 2 s per closed dialog under Xvfb.
+void ResetState();
+// A file or folder a test creates outside ScratchDir(); deleted at every later reset.
+void RemoveAtReset(const std::wstring& path);
+
+std::wstring DocumentsDir();
+std::wstring AppDataDir();
+// A folder for the running test's files, emptied at every reset.
+std::wstring ScratchDir();
+// A program of the build, beside ui_tests.exe.
+std::wstring ProgramPath(const std::wstring& exeName);
+// Whole-file bytes (std::nullopt when the file cannot be read), and a whole-file write.
+std::optional<std::string> FileBytes(const std::wstring& path);
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+
+// ---- Registry under HKEY_CURRENT_USER ----------------------------------------------
+
+void SetRegString(const std::wstring& key, const std::wstring& name, const std::wstring& value);
+void SetRegDword(const std::wstring& key, const std::wstring& name, DWORD value);
+std::optional<std::wstring> RegString(const std::wstring& key, const std::wstring& name);
+std::optional<DWORD> RegDword(const std::wstring& key, const std::wstring& name);
+bool RegKeyExists(const std::wstring& key);
+// Wine's per-program Windows version: "win95", "win98", "nt40", "winxp", "win7", ...
+void SetWindowsVersion(const std::wstring& exeName, const std::wstring& version);
+
+// ---- Windows of another process ----------------------------------------------------
+
+enum class Icon { None, Error, Warning, Question, Information };
+const char* IconName(Icon icon);
+
+struct MenuItem {
+    bool exists = false;
+    bool enabled = false;  // neither MFS_GRAYED nor MFS_DISABLED
+    bool checked = false;
+    std::wstring label;    // as in the menu: with '&' and any "\t" accelerator text
+};
+
+// A window handle with the operations tests need. Sends time out (5 s) and throw
+// rather than hang; commands and clicks are posted, so an operation that opens a
+// modal dialog does not block the test.
+class Window {
+public:
+    Window() = default;
+    explicit Window(HWND hwnd) : hwnd_(hwnd) {}
+    HWND hwnd() const { return hwnd_; }
+    explicit operator bool() const { return hwnd_ != nullptr; }
+    bool Exists() const;
+    DWORD Pid() const;
+
+    std::wstring ClassName() const;
+    std::wstring Text() const;
+    void SetText(const std::wstring& text) const;
+    int Id() const;
+    bool Visible() const;
+    bool Enabled() const;
+
+    // The child control with this id (throws when there is none).
+    Window Item(int id) const;
+    bool HasItem(int id) const;
+
+    // Button states: BST_CHECKED etc. SetChecked clicks like a user when the state
+    // differs, so the dialog sees BN_CLICKED, and waits for the new state.
+    bool Checked() const;
+    void SetChecked(bool checked) const;
+    void Click() const;                    // posted BM_CLICK
+
+    void PostCommand(int id, int code = 0) const;   // WM_COMMAND as from a menu
+    void SendCommand(int id, int code = 0) const;   // same, returns after it ran
+    LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const;
+    void Post(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const;
+    void Close() const;                    // posted WM_CLOSE
+
+    // A key as WM_KEYDOWN/WM_KEYUP posted to this window: enough for accelerators and
+    // dialog keys without modifiers (F3, Esc, Enter); GetKeyState does not see it.
+    void PostKey(UINT vk) const;
+    // A key chord (e.g. {VK_CONTROL, 'S'}) through SendInput after making this
+    // window's top-level window the foreground window; modifiers are seen.
+    void SendKeys(const std::vector<WORD>& chord) const;
+
+    // Status bar part text, toolbar button state, menu item of this window's menu.
+    std::wstring StatusText(int part) const;
+    bool ToolbarButtonEnabled(int commandId) const;
+    bool ToolbarButtonChecked(int commandId) const;
+    bool ToolbarHasButton(int commandId) const;
+    MenuItem Menu(int commandId) const;
+
+    std::wstring Describe() const;   // for failure texts
+
+protected:
+    HWND hwnd_ = nullptr;
+};
+
+// A #32770 dialog; message boxes also answer Message/IconKind/Buttons.
+class Dialog : public Window {
+public:
+    Dialog() = default;
+    explicit Dialog(HWND hwnd) : Window(hwnd) {}
+    std::wstring Caption() const { return Text(); }
+    std::wstring Message() const;           // the static 0xFFFF of a message box
+    Icon IconKind() const;                  // waits until the icon has painted
+    std::vector<int> Buttons() const;       // ids of the visible buttons, in z-order
+    int DefaultButton() const;              // DM_GETDEFID, 0 when none
+    // Clicks the button and waits until the dialog has gone.
+    void Answer(int buttonId, Ms timeout = kTimeout) const;
+};
+
+// ---- Programs ----------------------------------------------------------------------
+
+// A started program; terminated by the destructor if it is still running.
+class App {
+public:
+    // exeName is resolved beside ui_tests.exe; args are appended raw to the command line.
+    explicit App(const std::wstring& exeName, const std::wstring& args = L"",
+                 const std::wstring& workDir = L"");
+    ~App();
+    App(App&& other) noexcept;
+    App& operator=(App&& other) noexcept;
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    DWORD Pid() const { return pid_; }
+    HANDLE Handle() const { return process_; }
+    const std::wstring& Name() const { return name_; }
+    bool Running() const;
+
+    // Visible top-level windows of the process, and the first that matches (an empty
+    // class or title matches any).
+    std::vector<Window> TopWindows() const;
+    Window Find(const std::wstring& cls, const std::wstring& title = L"") const;
+
+    // Waits for a visible top-level window. A #32770 box that appears meanwhile and is
+    // not the one waited for fails the test with its caption and text (and is closed);
+    // so does the program's exit.
+    Window WaitWindow(const std::wstring& cls, const std::wstring& title = L"",
+                      Ms timeout = kTimeout) const;
+    Dialog WaitDialog(const std::wstring& caption, Ms timeout = kTimeout) const;
+    // Waits until no window of the given class and title is left.
+    void WaitGone(const std::wstring& cls, const std::wstring& title = L"",
+                  Ms timeout = kTimeout) const;
+    DWORD WaitExit(Ms timeout = kTimeout) const;
+    void Kill();
+
+private:
+    std::wstring name_;
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+// ---- Screen --------------------------------------------------------------------------
+
+// Saves the screen (or one window's rectangle) as a 24-bit BMP <build>/screenshots/<name>.bmp,
+// prints its Unix path and returns its Windows path.
+std::wstring Screenshot(const std::wstring& name, HWND window = nullptr);
+// The same without the printing.
+std::wstring SaveScreen(const std::wstring& name, HWND window = nullptr);
+std::wstring UnixPath(const std::wstring& windowsPath);
+
+// ---- Fixture -------------------------------------------------------------------------
+
+// Base of every UI test: checks the suite runs in its locale and prefix (English*:
+// code page 1252; Wow64*: 64-bit prefix; others: 932 in the 32-bit prefix) and resets
+// the state. At a test's first failure the screen is saved as
+// screenshots/failed-<Suite>.<Test>.bmp, while its windows are still open.
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Takes the failure screenshot of the running test, once per test.
+void ShotAtFailure();
+
+}  // namespace kit

@@ -1,0 +1,42 @@
+// kit_probe.dll: loaded into a program under test to read what only its own process can.
+#include "probe.h"
+
+namespace {
+
+// Menus are user objects of their own process under Wine, so this runs inside it.
+bool FindItem(HMENU menu, ProbeMenuRequest* req, int depth)
+{
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count && depth < 8; ++i) {
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = req->label;
+        info.cch = _countof(req->label);
+        if (!GetMenuItemInfoW(menu, i, TRUE, &info))
+            continue;
+        if (!info.hSubMenu && info.wID == req->commandId) {
+            req->found = 1;
+            req->state = info.fState;
+            return true;
+        }
+        if (info.hSubMenu && FindItem(info.hSubMenu, req, depth + 1))
+            return true;
+    }
+    req->label[0] = L'\0';
+    return false;
+}
+
+}  // namespace
+
+extern "C" DWORD WINAPI ProbeMenuItem(void* request)
+{
+    auto* req = static_cast<ProbeMenuRequest*>(request);
+    req->found = 0;
+    req->state = 0;
+    req->label[0] = L'\0';
+    HMENU menu = GetMenu(req->window);
+    if (menu)
+        FindItem(menu, req, 0);
+    return req->found;
+}

@@ -1,0 +1,285 @@
+// Known state between tests: processes, registry keys, folders and files the programs keep.
+#include "kit.h"
+#include <shlobj.h>
+#include <tlhelp32.h>
+#include <algorithm>
+#include <thread>
+
+namespace kit {
+namespace {
+
+const wchar_t* const kPrograms[] = {L"Quillpad.exe", L"Fennick.exe", L"Setwright.exe",
+                                    L"Migrato.exe", L"kit_target.exe"};
+
+const wchar_t* const kKeys[] = {
+    L"Software\\Halvenor's Software",
+    L"Software\\Corvel-Halvenor",
+    L"Software\\Wine\\AppDefaults\\Quillpad.exe",
+    L"Software\\Wine\\AppDefaults\\Fennick.exe",
+    L"Software\\Wine\\AppDefaults\\Setwright.exe",
+    L"Software\\Wine\\AppDefaults\\Migrato.exe",
+    L"Software\\Wine\\AppDefaults\\kit_target.exe",
+};
+
+std::vector<std::wstring>& ExtraPaths()
+{
+    static std::vector<std::wstring> paths;
+    return paths;
+}
+
+std::wstring FolderPath(int csidl)
+{
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, 0, path)))
+        throw Failure(L"SHGetFolderPath failed for CSIDL " + std::to_wstring(csidl));
+    return path;
+}
+
+bool IsProgram(const wchar_t* exe)
+{
+    return std::any_of(std::begin(kPrograms), std::end(kPrograms),
+                       [&](const wchar_t* p) { return _wcsicmp(p, exe) == 0; });
+}
+
+void KillPrograms()
+{
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE)
+        throw Failure(L"CreateToolhelp32Snapshot failed");
+    std::vector<HANDLE> dying;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL ok = Process32FirstW(snap, &entry); ok; ok = Process32NextW(snap, &entry)) {
+        if (!IsProgram(entry.szExeFile))
+            continue;
+        HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (h && TerminateProcess(h, 1))
+            dying.push_back(h);
+        else if (h)
+            CloseHandle(h);
+    }
+    CloseHandle(snap);
+    for (HANDLE h : dying) {
+        WaitForSingleObject(h, 5000);
+        CloseHandle(h);
+    }
+}
+
+// Read-only attributes would make DeleteFile fail on files a test marked so.
+void RemoveTree(const std::wstring& path)
+{
+    DWORD attrs = GetFileAttributesW(path.c_str());
+    if (attrs == INVALID_FILE_ATTRIBUTES)
+        return;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(attrs & FILE_ATTRIBUTE_DIRECTORY) || (attrs & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        if (!DeleteFileW(path.c_str()) && !RemoveDirectoryW(path.c_str()))
+            throw Failure(L"cannot delete " + path);
+        return;
+    }
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name != L"." && name != L"..")
+                RemoveTree(path + L"\\" + name);
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    if (!RemoveDirectoryW(path.c_str()))
+        throw Failure(L"cannot remove folder " + path);
+}
+
+HKEY OpenKey(const std::wstring& key, REGSAM access, bool create)
+{
+    HKEY h = nullptr;
+    LSTATUS rc = create ? RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0,
+                                          access, nullptr, &h, nullptr)
+                        : RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, access, &h);
+    if (rc != ERROR_SUCCESS) {
+        if (create)
+            throw Failure(L"cannot create HKCU\\" + key);
+        return nullptr;
+    }
+    return h;
+}
+
+void SetValue(const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
+              DWORD size)
+{
+    HKEY h = OpenKey(key, KEY_SET_VALUE, true);
+    LSTATUS rc = RegSetValueExW(h, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(h);
+    if (rc != ERROR_SUCCESS)
+        throw Failure(L"cannot set HKCU\\" + key + L" " + name);
+}
+
+}  // namespace
+
+Failure::Failure(const std::wstring& message) : std::runtime_error(Utf8(message))
+{
+    ShotAtFailure();
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                0, nullptr, nullptr);
+    std::string out(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+bool WaitUntil(const std::function<bool()>& cond, Ms timeout)
+{
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (cond())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(Ms(20));
+    }
+}
+
+void ResetState()
+{
+    KillPrograms();
+    // Without a window manager, Wine waits 2 s for one at every hide of a "managed"
+    // window (each closed dialog); unmanaged windows close at once.
+    SetRegString(L"Software\\Wine\\X11 Driver", L"Managed", L"N");
+    for (const wchar_t* key : kKeys) {
+        LSTATUS rc = RegDeleteTreeW(HKEY_CURRENT_USER, key);
+        if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
+            throw Failure(std::wstring(L"cannot delete HKCU\\") + key);
+    }
+    std::wstring docs = DocumentsDir();
+    RemoveTree(docs + L"\\QLMテンプレート");
+    RemoveTree(docs + L"\\QLM Templates");
+    RemoveTree(AppDataDir() + L"\\QLM_TEMP.TXT");
+    for (const std::wstring& path : ExtraPaths())
+        RemoveTree(path);
+    std::wstring scratch = ScratchDir();
+    RemoveTree(scratch);
+    CreateDirectoryW(scratch.c_str(), nullptr);
+}
+
+void RemoveAtReset(const std::wstring& path)
+{
+    auto& paths = ExtraPaths();
+    if (std::find(paths.begin(), paths.end(), path) == paths.end())
+        paths.push_back(path);
+}
+
+std::wstring DocumentsDir() { return FolderPath(CSIDL_PERSONAL); }
+std::wstring AppDataDir() { return FolderPath(CSIDL_APPDATA); }
+
+std::wstring ScratchDir()
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring dir = std::wstring(temp) + L"qlm-ui";
+    CreateDirectoryW(dir.c_str(), nullptr);
+    return dir;
+}
+
+std::wstring ProgramPath(const std::wstring& exeName)
+{
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring dir = self;
+    dir.resize(dir.find_last_of(L'\\') + 1);
+    return dir + exeName;
+}
+
+std::optional<std::string> FileBytes(const std::wstring& path)
+{
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string bytes;
+    char buf[65536];
+    DWORD got = 0;
+    while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0)
+        bytes.append(buf, got);
+    CloseHandle(f);
+    return bytes;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD put = 0;
+    bool ok = f != INVALID_HANDLE_VALUE &&
+              WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
+              put == bytes.size();
+    if (f != INVALID_HANDLE_VALUE)
+        CloseHandle(f);
+    if (!ok)
+        throw Failure(L"cannot write " + path);
+}
+
+void SetRegString(const std::wstring& key, const std::wstring& name, const std::wstring& value)
+{
+    SetValue(key, name, REG_SZ, value.c_str(),
+             static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+void SetRegDword(const std::wstring& key, const std::wstring& name, DWORD value)
+{
+    SetValue(key, name, REG_DWORD, &value, sizeof value);
+}
+
+std::optional<std::wstring> RegString(const std::wstring& key, const std::wstring& name)
+{
+    HKEY h = OpenKey(key, KEY_QUERY_VALUE, false);
+    if (!h)
+        return std::nullopt;
+    DWORD type = 0, size = 0;
+    std::optional<std::wstring> out;
+    if (RegQueryValueExW(h, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+        if (RegQueryValueExW(h, name.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(value.data()), &size) == ERROR_SUCCESS) {
+            value.resize(wcsnlen(value.c_str(), size / sizeof(wchar_t)));
+            out = value;
+        }
+    }
+    RegCloseKey(h);
+    return out;
+}
+
+std::optional<DWORD> RegDword(const std::wstring& key, const std::wstring& name)
+{
+    HKEY h = OpenKey(key, KEY_QUERY_VALUE, false);
+    if (!h)
+        return std::nullopt;
+    DWORD type = 0, value = 0, size = sizeof value;
+    LSTATUS rc = RegQueryValueExW(h, name.c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(h);
+    if (rc != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value)
+        return std::nullopt;
+    return value;
+}
+
+bool RegKeyExists(const std::wstring& key)
+{
+    HKEY h = OpenKey(key, KEY_READ, false);
+    if (h)
+        RegCloseKey(h);
+    return h != nullptr;
+}
+
+void SetWindowsVersion(const std::wstring& exeName, const std::wstring& version)
+{
+    SetRegString(L"Software\\Wine\\AppDefaults\\" + exeName, L"Version", version);
+}
+
+}  // namespace kit
