@@ -11,26 +11,18 @@ LegacySettings g_legacySettings = {};
 
 namespace {
 
-bool RefuseSecondInstance()
-{
-    bool alreadyRunning = false;
-    g_instanceMutex = ClaimSingleInstance(L"Migrato", &alreadyRunning);
-    if (!alreadyRunning) return false;
-    if (IsJapaneseUi())
-        ShowMessage(nullptr, L"設定コンバータは 2 つ以上同時に起動することはできません。",
-                    L"Quillmere 設定コンバータ", MB_ICONWARNING);
-    else
-        ShowMessage(nullptr, L"Setting Converter are two or More, You cannot Run Concurrently.",
-                    L"Quillmere Setting Converter", MB_ICONWARNING);
-    return true;
-}
+const wchar_t kMutexName[] = L"Migrato";
+const SecondInstanceWarning kSecondInstance = {
+    L"設定コンバータは 2 つ以上同時に起動することはできません。", L"Quillmere 設定コンバータ",
+    L"Setting Converter are two or More, You cannot Run Concurrently.", L"Quillmere Setting Converter",
+};
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     g_hInstance = instance;
-    if (RefuseSecondInstance()) return 0;
+    if (RefuseSecondInstance(kMutexName, kSecondInstance, &g_instanceMutex)) return 0;
     if (!IsJapaneseUi()) {
         ShowMessage(nullptr, L"Non-Japanese version of Windows environment cannot start.",
                     L"Quillmere Setting Converter", MB_ICONERROR);
