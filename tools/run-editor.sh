@@ -18,14 +18,9 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine "$editor" "$@"
 fi
 
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true' EXIT
-export DISPLAY=":$display"
+source "$root/tools/display.sh"
+start_private_display
+trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true' EXIT
 wine "$editor" "$@" &
 for _ in $(seq 200); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Quillmere - ' && break
