@@ -215,6 +215,24 @@ TEST_F(EditorTest, OptionsCancelStoresNothing)
     EXPECT_TRUE(main.Exists());
 }
 
+TEST_F(EditorTest, CancelledPickersAndCancelLeaveTheRegistryAlone)
+{
+    Window main = Start();
+    Dialog options = OpenOptions(main);
+    const struct { int button; const wchar_t* title; } pickers[] = {
+        {303, L"Windows Media Player SDK マニュアルの場所の指定"},
+        {305, L"PPM 本体 (PPM.exe) のパスの指定"},
+    };
+    for (const auto& picker : pickers) {
+        options.Item(picker.button).Click();
+        app().WaitDialog(picker.title).Answer(IDCANCEL);
+    }
+    EXPECT_EQ(L"", options.Item(kOptSdk).Text());
+    EXPECT_EQ(L"", options.Item(kOptPpm).Text());
+    options.Answer(IDCANCEL);
+    EXPECT_FALSE(kit::RegKeyExists(kSettings));
+}
+
 TEST_F(EditorTest, OptionsOkWithAnUncreatableFolderSaysSoAndStoresAnyway)
 {
     Window main = Start();
