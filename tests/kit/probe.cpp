@@ -40,3 +40,23 @@ extern "C" DWORD WINAPI ProbeMenuItem(void* request)
         FindItem(menu, req, 0);
     return req->found;
 }
+
+extern "C" LRESULT CALLBACK ProbeCallWndProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    static const UINT probeMessage = RegisterWindowMessageW(PROBE_MESSAGE_NAME);
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call && call->message == probeMessage) {
+        HANDLE shared = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, PROBE_SHARED_BLOCK_NAME);
+        if (shared) {
+            void* view = MapViewOfFile(shared, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeMenuRequest));
+            if (view) {
+                auto* req = static_cast<ProbeMenuRequest*>(view);
+                ProbeMenuItem(req);
+                req->served = 1;
+                UnmapViewOfFile(view);
+            }
+            CloseHandle(shared);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}

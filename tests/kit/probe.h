@@ -1,4 +1,4 @@
-// The request block the kit writes into a target process for kit_probe.dll to fill.
+// The request block the kit shares with kit_probe.dll inside a program under test.
 #pragma once
 #include <windows.h>
 
@@ -8,7 +8,16 @@ struct ProbeMenuRequest {
     LONG found;         // out: 1 when an item with the id exists, in any popup depth
     UINT state;         // out: MFS_* of the item
     wchar_t label[256]; // out: the item's text, NUL-terminated
+    LONG served;        // out: 1 once the probe has answered
 };
 
-// Exported by kit_probe.dll; runs on a thread the kit creates in the target.
+// The kit puts the request into this shared block, hooks the window's thread with
+// ProbeCallWndProc and sends the window the registered message: the probe then reads the
+// menu on the program's own thread, between two of its messages, where nothing is locked.
+#define PROBE_SHARED_BLOCK_NAME L"QuillmereKitProbeRequest"
+#define PROBE_MESSAGE_NAME L"QuillmereKitProbeMenu"
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeCallWndProc(int code, WPARAM wParam, LPARAM lParam);
+
+// Fills the request from the window's menu.
 extern "C" __declspec(dllexport) DWORD WINAPI ProbeMenuItem(void* request);

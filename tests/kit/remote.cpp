@@ -2,7 +2,6 @@
 #include "kit.h"
 #include "probe.h"
 #include <commctrl.h>
-#include <psapi.h>
 
 namespace kit {
 namespace {
@@ -11,7 +10,7 @@ class TargetProcess {
 public:
     explicit TargetProcess(DWORD pid)
         : h_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                             PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | SYNCHRONIZE,
+                             PROCESS_QUERY_INFORMATION | SYNCHRONIZE,
                          FALSE, pid))
     {
         if (!h_)
@@ -59,71 +58,13 @@ private:
     void* addr_;
 };
 
-HMODULE RemoteModule(const TargetProcess& p, const wchar_t* name)
-{
-    HMODULE mods[512];
-    DWORD needed = 0;
-    if (!EnumProcessModules(p.get(), mods, sizeof mods, &needed))
-        return nullptr;
-    for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < _countof(mods); ++i) {
-        wchar_t base[MAX_PATH] = {};
-        if (GetModuleBaseNameW(p.get(), mods[i], base, MAX_PATH) && _wcsicmp(base, name) == 0)
-            return mods[i];
-    }
-    return nullptr;
-}
-
-DWORD RunRemoteThread(const TargetProcess& p, void* proc, void* arg)
-{
-    HANDLE t = CreateRemoteThread(p.get(), nullptr, 0,
-                                  reinterpret_cast<LPTHREAD_START_ROUTINE>(proc), arg, 0,
-                                  nullptr);
-    if (!t)
-        throw Failure(L"CreateRemoteThread failed (error " + std::to_wstring(GetLastError()) +
-                      L")");
-    DWORD rc = WaitForSingleObject(t, 5000);
-    DWORD code = 0;
-    GetExitCodeThread(t, &code);
-    CloseHandle(t);
-    if (rc != WAIT_OBJECT_0)
-        throw Failure(L"remote thread did not finish");
-    return code;
-}
-
-// A function of a module loaded here, at the same offset in the module loaded there.
-void* RemoteProc(HMODULE localModule, HMODULE remoteModule, const char* name)
-{
-    auto local = reinterpret_cast<char*>(GetProcAddress(localModule, name));
-    if (!local)
-        throw Failure(L"missing export");
-    return reinterpret_cast<char*>(remoteModule) + (local - reinterpret_cast<char*>(localModule));
-}
-
-// Loaded here too, for the offsets of its exports.
+// Loaded here too: the hook is set from this copy and Wine loads the same file there.
 HMODULE LocalProbe()
 {
     static HMODULE probe = LoadLibraryW(ProgramPath(L"kit_probe.dll").c_str());
     if (!probe)
         throw Failure(L"cannot load " + ProgramPath(L"kit_probe.dll"));
     return probe;
-}
-
-// LoadLibraryW of a loaded DLL only counts up, so calling this for every read is cheap.
-HMODULE LoadProbe(const TargetProcess& p)
-{
-    HMODULE remoteKernel = RemoteModule(p, L"kernel32.dll");
-    if (!remoteKernel)
-        throw Failure(L"no kernel32.dll in the target");
-    std::wstring path = ProgramPath(L"kit_probe.dll");
-    size_t bytes = (path.size() + 1) * sizeof(wchar_t);
-    RemoteBlock name(p, bytes);
-    name.Write(path.c_str(), bytes);
-    RunRemoteThread(p, RemoteProc(GetModuleHandleW(L"kernel32.dll"), remoteKernel, "LoadLibraryW"),
-                    name.addr());
-    HMODULE remoteProbe = RemoteModule(p, L"kit_probe.dll");
-    if (!remoteProbe)
-        throw Failure(L"kit_probe.dll did not load in the target");
-    return remoteProbe;
 }
 
 }  // namespace
@@ -160,23 +101,46 @@ bool Window::ToolbarButtonChecked(int commandId) const
     return Send(TB_ISBUTTONCHECKED, commandId) != 0;
 }
 
+// Wine keeps menus per process, so a probe inside the program reads them. It runs in a
+// hook on the program's own thread: a thread created in the program from outside can
+// interrupt it while it holds a lock and hang it for good.
 MenuItem Window::Menu(int commandId) const
 {
-    TargetProcess p(Pid());
-    HMODULE probe = LoadProbe(p);
-    ProbeMenuRequest req = {};
-    req.window = hwnd_;
-    req.commandId = static_cast<UINT>(commandId);
-    RemoteBlock block(p, sizeof req);
-    block.Write(&req, sizeof req);
-    RunRemoteThread(p, RemoteProc(LocalProbe(), probe, "ProbeMenuItem"), block.addr());
-    block.Read(&req, sizeof req);
+    static HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                              sizeof(ProbeMenuRequest), PROBE_SHARED_BLOCK_NAME);
+    static const UINT probeMessage = RegisterWindowMessageW(PROBE_MESSAGE_NAME);
+    if (!shared)
+        throw Failure(L"cannot create the probe's shared block");
+    auto* req = static_cast<ProbeMenuRequest*>(
+        MapViewOfFile(shared, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeMenuRequest)));
+    if (!req)
+        throw Failure(L"cannot map the probe's shared block");
+    *req = {};
+    req->window = hwnd_;
+    req->commandId = static_cast<UINT>(commandId);
+
+    auto proc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(GetProcAddress(LocalProbe(), "ProbeCallWndProc")));
+    DWORD thread = GetWindowThreadProcessId(hwnd_, nullptr);
+    HHOOK hook = proc && thread ? SetWindowsHookExW(WH_CALLWNDPROC, proc, LocalProbe(), thread) : nullptr;
+    if (!hook) {
+        UnmapViewOfFile(req);
+        throw Failure(L"cannot hook " + Describe() + L" for its menu");
+    }
+    DWORD_PTR ignored = 0;
+    bool answered = SendMessageTimeoutW(hwnd_, probeMessage, 0, 0, SMTO_NORMAL, 5000, &ignored) != 0;
+    UnhookWindowsHookEx(hook);
+
+    ProbeMenuRequest result = *req;
+    UnmapViewOfFile(req);
+    if (!answered || !result.served)
+        throw Failure(L"the menu probe did not answer for " + Describe());
     MenuItem item;
-    item.exists = req.found != 0;
-    item.enabled = item.exists && !(req.state & (MFS_GRAYED | MFS_DISABLED));
-    item.checked = (req.state & MFS_CHECKED) != 0;
-    req.label[_countof(req.label) - 1] = L'\0';
-    item.label = req.label;
+    item.exists = result.found != 0;
+    item.enabled = item.exists && !(result.state & (MFS_GRAYED | MFS_DISABLED));
+    item.checked = (result.state & MFS_CHECKED) != 0;
+    result.label[_countof(result.label) - 1] = L'\0';
+    item.label = result.label;
     return item;
 }
 
