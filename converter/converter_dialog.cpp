@@ -51,13 +51,6 @@ void OnConvert(HWND dialog)
     ShowMessage(dialog, L"設定を引き継ぎました。", L"引継ぎ完了", MB_ICONINFORMATION);
 }
 
-void OnExit(HWND dialog)
-{
-    ReleaseSingleInstance(g_instanceMutex);
-    g_instanceMutex = nullptr;
-    EndDialog(dialog, IDCANCEL);
-}
-
 }  // namespace
 
 INT_PTR CALLBACK ConverterDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -70,7 +63,7 @@ INT_PTR CALLBACK ConverterDialogProc(HWND dialog, UINT message, WPARAM wParam, L
         switch (LOWORD(wParam)) {
         case IDOK:           OnConvert(dialog); return TRUE;
         case IDC_SHOW_ABOUT: ShowAboutBox(g_hInstance, dialog, kAboutBox); return TRUE;
-        case IDCANCEL:       OnExit(dialog); return TRUE;
+        case IDCANCEL:       EndGuardedDialog(dialog, &g_instanceMutex); return TRUE;
         }
         break;
     }

@@ -3,26 +3,6 @@
 
 #include "registry_value.h"
 
-#include <cwchar>
-
-namespace {
-
-void CopyBounded(wchar_t* buffer, size_t capacity, const wchar_t* text)
-{
-    size_t length = wcsnlen(text, capacity - 1);
-    wmemcpy(buffer, text, length);
-    buffer[length] = L'\0';
-}
-
-void ReadOrDefault(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity,
-                   const wchar_t* fallback)
-{
-    if (!key || !ReadRegistryString(key, name, buffer, capacity))
-        CopyBounded(buffer, capacity, fallback);
-}
-
-}  // namespace
-
 bool ReadLegacySettings(HKEY root, const wchar_t* sourceKey, LegacySettings* settings)
 {
     // Created rather than opened: a version that was never installed yields an empty key
@@ -32,9 +12,9 @@ bool ReadLegacySettings(HKEY root, const wchar_t* sourceKey, LegacySettings* set
                                   KEY_ALL_ACCESS, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) key = nullptr;
 
-    ReadOrDefault(key, L"QLMTemplate", settings->templateFolderName,
-                  _countof(settings->templateFolderName), QLM_DEFAULT_TEMPLATE_FOLDER);
-    ReadOrDefault(key, L"WMP7SDK", settings->sdkManualPath, _countof(settings->sdkManualPath), L"");
+    ReadRegistryStringOr(key, L"QLMTemplate", settings->templateFolderName,
+                         _countof(settings->templateFolderName), QLM_DEFAULT_TEMPLATE_FOLDER);
+    ReadRegistryStringOr(key, L"WMP7SDK", settings->sdkManualPath, _countof(settings->sdkManualPath), L"");
 
     if (key) RegCloseKey(key);
     return key != nullptr;

@@ -21,13 +21,6 @@ void OnInitDialog(HWND dialog)
     SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
-void OnExit(HWND dialog)
-{
-    ReleaseSingleInstance(g_instanceMutex);
-    g_instanceMutex = nullptr;
-    EndDialog(dialog, IDCANCEL);
-}
-
 }  // namespace
 
 INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -39,7 +32,7 @@ INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, 
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_SHOW_ABOUT: ShowAboutBox(g_hInstance, dialog, kAboutBox); return TRUE;
-        case IDCANCEL:       OnExit(dialog); return TRUE;
+        case IDCANCEL:       EndGuardedDialog(dialog, &g_instanceMutex); return TRUE;
         }
         break;
     }

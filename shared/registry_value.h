@@ -8,6 +8,14 @@
 // leaves buffer untouched, when the value is missing or not a string.
 bool ReadRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity);
 
+// The same, putting fallback into the buffer (cut to fit) when the value cannot be read
+// or key is NULL.
+void ReadRegistryStringOr(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity,
+                          const wchar_t* fallback);
+
+// Copies text into buffer, cut to fit and always NUL-terminated.
+void CopyToBuffer(wchar_t* buffer, size_t capacity, const wchar_t* text);
+
 // Reads a REG_DWORD value. Returns false, leaving *value untouched, when it is missing,
 // of another type or of another size.
 bool ReadRegistryDword(HKEY key, const wchar_t* name, DWORD* value);

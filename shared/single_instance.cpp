@@ -32,3 +32,10 @@ bool RefuseSecondInstance(const wchar_t* mutexName, const SecondInstanceWarning&
                 japanese ? warning.captionJapanese : warning.captionEnglish, MB_ICONWARNING);
     return true;
 }
+
+void EndGuardedDialog(HWND dialog, HANDLE* mutex)
+{
+    ReleaseSingleInstance(*mutex);
+    *mutex = nullptr;
+    EndDialog(dialog, IDCANCEL);
+}

@@ -21,3 +21,6 @@ struct SecondInstanceWarning {
 // Claims the mutex into *mutex. When another copy holds it, shows the warning (no owner,
 // MB_ICONWARNING) in the language of the system and returns true: the caller ends.
 bool RefuseSecondInstance(const wchar_t* mutexName, const SecondInstanceWarning& warning, HANDLE* mutex);
+
+// Ends a guarded program's main dialog through Exit (result 2), releasing its guard first.
+void EndGuardedDialog(HWND dialog, HANDLE* mutex);

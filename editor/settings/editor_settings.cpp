@@ -3,20 +3,12 @@
 
 #include "registry_value.h"
 
-#include <cwchar>
-
 const wchar_t kEditorSettingsKey[] = L"Software\\Halvenor's Software\\Quillmere";
 
 namespace {
 
 const wchar_t kJapaneseTemplateFolder[] = L"QLMテンプレート";
 const wchar_t kEnglishTemplateFolder[] = L"QLM Templates";
-
-void CopyField(wchar_t (&field)[MAX_PATH], const wchar_t* text)
-{
-    wcsncpy(field, text, MAX_PATH - 1);
-    field[MAX_PATH - 1] = L'\0';
-}
 
 void ReadNumber(HKEY key, const wchar_t* name, int* field, int fallback)
 {
@@ -26,7 +18,7 @@ void ReadNumber(HKEY key, const wchar_t* name, int* field, int fallback)
 
 void ReadText(HKEY key, const wchar_t* name, wchar_t (&field)[MAX_PATH], const wchar_t* fallback)
 {
-    if (!ReadRegistryString(key, name, field, MAX_PATH)) CopyField(field, fallback);
+    ReadRegistryStringOr(key, name, field, MAX_PATH, fallback);
 }
 
 }  // namespace
@@ -43,7 +35,7 @@ EditorSettings LoadEditorSettingsFromKey(HKEY root, const wchar_t* subKey)
     HKEY key = nullptr;
     if (RegOpenKeyExW(root, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
         settings.PackageLevel = 6;
-        CopyField(settings.TemplateFolderName, DefaultTemplateFolderName(false, GetACP()));
+        CopyToBuffer(settings.TemplateFolderName, MAX_PATH, DefaultTemplateFolderName(false, GetACP()));
         return settings;
     }
     ReadNumber(key, L"PackageLevel", &settings.PackageLevel, 6);

@@ -54,63 +54,60 @@ void DispatchCommand(HWND window, unsigned id)
     UpdateEditCommandState(GetMenu(g_hwndMain), g_hwndEdit);
 }
 
-void SetCommandEnabled(unsigned id, bool enabled)
+void EnableMenuCommand(HMENU menu, unsigned id, bool enabled)
 {
-    EnableMenuItem(GetMenu(g_hwndMain), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void SetCommandEnabled(HMENU menu, unsigned id, bool enabled)
+{
+    EnableMenuCommand(menu, id, enabled);
     if (g_hwndToolbar) SendMessageW(g_hwndToolbar, TB_ENABLEBUTTON, id, MAKELONG(enabled ? TRUE : FALSE, 0));
 }
 
 void UpdateEditCommandState(HMENU menu, HWND edit)
 {
-    auto set = [menu](unsigned id, bool enabled) {
-        EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    };
-    auto setWithButton = [&set](unsigned id, bool enabled) {
-        set(id, enabled);
-        if (g_hwndToolbar) SendMessageW(g_hwndToolbar, TB_ENABLEBUTTON, id, MAKELONG(enabled ? TRUE : FALSE, 0));
-    };
-
-    set(IDM_EDIT_UNDO, SendMessageW(edit, EM_CANUNDO, 0, 0) != 0);
+    EnableMenuCommand(menu, IDM_EDIT_UNDO, SendMessageW(edit, EM_CANUNDO, 0, 0) != 0);
 
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     bool selection = start != end;
-    setWithButton(IDM_EDIT_CUT, selection);
-    setWithButton(IDM_EDIT_COPY, selection);
-    set(IDM_EDIT_DELETE, selection);
+    SetCommandEnabled(menu, IDM_EDIT_CUT, selection);
+    SetCommandEnabled(menu, IDM_EDIT_COPY, selection);
+    EnableMenuCommand(menu, IDM_EDIT_DELETE, selection);
 
     bool text = false;
     if (OpenClipboard(GetParent(edit))) {
         text = GetClipboardData(CF_TEXT) != nullptr;
         CloseClipboard();
     }
-    setWithButton(IDM_EDIT_PASTE, text);
+    SetCommandEnabled(menu, IDM_EDIT_PASTE, text);
 
     DWORD length = static_cast<DWORD>(GetWindowTextLengthW(edit));
-    set(IDM_EDIT_SELECT_ALL, length != 0 && !(start == 0 && end == length));
+    EnableMenuCommand(menu, IDM_EDIT_SELECT_ALL, length != 0 && !(start == 0 && end == length));
 }
 
 void UpdateFindCommandState()
 {
     if (!g_hwndMain || !g_hwndEdit) return;
     HMENU menu = GetMenu(g_hwndMain);
-    UINT state = MF_BYCOMMAND | (GetWindowTextLengthW(g_hwndEdit) == 0 ? MF_GRAYED : MF_ENABLED);
-    EnableMenuItem(menu, IDM_EDIT_FIND, state);
-    EnableMenuItem(menu, IDM_EDIT_FIND_NEXT, state);
-    EnableMenuItem(menu, IDM_EDIT_REPLACE, state);
+    bool text = GetWindowTextLengthW(g_hwndEdit) != 0;
+    EnableMenuCommand(menu, IDM_EDIT_FIND, text);
+    EnableMenuCommand(menu, IDM_EDIT_FIND_NEXT, text);
+    EnableMenuCommand(menu, IDM_EDIT_REPLACE, text);
 }
 
 void UpdatePrintCommandState()
 {
+    HMENU menu = GetMenu(g_hwndMain);
     bool found = FileExists(g_settings.PPMPath);
-    EnableMenuItem(GetMenu(g_hwndMain), IDM_FILE_PRINT_PREVIEW, MF_BYCOMMAND | (found ? MF_ENABLED : MF_GRAYED));
-    SetCommandEnabled(IDM_FILE_PRINT, found);
+    EnableMenuCommand(menu, IDM_FILE_PRINT_PREVIEW, found);
+    SetCommandEnabled(menu, IDM_FILE_PRINT, found);
 }
 
 void UpdateSdkManualCommandState()
 {
-    bool set = g_settings.WMPSDKManualPath[0] != L'\0';
-    EnableMenuItem(GetMenu(g_hwndMain), IDM_HELP_SDK_MANUAL, MF_BYCOMMAND | (set ? MF_ENABLED : MF_GRAYED));
+    EnableMenuCommand(GetMenu(g_hwndMain), IDM_HELP_SDK_MANUAL, g_settings.WMPSDKManualPath[0] != L'\0');
 }
 
 int PromptSaveChanges()

@@ -5,8 +5,9 @@
 
 void DispatchCommand(HWND window, unsigned id);
 
-// Grays or enables a menu item and the toolbar button of the same command.
-void SetCommandEnabled(unsigned id, bool enabled);
+// Grays or enables a menu item; SetCommandEnabled also the toolbar button of the command.
+void EnableMenuCommand(HMENU menu, unsigned id, bool enabled);
+void SetCommandEnabled(HMENU menu, unsigned id, bool enabled);
 
 void UpdateEditCommandState(HMENU menu, HWND edit);
 void UpdateFindCommandState();

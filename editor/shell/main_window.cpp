@@ -159,10 +159,10 @@ bool PassStartupChecks(HWND window)
 void GrayStartupCommands()
 {
     HMENU menu = GetMenu(g_hwndMain);
-    EnableMenuItem(menu, IDM_FILE_PRINT_PREVIEW, MF_BYCOMMAND | MF_GRAYED);
-    SetCommandEnabled(IDM_FILE_PRINT, false);
-    SetCommandEnabled(IDM_TOOLS_RUN, false);
-    if (!g_settings.WMPSDKManualPath[0]) EnableMenuItem(menu, IDM_HELP_SDK_MANUAL, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuCommand(menu, IDM_FILE_PRINT_PREVIEW, false);
+    SetCommandEnabled(menu, IDM_FILE_PRINT, false);
+    SetCommandEnabled(menu, IDM_TOOLS_RUN, false);
+    if (!g_settings.WMPSDKManualPath[0]) EnableMenuCommand(menu, IDM_HELP_SDK_MANUAL, false);
 }
 
 int RunMessageLoop(HACCEL accelerators)
