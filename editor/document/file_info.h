@@ -1,7 +1,16 @@
-// Small questions about files on disk.
+// Small questions about files on disk, and whole-file reading.
 #pragma once
 #include <windows.h>
+
+#include <string>
 
 // True when the path names an existing file or folder; the empty path never exists.
 bool FileExists(const wchar_t* path);
 
+// Size in bytes (low 32 bits), -1 when the file cannot be opened.
+long long GetFileSizeByName(const wchar_t* path);
+
+bool IsFolder(const wchar_t* path);
+
+// The whole file; false when it cannot be opened or read.
+bool ReadWholeFile(const wchar_t* path, std::string* bytes);

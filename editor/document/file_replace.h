@@ -1,0 +1,25 @@
+// Writing a file so that a failure never costs the file it replaces.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+enum ReplaceStage {
+    ReplaceDone,
+    ReplaceCannotWrite,     // the target or the temporary file could not be opened for writing
+    ReplaceWriteFailed,     // a write or the close failed (disk full, for one)
+    ReplaceCannotSwap,      // the finished file could not take the target's place
+};
+
+struct ReplaceOutcome {
+    ReplaceStage stage;
+    DWORD error;            // GetLastError of the failed step
+};
+
+// The temporary file beside the target: "~qlm-" and the target's name, cut to fit MAX_PATH.
+std::wstring TemporaryPathFor(const std::wstring& target);
+
+// Writes the bytes to the temporary file, checks every write and the close, then moves it
+// over the target in one step. On any failure the target is as it was and the
+// temporary file is gone.
+ReplaceOutcome WriteFileReplacing(const wchar_t* target, const std::string& bytes);

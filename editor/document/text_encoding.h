@@ -1,0 +1,71 @@
+// Byte-order marks and the conversions between file bytes and the editor window's text.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+enum TextEncoding {
+    EncodingUnreadable = -1,
+    EncodingAnsi = 0,
+    EncodingUtf16LE = 1,
+    EncodingUtf16BE = 2,
+    EncodingUtf8 = 3,
+};
+
+// An ANSI window holds bytes of the process's code page, a Unicode window UTF-16.
+enum WindowTextMode { WindowTextAnsi, WindowTextUnicode };
+
+// The window's text; only the member of the mode in use is filled.
+struct WindowText {
+    std::string ansi;
+    std::wstring wide;
+};
+
+// The Windows 9x edit control's limit, and what counts as 64 KB everywhere.
+const size_t kWin9xTextLimit = 65536;
+
+TextEncoding DetectEncodingMark(const wchar_t* path);
+// The mark rule on the first bytes of a file (fewer than three are fine).
+TextEncoding EncodingOfFirstBytes(const std::string& firstBytes);
+
+// How the Open dialog asks for a file to be read: by its mark, or as UTF-16 or UTF-8
+// whatever its mark says.
+enum ReadChoice { ReadByMark, ReadAsUtf16, ReadAsUtf8 };
+
+struct ReadPlan {
+    TextEncoding encoding;   // how the bytes after the mark are decoded
+    size_t markLength;       // bytes skipped at the start
+};
+ReadPlan PlanRead(TextEncoding probed, ReadChoice choice);
+
+// What Windows 9x does before a file of this size and encoding is read.
+enum SizeVerdict { SizeAccepted, SizeRefused, SizeNeedsQuestion };
+SizeVerdict CheckWin9xReadSize(TextEncoding encoding, unsigned long long fileSize);
+
+struct DecodedText {
+    bool tooLong = false;   // ANSI window on 9x: the converted text exceeds 64 KB
+    WindowText text;
+};
+
+// Decodes the bytes after the mark for a window of the given mode. codePage is the code
+// page of ANSI text (the process's own in an ANSI window, the chosen one in a Unicode
+// window). NULs become spaces so the window shows the whole file.
+DecodedText DecodeDocumentBytes(const std::string& bytes, TextEncoding encoding, WindowTextMode mode,
+                                UINT codePage, bool win9xLimits);
+
+// True when ANSI bytes are valid in the code page and come back unchanged from a save.
+bool AnsiBytesSurviveSave(const std::string& bytes, UINT codePage);
+
+struct EncodedText {
+    std::string bytes;              // the whole file, mark included
+    bool replacedCharacters = false;  // ANSI target: some characters have no code in the page
+};
+
+// The file contents for the window text; UTF-16BE is written as UTF-16LE.
+EncodedText EncodeDocumentText(const WindowText& text, TextEncoding encoding, WindowTextMode mode, UINT codePage);
+
+// The code units of UTF-16LE bytes (an odd last byte is dropped) and back.
+std::wstring WideFromUtf16LE(const std::string& bytes);
+std::string Utf16LEFromWide(const std::wstring& text);
+std::wstring WideFromCodePage(const std::string& bytes, UINT codePage);
+std::string CodePageFromWide(const std::wstring& text, UINT codePage);
