@@ -17,6 +17,10 @@
 // Dialogs
 #define IDD_ABOUT                   130
 #define IDD_OPTIONS                 131
+#define IDD_ANSI_LANGUAGE           139
+
+// Icons
+#define IDI_ANSI_LANGUAGE           114
 
 // Options dialog
 #define IDC_OPTIONS_TEMPLATE_FOLDER 301
@@ -25,6 +29,9 @@
 #define IDC_OPTIONS_PPM_PATH        304
 #define IDC_OPTIONS_PPM_BROWSE      305
 #define IDC_OPTIONS_NO_X64_WARNING  307
+
+// ANSI language dialog
+#define IDC_ANSI_LANGUAGE_LIST      300
 
 // Menu commands
 #define IDM_ABOUT                   130

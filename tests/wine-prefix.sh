@@ -9,6 +9,9 @@ mkdir -p "$(dirname "$dir")"
 wineboot -i >/dev/null 2>&1
 # A crashing program must fail its test, not wait on Wine's crash dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+# The dialogs ask for "MS UI Gothic", as a Windows with Japanese support has it; Wine
+# maps it to a Japanese font only under a Japanese locale, so the English runs map it here.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS UI Gothic' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
 wineserver -w
 # wineboot links Documents, Desktop and the like to $HOME, where the template folders and
 # shortcuts of every run would meet: give the prefix real folders of its own.

@@ -1,14 +1,323 @@
-// Saving the document to its file.
+// Opening the document from a file and saving it back.
 #include "document_files.h"
 
-// Writing files arrives with the encodings; until then nothing is saved and the callers'
-// save gate keeps the document open.
+#include "ansi_language.h"
+#include "command_rules.h"
+#include "commands.h"
+#include "editor_state.h"
+#include "file_info.h"
+#include "file_replace.h"
+#include "message_box.h"
+#include "registry_value.h"
+#include "status_bar.h"
+#include "text_encoding.h"
+
+#include <commdlg.h>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+const wchar_t kCaption[] = L"Quillmere";
+const wchar_t kWarningCaption[] = L"Quillmere 警告";
+const wchar_t kCannotOpen[] = L"ファイルを開けませんでした。";
+const wchar_t kCannotRead[] = L"ファイルを開くことができませんでした。";
+const wchar_t kSaveFailed[] =
+    L"保存できませんでした。\n保存できない主な原因としては、\n\n"
+    L"・上書きしようとしたファイルに読み取り専用属性がセットされているかロックされている\n"
+    L"・読み取り専用メディア上に保存しようとした\n・ディスク容量が足りない\n\nなどが挙げられます。";
+
+const wchar_t kOpenFilter[] =
+    L"対応フォーマット (自動判別)\0*.wms;*.js;*.qlmt;*.txt\0"
+    L"Windows Media Player スキン ファイル (*.wms)\0*.wms\0"
+    L"JScript ファイル (*.js)\0*.js\0"
+    L"雛形ファイル (*.qlmt)\0*.qlmt\0"
+    L"テキスト文書 (*.txt)\0*.txt\0"
+    L"Unicode 形式テキスト\0*.wms;*.js;*.qlmt;*.txt\0"
+    L"UTF-8 形式テキスト\0*.wms;*.js;*.qlmt;*.txt\0"
+    L"すべてのファイル (*.*)\0*.*\0";
+const DWORD kOpenFilterUtf16 = 6;
+const DWORD kOpenFilterUtf8 = 7;
+
+const wchar_t kSaveFilter[] =
+    L"Windows Media Player スキン ファイル (*.wms)\0*.wms\0"
+    L"Java スクリプト ファイル (*.js)\0*.js\0"
+    L"雛形ファイル (*.qlmt)\0*.qlmt\0"
+    L"テキスト文書 (*.txt)\0*.txt\0"
+    L"Unicode 形式テキスト\0*.wms;*.js;*.qlmt;*.txt\0"
+    L"UTF-8 形式テキスト\0*.wms;*.js;*.qlmt;*.txt\0"
+    L"すべてのファイル (*.*)\0*.*\0";
+const DWORD kSaveFilterUtf16 = 5;
+const DWORD kSaveFilterUtf8 = 6;
+
+WindowTextMode CurrentWindowTextMode()
+{
+    return IsWindowUnicode(g_hwndMain) ? WindowTextUnicode : WindowTextAnsi;
+}
+
+WindowText ReadWindowText(WindowTextMode mode)
+{
+    WindowText text;
+    if (mode == WindowTextUnicode) {
+        text.wide.resize(static_cast<size_t>(GetWindowTextLengthW(g_hwndEdit)) + 1);
+        text.wide.resize(static_cast<size_t>(GetWindowTextW(g_hwndEdit, &text.wide[0], static_cast<int>(text.wide.size()))));
+    } else {
+        text.ansi.resize(static_cast<size_t>(GetWindowTextLengthA(g_hwndEdit)) + 1);
+        text.ansi.resize(static_cast<size_t>(GetWindowTextA(g_hwndEdit, &text.ansi[0], static_cast<int>(text.ansi.size()))));
+    }
+    return text;
+}
+
+void PutWindowText(const WindowText& text, WindowTextMode mode)
+{
+    if (mode == WindowTextUnicode) SetWindowTextW(g_hwndEdit, text.wide.c_str());
+    else SetWindowTextA(g_hwndEdit, text.ansi.c_str());
+}
+
+// The 9x size rules, asked before the file is read; false: do not read it.
+bool PassWin9xSizeCheck(TextEncoding encoding, long long size)
+{
+    if (g_isWin9x != 1 || size < 0) return true;
+    switch (CheckWin9xReadSize(encoding, static_cast<unsigned long long>(size))) {
+    case SizeRefused:
+        ShowMessage(g_hwndMain, L"選択されたテキスト ファイルのサイズが 64 KB (65,536 バイト) を超えています。", kCaption,
+                    MB_ICONERROR);
+        return false;
+    case SizeNeedsQuestion: {
+        const wchar_t* question = encoding == EncodingUtf8
+            ? L"選択されたファイルが UTF-8 形式テキストで、ファイル サイズが 192 KB を超えていることが検出されました。\n"
+              L"変換の結果、ANSI 形式に換算して 64 KB (65,536 バイト) を超える可能性があり、これを超えてしまった場合はエラーになる場合があります。\n\n"
+              L"変換処理を続行しますか？"
+            : L"選択されたファイルが Unicode 形式テキストで、ファイル サイズが 128 KB を超えていることが検出されました。\n"
+              L"変換の結果、ANSI 形式に換算して 64 KB (65,536 バイト) を超える可能性があり、これを超えてしまった場合はエラーになる場合があります。\n\n"
+              L"変換処理を続行しますか？";
+        return ShowMessage(g_hwndMain, question, kWarningCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    }
+    default:
+        return true;
+    }
+}
+
+void WarnAboutUnsavableBytes(UINT codePage)
+{
+    wchar_t text[320];
+    swprintf(text, _countof(text),
+             L"このファイルには、選択された言語 (コード ページ %u) の ANSI 形式として正しく読み取れないバイトが含まれています。\n"
+             L"このまま保存すると、それらのバイトは別の文字に置き換えられる場合があります。",
+             codePage);
+    ShowMessage(g_hwndMain, text, kCaption, MB_ICONWARNING);
+}
+
+// Reads the file into the window as the choice says. An explicit choice reports a file
+// that cannot be read; a read by mark leaves that to its caller.
+bool LoadDocumentFile(const wchar_t* path, ReadChoice choice)
+{
+    bool explicitChoice = choice != ReadByMark;
+    TextEncoding probed = DetectEncodingMark(path);
+    if (probed == EncodingUnreadable) {
+        if (explicitChoice) ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
+        return false;
+    }
+    ReadPlan plan = PlanRead(probed, choice);
+    if (!PassWin9xSizeCheck(plan.encoding, GetFileSizeByName(path))) return false;
+    std::string bytes;
+    if (!ReadWholeFile(path, &bytes)) {
+        if (explicitChoice) ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
+        return false;
+    }
+    bytes.erase(0, plan.markLength);
+
+    WindowTextMode mode = CurrentWindowTextMode();
+    UINT codePage = GetACP();
+    if (plan.encoding == EncodingAnsi && mode == WindowTextUnicode) {
+        if (!ChooseAnsiLanguage(g_hwndMain)) return false;
+        codePage = ChosenAnsiCodePage();
+        if (!AnsiBytesSurviveSave(bytes, codePage)) WarnAboutUnsavableBytes(codePage);
+    }
+    DecodedText decoded = DecodeDocumentBytes(bytes, plan.encoding, mode, codePage, g_isWin9x == 1);
+    if (decoded.tooLong) {
+        ShowMessage(g_hwndMain, L"変換の結果、64 KB (65,536 バイト) を超過したため、処理を中断します。", kCaption,
+                    MB_ICONERROR);
+        return false;
+    }
+    PutWindowText(decoded.text, mode);
+    return true;
+}
+
+void ShowOpenedStatus(const wchar_t* path)
+{
+    SetStatusText(StatusPartMessage, L"ファイルを開きました。");
+    SetStatusText(StatusPartPath, path);
+}
+
+std::wstring SystemErrorText(DWORD error)
+{
+    wchar_t* buffer = nullptr;
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                      FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();
+    return text + L" (エラー コード " + std::to_wstring(error) + L")";
+}
+
+void ReportSaveFailure(const ReplaceOutcome& outcome)
+{
+    if (outcome.stage != ReplaceWriteFailed) {
+        ShowMessage(g_hwndMain, kSaveFailed, kCaption, MB_ICONERROR);
+        return;
+    }
+    std::wstring text = L"保存できませんでした。\nファイルへの書き込み中にエラーが発生しました。\n\n" +
+                        SystemErrorText(outcome.error) +
+                        L"\n\nディスク容量が足りない可能性があります。保存先のファイルは変更されていません。";
+    ShowMessage(g_hwndMain, text.c_str(), kCaption, MB_ICONERROR);
+}
+
+bool ConfirmReplacedCharacters(UINT codePage)
+{
+    wchar_t text[320];
+    swprintf(text, _countof(text),
+             L"この文書には、ANSI 形式 (コード ページ %u) で表せない文字が含まれています。\n"
+             L"このまま保存すると、それらの文字は別の文字に置き換えられます。\n\n"
+             L"文字を置き換えて保存しますか？",
+             codePage);
+    return ShowMessage(g_hwndMain, text, kCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+// Encodes and writes the text; false after a cancel, a refusal or a failed write, each
+// already reported to the user.
+bool WriteDocument(const wchar_t* path, const WindowText& text, WindowTextMode mode, TextEncoding encoding)
+{
+    UINT codePage = GetACP();
+    if (encoding == EncodingAnsi && mode == WindowTextUnicode) {
+        if (!ChooseAnsiLanguage(g_hwndMain)) return false;
+        codePage = ChosenAnsiCodePage();
+    }
+    EncodedText contents = EncodeDocumentText(text, encoding, mode, codePage);
+    if (contents.replacedCharacters && !ConfirmReplacedCharacters(codePage)) return false;
+    ReplaceOutcome outcome = WriteFileReplacing(path, contents.bytes);
+    if (outcome.stage != ReplaceDone) {
+        ReportSaveFailure(outcome);
+        return false;
+    }
+    SendMessageW(g_hwndEdit, EM_SETMODIFY, FALSE, 0);
+    return true;
+}
+
+OPENFILENAMEW FileDialogFor(const wchar_t* filter)
+{
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = g_hwndMain;
+    dialog.lpstrFilter = filter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = g_currentPath;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrFileTitle = g_currentTitle;
+    dialog.nMaxFileTitle = MAX_PATH;
+    return dialog;
+}
+
+}  // namespace
+
+DocumentNameBackup::DocumentNameBackup()
+{
+    CopyToBuffer(path_, _countof(path_), g_currentPath);
+    CopyToBuffer(title_, _countof(title_), g_currentTitle);
+}
+
+void DocumentNameBackup::Restore() const
+{
+    CopyToBuffer(g_currentPath, MAX_PATH, path_);
+    CopyToBuffer(g_currentTitle, MAX_PATH, title_);
+}
+
+void ShowDocumentTitle(const wchar_t* fileTitle)
+{
+    SetWindowTextW(g_hwndMain, DocumentWindowTitle(fileTitle).c_str());
+}
+
+int OpenDocumentByPath(const wchar_t* path)
+{
+    if (!FileExists(path)) return 0;
+    if (IsFolder(path)) {
+        ShowMessage(g_hwndMain, L"フォルダを開くことはできません。", kCaption, MB_ICONERROR);
+        return 0;
+    }
+    if (!LoadDocumentFile(path, ReadByMark)) return 0;
+    UpdateRunCommandState(path);
+    ShowDocumentTitle(FileTitleOf(path).c_str());
+    ShowOpenedStatus(path);
+    return 1;
+}
+
+int OpenDocumentWithDialog()
+{
+    if (!PassSaveGate()) return 0;
+    DocumentNameBackup backup;
+    OPENFILENAMEW dialog = FileDialogFor(kOpenFilter);
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&dialog)) {
+        backup.Restore();
+        return 0;
+    }
+    if (!FileExists(g_currentPath)) {
+        ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
+        backup.Restore();
+        return 0;
+    }
+    bool opened;
+    if (dialog.nFilterIndex == kOpenFilterUtf16 || dialog.nFilterIndex == kOpenFilterUtf8) {
+        opened = LoadDocumentFile(g_currentPath, dialog.nFilterIndex == kOpenFilterUtf16 ? ReadAsUtf16 : ReadAsUtf8);
+    } else {
+        opened = OpenDocumentByPath(g_currentPath) != 0;
+        if (!opened) ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
+    }
+    if (!opened) {
+        backup.Restore();
+        return 0;
+    }
+    UpdateRunCommandState(g_currentPath);
+    ShowDocumentTitle(g_currentTitle);
+    ShowOpenedStatus(g_currentPath);
+    return 1;
+}
+
 int SaveDocument()
 {
-    return 0;
+    WindowTextMode mode = CurrentWindowTextMode();
+    WindowText text = ReadWindowText(mode);
+    if (!FileExists(g_currentPath)) return 0;
+    TextEncoding encoding = DetectEncodingMark(g_currentPath);
+    if (encoding == EncodingUnreadable) return 0;
+    if (!WriteDocument(g_currentPath, text, mode, encoding)) return 0;
+    SetStatusText(StatusPartMessage, L"ファイルを更新しました。");
+    return 1;
 }
 
 int SaveDocumentAs()
 {
-    return 0;
+    DocumentNameBackup backup;
+    WindowTextMode mode = CurrentWindowTextMode();
+    WindowText text = ReadWindowText(mode);
+    OPENFILENAMEW dialog = FileDialogFor(kSaveFilter);
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    dialog.lpstrDefExt = L"wms";
+    if (!GetSaveFileNameW(&dialog)) {
+        backup.Restore();
+        return 0;
+    }
+    TextEncoding encoding = dialog.nFilterIndex == kSaveFilterUtf16 ? EncodingUtf16LE
+                          : dialog.nFilterIndex == kSaveFilterUtf8  ? EncodingUtf8
+                                                                    : EncodingAnsi;
+    if (!WriteDocument(g_currentPath, text, mode, encoding)) {
+        backup.Restore();
+        return 0;
+    }
+    UpdateRunCommandState(g_currentPath);
+    ShowDocumentTitle(g_currentTitle);
+    SetStatusText(StatusPartMessage, L"ファイルを保存しました。");
+    SetStatusText(StatusPartPath, g_currentPath);
+    return 1;
 }

@@ -1,8 +1,31 @@
-// Saving the document to its file.
+// Opening the document from a file and saving it back.
 #pragma once
+#include <windows.h>
 
-// 1 when the document was written to g_currentPath, 0 otherwise (also without a path).
+// The document's path and title, kept while an operation may still give up.
+class DocumentNameBackup {
+public:
+    DocumentNameBackup();
+    void Restore() const;
+
+private:
+    wchar_t path_[MAX_PATH];
+    wchar_t title_[MAX_PATH];
+};
+
+// The Open command: save question and gate, file dialog, read. 1 opened, 0 not.
+int OpenDocumentWithDialog();
+
+// Reads the file by its mark into the window. Leaves g_currentPath and g_currentTitle to
+// the caller. 1 opened, 0 not.
+int OpenDocumentByPath(const wchar_t* path);
+
+// Writes the document to g_currentPath in the encoding of the file there. 0 without a
+// file, on a cancel or a failed write; the callers then offer Save As.
 int SaveDocument();
 
 // Asks for a file name and writes the document there; 1 on success, 0 on failure or cancel.
 int SaveDocumentAs();
+
+// Puts "Quillmere - <file title>" (or the new-document title for "") on the main window.
+void ShowDocumentTitle(const wchar_t* fileTitle);

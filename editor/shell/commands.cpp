@@ -2,6 +2,8 @@
 #include "commands.h"
 
 #include "about_box.h"
+#include "command_rules.h"
+#include "document_commands.h"
 #include "document_files.h"
 #include "editor_state.h"
 #include "file_info.h"
@@ -10,8 +12,6 @@
 #include "resource.h"
 
 #include <commctrl.h>
-#include <shlwapi.h>
-#include <string>
 
 namespace {
 
@@ -39,6 +39,10 @@ void RunOptionsDialog(HWND window)
 void DispatchCommand(HWND window, unsigned id)
 {
     switch (id) {
+    case IDM_FILE_NEW:        NewDocument(); break;
+    case IDM_FILE_OPEN:       OpenDocumentWithDialog(); break;
+    case IDM_FILE_SAVE:       SaveDocument() || SaveDocumentAs(); break;
+    case IDM_FILE_SAVE_AS:    SaveDocumentAs(); break;
     case IDM_FILE_EXIT:       SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_EDIT_UNDO:       SendMessageW(g_hwndEdit, WM_UNDO, 0, 0); break;
     case IDM_EDIT_CUT:        SendMessageW(g_hwndEdit, WM_CUT, 0, 0); break;
@@ -110,17 +114,18 @@ void UpdateSdkManualCommandState()
     EnableMenuCommand(GetMenu(g_hwndMain), IDM_HELP_SDK_MANUAL, g_settings.WMPSDKManualPath[0] != L'\0');
 }
 
+int UpdateRunCommandState(const wchar_t* path)
+{
+    bool runnable = IsRunnablePath(path);
+    SetCommandEnabled(GetMenu(g_hwndMain), IDM_TOOLS_RUN, runnable);
+    return runnable ? 1 : 0;
+}
+
 int PromptSaveChanges()
 {
-    if (SendMessageW(g_hwndEdit, EM_GETMODIFY, 0, 0) == 0) return 0;
-    std::wstring question;
-    if (g_currentPath[0]) {
-        question = PathFindFileNameW(g_currentPath);
-        question += L" への変更を保存しますか？";
-    } else {
-        question = L"新規ファイル への変更を保存しますか？";
-    }
-    return ShowMessage(g_hwndMain, question.c_str(), L"Quillmere", MB_YESNOCANCEL | MB_ICONWARNING);
+    if (SendMessageW(g_hwndEdit, EM_GETMODIFY, 0, 0) != 1) return 0;
+    return ShowMessage(g_hwndMain, SaveChangesQuestion(g_currentPath).c_str(), L"Quillmere",
+                       MB_YESNOCANCEL | MB_ICONWARNING);
 }
 
 bool PassSaveGate()

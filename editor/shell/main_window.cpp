@@ -2,10 +2,14 @@
 #include "main_window.h"
 
 #include "command_line.h"
+#include "command_rules.h"
 #include "commands.h"
+#include "document_commands.h"
+#include "document_files.h"
 #include "editor_state.h"
 #include "message_box.h"
 #include "os_checks.h"
+#include "registry_value.h"
 #include "resource.h"
 #include "status_bar.h"
 #include "template_folder.h"
@@ -165,6 +169,46 @@ void GrayStartupCommands()
     if (!g_settings.WMPSDKManualPath[0]) EnableMenuCommand(menu, IDM_HELP_SDK_MANUAL, false);
 }
 
+// Suspend and resume are not built yet: the editor starts empty and the stored data stay.
+void RestoreSuspendedDocument()
+{
+    g_currentPath[0] = L'\0';
+}
+
+void OpenStartupDocument(const std::wstring& file)
+{
+    if (file.empty()) {
+        if (g_settings.SleepModeFlag == 1) RestoreSuspendedDocument();
+        return;
+    }
+    if (g_settings.SleepModeFlag == 1) {
+        int answer = ShowMessage(g_hwndMain,
+            L"前回、書きかけ終了していることが検出されました。ここでファイルを開くと書きかけ終了時のデータが読み込まれず、"
+            L"開こうとしたファイルが読み込まれます。\nここでファイルを開いても書きかけ終了時のデータが消失することはありません。\n\n"
+            L"ファイルを開きますか？",
+            kCaption, MB_YESNO | MB_ICONWARNING);
+        if (answer == IDNO) {
+            RestoreSuspendedDocument();
+            return;
+        }
+    }
+    CopyToBuffer(g_currentPath, MAX_PATH, file.c_str());
+    // A failed open must not leave the path behind, or a later Save would overwrite that file.
+    if (OpenDocumentByPath(g_currentPath)) CopyToBuffer(g_currentTitle, MAX_PATH, FileTitleOf(file).c_str());
+    else g_currentPath[0] = L'\0';
+}
+
+// The named file as a full path, taken before the template folder moves the current
+// directory, so the file opened (and later saved) is the one the user named.
+std::wstring StartupFileOf(const wchar_t* commandLine)
+{
+    std::wstring argument;
+    if (!FirstCommandLineArgument(commandLine, &argument)) return std::wstring();
+    wchar_t full[MAX_PATH];
+    DWORD length = GetFullPathNameW(argument.c_str(), _countof(full), full, nullptr);
+    return length > 0 && length < _countof(full) ? std::wstring(full) : argument;
+}
+
 int RunMessageLoop(HACCEL accelerators)
 {
     MSG message;
@@ -290,6 +334,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_TIMER:
         UpdatePrintCommandState();
         return 0;
+    case WM_DROPFILES:
+        OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_CLOSE:
         return OnClose(window);
     case WM_QUERYENDSESSION:
@@ -313,15 +360,13 @@ int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     if (!window) return 0;
     g_hwndMain = window;
 
+    std::wstring startupFile = StartupFileOf(commandLine);
     DeleteFileW(L".\\Brindle.dll");
     DeleteFileW(L".\\Merrowtext.dll");
     if (!PassStartupChecks(window)) return 0;
 
     GrayStartupCommands();
-    std::wstring startupFile;
-    if (FirstCommandLineArgument(commandLine, &startupFile)) {
-        // Opening files arrives with the document encodings; the window starts empty until then.
-    }
+    OpenStartupDocument(startupFile);
 
     ShowWindow(window, showCommand);
     UpdateWindow(window);

@@ -44,6 +44,9 @@ std::wstring ProgramPath(const std::wstring& exeName);
 // Whole-file bytes (std::nullopt when the file cannot be read), and a whole-file write.
 std::optional<std::string> FileBytes(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::string& bytes);
+// Makes the path a link to the Unix /dev/full: it opens for writing, but every write
+// fails with "disk full". Removed by the next reset like any scratch file.
+void MakeDiskFullFile(const std::wstring& path);
 
 // ---- Registry under HKEY_CURRENT_USER ----------------------------------------------
 
@@ -115,6 +118,8 @@ public:
     bool ToolbarButtonChecked(int commandId) const;
     bool ToolbarHasButton(int commandId) const;
     MenuItem Menu(int commandId) const;
+    // Drops the files on this window as Explorer would (WM_DROPFILES, posted).
+    void DropFiles(const std::vector<std::wstring>& paths) const;
 
     std::wstring Describe() const;   // for failure texts
 
@@ -135,6 +140,12 @@ public:
     // Clicks the button and waits until the dialog has gone.
     void Answer(int buttonId, Ms timeout = kTimeout) const;
 };
+
+// Fills a common Open or Save As dialog: the file name, the filter (1-based, 0 keeps the
+// current one), then OK. The dialog may still answer with a box of its own.
+void ChooseInFileDialog(const Dialog& dialog, const std::wstring& fileName, int filterIndex = 0);
+// The 1-based filter selected in a common file dialog.
+int FileDialogFilter(const Dialog& dialog);
 
 // ---- Programs ----------------------------------------------------------------------
 

@@ -1,10 +1,13 @@
 // kit_probe.dll: loaded into a program under test to read what only its own process can.
 #include "probe.h"
 
+#include <shlobj.h>
+#include <cstring>
+
 namespace {
 
 // Menus are user objects of their own process under Wine, so this runs inside it.
-bool FindItem(HMENU menu, ProbeMenuRequest* req, int depth)
+bool FindItem(HMENU menu, ProbeRequest* req, int depth)
 {
     int count = GetMenuItemCount(menu);
     for (int i = 0; i < count && depth < 8; ++i) {
@@ -27,19 +30,33 @@ bool FindItem(HMENU menu, ProbeMenuRequest* req, int depth)
     return false;
 }
 
-}  // namespace
-
-extern "C" DWORD WINAPI ProbeMenuItem(void* request)
+void ReadMenuItem(ProbeRequest* req)
 {
-    auto* req = static_cast<ProbeMenuRequest*>(request);
     req->found = 0;
     req->state = 0;
     req->label[0] = L'\0';
     HMENU menu = GetMenu(req->window);
     if (menu)
         FindItem(menu, req, 0);
-    return req->found;
 }
+
+// An HDROP is memory of the receiving process, so it is built here, as the shell would.
+void DropFiles(const ProbeRequest* req)
+{
+    size_t chars = 0;
+    while (chars + 1 < _countof(req->paths) && (req->paths[chars] || req->paths[chars + 1])) ++chars;
+    chars += 2;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    if (!memory) return;
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    memcpy(drop + 1, req->paths, chars * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    if (!PostMessageW(req->window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0)) GlobalFree(memory);
+}
+
+}  // namespace
 
 extern "C" LRESULT CALLBACK ProbeCallWndProc(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -48,10 +65,11 @@ extern "C" LRESULT CALLBACK ProbeCallWndProc(int code, WPARAM wParam, LPARAM lPa
     if (code == HC_ACTION && call && call->message == probeMessage) {
         HANDLE shared = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, PROBE_SHARED_BLOCK_NAME);
         if (shared) {
-            void* view = MapViewOfFile(shared, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeMenuRequest));
+            void* view = MapViewOfFile(shared, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeRequest));
             if (view) {
-                auto* req = static_cast<ProbeMenuRequest*>(view);
-                ProbeMenuItem(req);
+                auto* req = static_cast<ProbeRequest*>(view);
+                if (req->kind == ProbeDropFiles) DropFiles(req);
+                else ReadMenuItem(req);
                 req->served = 1;
                 UnmapViewOfFile(view);
             }

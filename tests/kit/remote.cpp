@@ -67,6 +67,43 @@ HMODULE LocalProbe()
     return probe;
 }
 
+// Runs the request in the probe inside the window's program. It runs in a hook on the
+// program's own thread: a thread created in the program from outside can interrupt it
+// while it holds a lock and hang it for good.
+ProbeRequest ServeInProgram(const Window& window, const ProbeRequest& request)
+{
+    static HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                              sizeof(ProbeRequest), PROBE_SHARED_BLOCK_NAME);
+    static const UINT probeMessage = RegisterWindowMessageW(PROBE_MESSAGE_NAME);
+    if (!shared)
+        throw Failure(L"cannot create the probe's shared block");
+    auto* req = static_cast<ProbeRequest*>(
+        MapViewOfFile(shared, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeRequest)));
+    if (!req)
+        throw Failure(L"cannot map the probe's shared block");
+    *req = request;
+    req->window = window.hwnd();
+    req->served = 0;
+
+    auto proc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(GetProcAddress(LocalProbe(), "ProbeCallWndProc")));
+    DWORD thread = GetWindowThreadProcessId(window.hwnd(), nullptr);
+    HHOOK hook = proc && thread ? SetWindowsHookExW(WH_CALLWNDPROC, proc, LocalProbe(), thread) : nullptr;
+    if (!hook) {
+        UnmapViewOfFile(req);
+        throw Failure(L"cannot hook " + window.Describe());
+    }
+    DWORD_PTR ignored = 0;
+    bool answered = SendMessageTimeoutW(window.hwnd(), probeMessage, 0, 0, SMTO_NORMAL, 5000, &ignored) != 0;
+    UnhookWindowsHookEx(hook);
+
+    ProbeRequest result = *req;
+    UnmapViewOfFile(req);
+    if (!answered || !result.served)
+        throw Failure(L"the probe did not answer for " + window.Describe());
+    return result;
+}
+
 }  // namespace
 
 std::wstring Window::StatusText(int part) const
@@ -101,40 +138,14 @@ bool Window::ToolbarButtonChecked(int commandId) const
     return Send(TB_ISBUTTONCHECKED, commandId) != 0;
 }
 
-// Wine keeps menus per process, so a probe inside the program reads them. It runs in a
-// hook on the program's own thread: a thread created in the program from outside can
-// interrupt it while it holds a lock and hang it for good.
+
+// Wine keeps menus per process, so the probe inside the program reads them.
 MenuItem Window::Menu(int commandId) const
 {
-    static HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                              sizeof(ProbeMenuRequest), PROBE_SHARED_BLOCK_NAME);
-    static const UINT probeMessage = RegisterWindowMessageW(PROBE_MESSAGE_NAME);
-    if (!shared)
-        throw Failure(L"cannot create the probe's shared block");
-    auto* req = static_cast<ProbeMenuRequest*>(
-        MapViewOfFile(shared, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeMenuRequest)));
-    if (!req)
-        throw Failure(L"cannot map the probe's shared block");
-    *req = {};
-    req->window = hwnd_;
-    req->commandId = static_cast<UINT>(commandId);
-
-    auto proc = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void*>(GetProcAddress(LocalProbe(), "ProbeCallWndProc")));
-    DWORD thread = GetWindowThreadProcessId(hwnd_, nullptr);
-    HHOOK hook = proc && thread ? SetWindowsHookExW(WH_CALLWNDPROC, proc, LocalProbe(), thread) : nullptr;
-    if (!hook) {
-        UnmapViewOfFile(req);
-        throw Failure(L"cannot hook " + Describe() + L" for its menu");
-    }
-    DWORD_PTR ignored = 0;
-    bool answered = SendMessageTimeoutW(hwnd_, probeMessage, 0, 0, SMTO_NORMAL, 5000, &ignored) != 0;
-    UnhookWindowsHookEx(hook);
-
-    ProbeMenuRequest result = *req;
-    UnmapViewOfFile(req);
-    if (!answered || !result.served)
-        throw Failure(L"the menu probe did not answer for " + Describe());
+    ProbeRequest request = {};
+    request.kind = ProbeReadMenu;
+    request.commandId = static_cast<UINT>(commandId);
+    ProbeRequest result = ServeInProgram(*this, request);
     MenuItem item;
     item.exists = result.found != 0;
     item.enabled = item.exists && !(result.state & (MFS_GRAYED | MFS_DISABLED));
@@ -142,6 +153,20 @@ MenuItem Window::Menu(int commandId) const
     result.label[_countof(result.label) - 1] = L'\0';
     item.label = result.label;
     return item;
+}
+
+void Window::DropFiles(const std::vector<std::wstring>& paths) const
+{
+    ProbeRequest request = {};
+    request.kind = ProbeDropFiles;
+    size_t at = 0;
+    for (const std::wstring& path : paths) {
+        if (at + path.size() + 2 > _countof(request.paths))
+            throw Failure(L"too many paths to drop");
+        path.copy(request.paths + at, path.size());
+        at += path.size() + 1;
+    }
+    ServeInProgram(*this, request);
 }
 
 }  // namespace kit

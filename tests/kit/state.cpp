@@ -3,6 +3,7 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 #include <algorithm>
+#include <cstring>
 #include <thread>
 
 namespace kit {
@@ -25,6 +26,60 @@ std::vector<std::wstring>& ExtraPaths()
 {
     static std::vector<std::wstring> paths;
     return paths;
+}
+
+std::vector<std::wstring>& DiskFullLinks()
+{
+    static std::vector<std::wstring> paths;
+    return paths;
+}
+
+std::wstring UnixFileName(const std::wstring& path)
+{
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* name = unixName ? unixName(path.c_str()) : nullptr;
+    if (!name)
+        throw Failure(L"no Unix name for " + path);
+    std::wstring wide(name, name + strlen(name));
+    HeapFree(GetProcessHeap(), 0, name);
+    return wide;
+}
+
+// Wine starts Unix programs too, but gives no usable exit code: callers wait for the effect.
+void RunUnix(std::wstring command)
+{
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        throw Failure(L"cannot start " + command);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+bool Listed(const std::wstring& path)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(path.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(find);
+    return true;
+}
+
+// Wine can neither see nor delete a link to a device, so Unix removes it.
+void RemoveDiskFullLinks()
+{
+    for (const std::wstring& path : DiskFullLinks()) {
+        if (!Listed(path))
+            continue;
+        RunUnix(L"/bin/rm -f \"" + UnixFileName(path) + L"\"");
+        if (!WaitUntil([&] { return !Listed(path); }))
+            throw Failure(L"cannot remove the disk-full link " + path);
+    }
+    DiskFullLinks().clear();
 }
 
 std::wstring FolderPath(int csidl)
@@ -149,6 +204,7 @@ bool WaitUntil(const std::function<bool()>& cond, Ms timeout)
 void ResetState()
 {
     KillPrograms();
+    RemoveDiskFullLinks();
     // Without a window manager, Wine waits 2 s for one at every hide of a "managed"
     // window (each closed dialog); unmanaged windows close at once.
     SetRegString(L"Software\\Wine\\X11 Driver", L"Managed", L"N");
@@ -222,6 +278,24 @@ void WriteBytes(const std::wstring& path, const std::string& bytes)
         CloseHandle(f);
     if (!ok)
         throw Failure(L"cannot write " + path);
+}
+
+void MakeDiskFullFile(const std::wstring& path)
+{
+    DiskFullLinks().push_back(path);
+    RunUnix(L"/bin/ln -sf /dev/full \"" + UnixFileName(path) + L"\"");
+    bool linked = WaitUntil([&] {
+        HANDLE device = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        if (device == INVALID_HANDLE_VALUE)
+            return false;
+        DWORD put = 0;
+        bool full = !WriteFile(device, "x", 1, &put, nullptr) && GetLastError() == ERROR_DISK_FULL;
+        CloseHandle(device);
+        return full;
+    });
+    if (!linked)
+        throw Failure(L"no disk-full link at " + path);
 }
 
 void SetRegString(const std::wstring& key, const std::wstring& name, const std::wstring& value)

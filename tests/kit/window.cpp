@@ -215,3 +215,51 @@ const char* IconName(Icon icon)
 }
 
 }  // namespace kit
+
+namespace kit {
+namespace {
+
+const int kFileNameBox = 1148;   // cmb13: the name box of the Explorer-style dialog
+const int kOldFileNameBox = 1152;   // edt1: the name field of the older dialog
+const int kFilterBox = 1136;     // cmb1
+
+struct FindEdit {
+    HWND found;
+};
+
+BOOL CALLBACK FindNameEdit(HWND hwnd, LPARAM lp)
+{
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, _countof(cls));
+    int id = GetDlgCtrlID(hwnd);
+    if (_wcsicmp(cls, L"Edit") == 0 && (id == kFileNameBox || id == kOldFileNameBox)) {
+        reinterpret_cast<FindEdit*>(lp)->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void ChooseInFileDialog(const Dialog& dialog, const std::wstring& fileName, int filterIndex)
+{
+    if (filterIndex > 0) {
+        Window filter = dialog.Item(kFilterBox);
+        if (filter.Send(CB_SETCURSEL, filterIndex - 1) != filterIndex - 1)
+            throw Failure(L"no filter " + std::to_wstring(filterIndex) + L" in " + dialog.Describe());
+        dialog.Send(WM_COMMAND, MAKEWPARAM(kFilterBox, CBN_SELENDOK), reinterpret_cast<LPARAM>(filter.hwnd()));
+    }
+    FindEdit edit = {nullptr};
+    EnumChildWindows(dialog.hwnd(), FindNameEdit, reinterpret_cast<LPARAM>(&edit));
+    if (!edit.found)
+        throw Failure(L"no file name field in " + dialog.Describe());
+    Window(edit.found).SetText(fileName);
+    dialog.PostCommand(IDOK);
+}
+
+int FileDialogFilter(const Dialog& dialog)
+{
+    return static_cast<int>(dialog.Item(kFilterBox).Send(CB_GETCURSEL)) + 1;
+}
+
+}  // namespace kit

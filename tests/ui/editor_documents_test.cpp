@@ -1,0 +1,620 @@
+// UI tests of the editor's documents: open, save and save-as in every encoding, the save
+// question and its gate, New, drops, the enabling rules, and saves that must lose nothing.
+#include "kit.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+using kit::App;
+using kit::Dialog;
+using kit::Icon;
+using kit::Window;
+
+const std::wstring kSettings = L"Software\\Halvenor's Software\\Quillmere";
+const wchar_t kNewTitle[] = L"Quillmere - 新規ファイル";
+// Wine's file dialogs speak the system's language.
+const std::wstring kOpenCaption = GetACP() == 932 ? L"開く" : L"Open";
+const std::wstring kSaveAsCaption = GetACP() == 932 ? L"名前を付けて保存" : L"Save As";
+const wchar_t kSaveFailed[] =
+    L"保存できませんでした。\n保存できない主な原因としては、\n\n"
+    L"・上書きしようとしたファイルに読み取り専用属性がセットされているかロックされている\n"
+    L"・読み取り専用メディア上に保存しようとした\n・ディスク容量が足りない\n\nなどが挙げられます。";
+
+enum {
+    kEdit = 200, kStatus = 201, kToolbar = 202,
+    kNew = 32768, kOpen = 32769, kSave = 32770, kSaveAs = 32771,
+    kSelectAll = 32781, kFind = 32782, kFindNext = 32783, kReplace = 32784, kRun = 32785,
+};
+
+const std::string kMarkLE("\xFF\xFE", 2);
+const std::string kMarkUtf8("\xEF\xBB\xBF", 3);
+// "日本語のスキン" in code page 932, as UTF-16LE and as UTF-8.
+const std::string kSjis("\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x58\x83\x4C\x83\x93", 14);
+const std::wstring kWide = L"日本語のスキン";
+const std::string kUtf8("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x82\xB9\xE3\x82\xAD\xE3\x83\xB3", 21);
+
+std::string Utf16LE(const std::wstring& text)
+{
+    std::string bytes;
+    for (wchar_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+std::string Utf16BE(const std::wstring& text)
+{
+    std::string bytes;
+    for (wchar_t c : text) {
+        bytes += static_cast<char>(c >> 8);
+        bytes += static_cast<char>(c & 0xFF);
+    }
+    return bytes;
+}
+
+class DocumentTest : public kit::UiTest {
+protected:
+    Window Start(const std::wstring& args = L"", const std::wstring& title = kNewTitle)
+    {
+        app_.emplace(L"Quillpad.exe", args);
+        main_ = app_->WaitWindow(L"Quillpad", title);
+        return main_;
+    }
+    App& app() { return *app_; }
+    Window Edit() const { return main_.Item(kEdit); }
+    Window Status() const { return main_.Item(kStatus); }
+
+    std::wstring Scratch(const std::wstring& name) const { return kit::ScratchDir() + L"\\" + name; }
+    std::wstring WriteFile(const std::wstring& name, const std::string& bytes) const
+    {
+        std::wstring path = Scratch(name);
+        kit::WriteBytes(path, bytes);
+        return path;
+    }
+
+    // Text the user typed: the document counts as modified.
+    void Type(const std::wstring& text) const
+    {
+        Edit().SetText(text);
+        Edit().Send(EM_SETMODIFY, TRUE);
+    }
+    bool Modified() const { return Edit().Send(EM_GETMODIFY) != 0; }
+
+    void WaitTitle(const std::wstring& title) const
+    {
+        if (!kit::WaitUntil([&] { return main_.Text() == title; }))
+            ADD_FAILURE() << "title is \"" << kit::Utf8(main_.Text()) << "\", not \"" << kit::Utf8(title) << "\"";
+    }
+    void WaitStatus(const std::wstring& text) const
+    {
+        if (!kit::WaitUntil([&] { return Status().StatusText(0) == text; }))
+            ADD_FAILURE() << "status is \"" << kit::Utf8(Status().StatusText(0)) << "\", not \"" << kit::Utf8(text) << "\"";
+    }
+
+    // Opens a file as a drop on the window and waits until it is shown.
+    void Drop(const std::wstring& path) const
+    {
+        main_.DropFiles({path});
+        WaitTitle(L"Quillmere - " + path.substr(path.find_last_of(L'\\') + 1));
+    }
+
+    void OpenWithDialog(const std::wstring& path, int filter) const
+    {
+        main_.PostCommand(kOpen);
+        kit::ChooseInFileDialog(app_->WaitDialog(kOpenCaption), path, filter);
+        app_->WaitGone(L"#32770", kOpenCaption);
+        WaitTitle(L"Quillmere - " + path.substr(path.find_last_of(L'\\') + 1));
+    }
+
+    void SaveAs(const std::wstring& path, int filter) const
+    {
+        main_.PostCommand(kSaveAs);
+        kit::ChooseInFileDialog(app_->WaitDialog(kSaveAsCaption), path, filter);
+        app_->WaitGone(L"#32770", kSaveAsCaption);
+        WaitStatus(L"ファイルを保存しました。");
+    }
+
+    // Save with the document marked modified but its text untouched, then the file's bytes.
+    std::string SaveUnchanged(const std::wstring& path) const
+    {
+        Edit().Send(EM_SETMODIFY, TRUE);
+        Status().Send(SB_SETTEXTW, 0, 0);
+        main_.PostCommand(kSave);
+        WaitStatus(L"ファイルを更新しました。");
+        EXPECT_FALSE(Modified());
+        return kit::FileBytes(path).value_or("<unreadable>");
+    }
+
+    Dialog ExpectBox(const std::wstring& caption, const std::wstring& text, Icon icon) const
+    {
+        Dialog box = app_->WaitDialog(caption);
+        EXPECT_EQ(text, box.Message());
+        EXPECT_EQ(icon, box.IconKind()) << kit::IconName(box.IconKind());
+        return box;
+    }
+
+    std::optional<App> app_;
+    Window main_;
+};
+
+class DocumentFaultTest : public DocumentTest {
+protected:
+    // A saved, then edited document whose save must fail without harm.
+    std::wstring OpenEdited(const std::wstring& path)
+    {
+        kit::WriteBytes(path, "<theme id=\"old\"/>\r\n");
+        Start(L"\"" + path + L"\"", L"Quillmere - doc.wms");
+        Type(L"<theme id=\"new\"/>");
+        return path;
+    }
+    // A disk-full link in the temporary file's place cannot be removed under Wine.
+    void ExpectOldFileAndModifiedDocument(const std::wstring& path, bool temporaryRemoved = true)
+    {
+        EXPECT_EQ("<theme id=\"old\"/>\r\n", kit::FileBytes(path).value_or("<gone>"));
+        if (temporaryRemoved)
+            EXPECT_FALSE(kit::FileBytes(Scratch(L"~qlm-doc.wms"))) << "the temporary file is removed";
+        EXPECT_TRUE(Modified());
+        EXPECT_EQ(L"Quillmere - doc.wms", main_.Text());
+        EXPECT_EQ(L"<theme id=\"new\"/>", Edit().Text());
+    }
+    // The gate goes on to Save As, which the user cancels here.
+    void CancelSaveAs()
+    {
+        app().WaitDialog(kSaveAsCaption).Answer(IDCANCEL);
+    }
+};
+
+}  // namespace
+
+TEST_F(DocumentTest, SaveKeepsTheEncodingOfEachFile)
+{
+    struct Case {
+        const wchar_t* name;
+        std::string bytes;
+        std::wstring text;
+        std::string saved;
+    };
+    const std::wstring outside = L"\u00A9 \U0001F600 ";
+    const Case cases[] = {
+        {L"ansi.wms", kSjis + "\r\n<theme/>", kWide + L"\r\n<theme/>", kSjis + "\r\n<theme/>"},
+        {L"le.wms", kMarkLE + Utf16LE(kWide), kWide, kMarkLE + Utf16LE(kWide)},
+        {L"be.wms", std::string("\xFE\xFF", 2) + Utf16BE(kWide), kWide, kMarkLE + Utf16LE(kWide)},
+        {L"utf8.wms", kMarkUtf8 + kUtf8, kWide, kMarkUtf8 + kUtf8},
+        {L"outside.wms", kMarkUtf8 + "\xC2\xA9 \xF0\x9F\x98\x80 " + kUtf8, outside + kWide,
+         kMarkUtf8 + "\xC2\xA9 \xF0\x9F\x98\x80 " + kUtf8},
+        {L"zeros.txt", std::string("a\0b", 3), L"a b", "a b"},
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(kit::Utf8(c.name));
+        std::wstring path = WriteFile(c.name, c.bytes);
+        Drop(path);
+        EXPECT_EQ(c.text, Edit().Text());
+        EXPECT_EQ(L"ファイルを開きました。", Status().StatusText(0));
+        EXPECT_EQ(path, Status().StatusText(1));
+        EXPECT_FALSE(Modified());
+        EXPECT_EQ(c.saved, SaveUnchanged(path));
+    }
+}
+
+TEST_F(DocumentTest, ExplicitUtf8AndUtf16ChoicesReadWithoutMarkAndSaveAsAnsi)
+{
+    Start();
+    std::wstring plain = WriteFile(L"plain.wms", kUtf8);
+    OpenWithDialog(plain, 7);
+    EXPECT_EQ(kWide, Edit().Text());
+    EXPECT_EQ(plain, Status().StatusText(1));
+    EXPECT_EQ(kSjis, SaveUnchanged(plain)) << "a file without mark is saved as ANSI";
+
+    std::wstring marked = WriteFile(L"marked.js", kMarkUtf8 + kUtf8);
+    OpenWithDialog(marked, 7);
+    EXPECT_EQ(kWide, Edit().Text());
+    EXPECT_TRUE(main_.Menu(kRun).enabled);
+    EXPECT_EQ(kMarkUtf8 + kUtf8, SaveUnchanged(marked));
+
+    std::wstring units = WriteFile(L"units.txt", Utf16LE(L"ab") + "c");
+    OpenWithDialog(units, 6);
+    EXPECT_EQ(L"ab", Edit().Text()) << "the odd last byte is dropped";
+    EXPECT_FALSE(main_.Menu(kRun).enabled);
+}
+
+TEST_F(DocumentTest, EmptyDocumentsThroughTheSaveAsFilters)
+{
+    Start();
+    SaveAs(Scratch(L"empty16.txt"), 5);
+    EXPECT_EQ(kMarkLE, kit::FileBytes(Scratch(L"empty16.txt")));
+    EXPECT_EQ(L"Quillmere - empty16.txt", main_.Text());
+    EXPECT_EQ(Scratch(L"empty16.txt"), Status().StatusText(1));
+    SaveAs(Scratch(L"empty8.txt"), 6);
+    EXPECT_EQ(kMarkUtf8, kit::FileBytes(Scratch(L"empty8.txt")));
+    SaveAs(Scratch(L"emptyansi.txt"), 4);
+    EXPECT_EQ("", kit::FileBytes(Scratch(L"emptyansi.txt")));
+}
+
+TEST_F(DocumentTest, SaveAsAddsWmsAndEnablesRun)
+{
+    Start();
+    Type(L"<view/>");
+    SaveAs(Scratch(L"noext"), 1);
+    EXPECT_EQ("<view/>", kit::FileBytes(Scratch(L"noext.wms")));
+    EXPECT_EQ(L"Quillmere - noext.wms", main_.Text());
+    EXPECT_FALSE(Modified());
+    EXPECT_TRUE(main_.Menu(kRun).enabled);
+    EXPECT_TRUE(main_.Item(kToolbar).ToolbarButtonEnabled(kRun));
+}
+
+TEST_F(DocumentTest, CancelledFileDialogsChangeNothing)
+{
+    std::wstring path = WriteFile(L"keep.wms", "<theme/>");
+    Start(L"\"" + path + L"\"", L"Quillmere - keep.wms");
+    Type(L"<theme id=\"x\"/>");
+    main_.PostCommand(kSaveAs);
+    app().WaitDialog(kSaveAsCaption).Answer(IDCANCEL);
+    main_.PostCommand(kOpen);
+    ExpectBox(L"Quillmere", L"keep.wms への変更を保存しますか？", Icon::Warning).Answer(IDNO);
+    app().WaitDialog(kOpenCaption).Answer(IDCANCEL);
+    EXPECT_EQ(L"Quillmere - keep.wms", main_.Text());
+    EXPECT_EQ(path, Status().StatusText(1));
+    EXPECT_EQ(L"<theme id=\"x\"/>", Edit().Text());
+    // The path is still the file's: Save writes it.
+    main_.PostCommand(kSave);
+    WaitStatus(L"ファイルを更新しました。");
+    EXPECT_EQ("<theme id=\"x\"/>", kit::FileBytes(path));
+}
+
+TEST_F(DocumentTest, SaveQuestionForNewAndNamedDocuments)
+{
+    Start();
+    Type(L"draft");
+    main_.PostCommand(kNew);
+    Dialog question = ExpectBox(L"Quillmere", L"新規ファイル への変更を保存しますか？", Icon::Warning);
+    EXPECT_EQ((std::vector<int>{IDYES, IDNO, IDCANCEL}), question.Buttons());
+    question.Answer(IDCANCEL);
+    EXPECT_EQ(L"draft", Edit().Text());
+
+    // Yes on a new document goes to Save As; cancelling it stops New.
+    main_.PostCommand(kNew);
+    app().WaitDialog(L"Quillmere").Answer(IDYES);
+    app().WaitDialog(kSaveAsCaption).Answer(IDCANCEL);
+    EXPECT_EQ(L"draft", Edit().Text());
+    EXPECT_TRUE(Modified());
+
+    std::wstring path = WriteFile(L"skin.wms", "<theme/>");
+    main_.DropFiles({path});
+    app().WaitDialog(L"Quillmere").Answer(IDNO);
+    WaitTitle(L"Quillmere - skin.wms");
+    EXPECT_TRUE(main_.Menu(kRun).enabled);
+    Type(L"<theme id=\"y\"/>");
+    main_.PostCommand(kNew);
+    ExpectBox(L"Quillmere", L"skin.wms への変更を保存しますか？", Icon::Warning).Answer(IDYES);
+    WaitTitle(kNewTitle);
+    EXPECT_EQ("<theme id=\"y\"/>", kit::FileBytes(path)) << "Yes saved the file";
+    EXPECT_EQ(L"", Edit().Text());
+    EXPECT_EQ(L"初期化しました。", Status().StatusText(0));
+    EXPECT_EQ(L"", Status().StatusText(1));
+    EXPECT_FALSE(main_.Menu(kRun).enabled);
+    EXPECT_FALSE(main_.Item(kToolbar).ToolbarButtonEnabled(kRun));
+
+    // Without changes New asks nothing; No throws the changes away.
+    main_.SendCommand(kNew);
+    EXPECT_EQ(L"初期化しました。", Status().StatusText(0));
+    Type(L"thrown away");
+    main_.PostCommand(kNew);
+    app().WaitDialog(L"Quillmere").Answer(IDNO);
+    kit::WaitUntil([&] { return Edit().Text().empty(); });
+    EXPECT_EQ(L"", Edit().Text());
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(DocumentTest, RunFollowsTheExtensionInAnyCase)
+{
+    Start();
+    Drop(WriteFile(L"A.WMS", "x"));
+    EXPECT_TRUE(main_.Menu(kRun).enabled);
+    EXPECT_TRUE(main_.Item(kToolbar).ToolbarButtonEnabled(kRun));
+    Drop(WriteFile(L"a.wmz", "x"));
+    EXPECT_FALSE(main_.Menu(kRun).enabled);
+    EXPECT_FALSE(main_.Item(kToolbar).ToolbarButtonEnabled(kRun));
+    Drop(WriteFile(L"Player.JS", "x"));
+    EXPECT_TRUE(main_.Menu(kRun).enabled);
+}
+
+TEST_F(DocumentTest, DropsOfSeveralFilesOrAFolderOpenNothing)
+{
+    std::wstring path = WriteFile(L"kept.wms", "<theme/>");
+    Start(L"\"" + path + L"\"", L"Quillmere - kept.wms");
+    main_.DropFiles({WriteFile(L"one.wms", "1"), WriteFile(L"two.wms", "2")});
+    ExpectBox(L"Quillmere", L"一度に複数のファイルを開くことはできません。", Icon::Error).Answer(IDOK);
+    std::wstring folder = Scratch(L"folder");
+    CreateDirectoryW(folder.c_str(), nullptr);
+    main_.DropFiles({folder});
+    ExpectBox(L"Quillmere", L"フォルダを開くことはできません。", Icon::Error).Answer(IDOK);
+    EXPECT_EQ(L"Quillmere - kept.wms", main_.Text());
+    EXPECT_EQ(L"<theme/>", Edit().Text());
+    EXPECT_EQ(path, Status().StatusText(1));
+    EXPECT_EQ("<theme/>", SaveUnchanged(path)) << "the document still saves to its own file";
+}
+
+TEST_F(DocumentTest, SelectAllAndTheFindGroupFollowTheText)
+{
+    Start();
+    EXPECT_FALSE(main_.Menu(kSelectAll).enabled) << "an empty document";
+    EXPECT_FALSE(main_.Menu(kFind).enabled);
+    EXPECT_FALSE(main_.Menu(kFindNext).enabled);
+    EXPECT_FALSE(main_.Menu(kReplace).enabled);
+    Edit().SetText(L"abc");
+    main_.SendCommand(0);   // any command refreshes the Edit menu
+    EXPECT_TRUE(main_.Menu(kSelectAll).enabled);
+    EXPECT_TRUE(main_.Menu(kFind).enabled);
+    EXPECT_TRUE(main_.Menu(kReplace).enabled);
+    main_.SendKeys({VK_CONTROL, 'A'});
+    EXPECT_TRUE(kit::WaitUntil([&] { return !main_.Menu(kSelectAll).enabled; }))
+        << "everything is selected at once";
+    EXPECT_TRUE(main_.Menu(32777).enabled) << "and can be cut";
+}
+
+TEST_F(DocumentTest, MenuHighlightsShowTheirHelpAndTheLineFollowsTheCaret)
+{
+    Start();
+    struct Help {
+        int id;
+        const wchar_t* text;
+    };
+    for (const Help& help : {Help{kSaveAs, L"編集内容を別名ファイルに保存します。"},
+                             Help{151, L"スライダー タグを挿入します。"},
+                             Help{6, L"ボタングループ タグ、ボタンエレメント タグを入力するためのメニューです。"},
+                             Help{4242, L"レディ"}}) {
+        main_.Send(WM_MENUSELECT, MAKEWPARAM(help.id, MF_HILITE), 0);
+        EXPECT_EQ(help.text, Status().StatusText(0));
+    }
+    main_.Send(WM_EXITMENULOOP);
+    EXPECT_EQ(L"レディ", Status().StatusText(0));
+
+    Edit().SetText(L"one\r\ntwo\r\nthree");
+    Edit().Send(EM_SETSEL, 0, 0);
+    Edit().Send(WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_EQ(L"Line : 1", Status().StatusText(0)) << "read before the caret moves";
+    Edit().Send(WM_KEYUP, VK_DOWN, 0xC0000001);
+    EXPECT_EQ(L"Line : 2", Status().StatusText(0));
+}
+
+TEST_F(DocumentTest, CommandLineFileOpensByFullPathWhateverTheTemplateFolder)
+{
+    kit::SetRegString(kSettings, L"TemplateFolderName", L"QlmTemplates");
+    kit::RemoveAtReset(kit::DocumentsDir() + L"\\QlmTemplates");
+    std::wstring path = WriteFile(L"relative.wms", "<theme id=\"here\"/>");
+    app_.emplace(L"Quillpad.exe", L"relative.wms", kit::ScratchDir());
+    main_ = app_->WaitWindow(L"Quillpad", L"Quillmere - relative.wms");
+    EXPECT_EQ(L"<theme id=\"here\"/>", Edit().Text());
+    EXPECT_EQ(path, Status().StatusText(1));
+    Type(L"<theme id=\"saved\"/>");
+    main_.PostCommand(kSave);
+    WaitStatus(L"ファイルを更新しました。");
+    EXPECT_EQ("<theme id=\"saved\"/>", kit::FileBytes(path)) << "saved where it was read, not in Documents";
+}
+
+TEST_F(DocumentTest, MissingCommandLineFileStartsANewDocument)
+{
+    Start(L"\"" + Scratch(L"missing.wms") + L"\"");
+    EXPECT_EQ(L"", Edit().Text());
+    Type(L"new text");
+    main_.PostCommand(kSave);
+    app().WaitDialog(kSaveAsCaption).Answer(IDCANCEL);
+    EXPECT_FALSE(kit::FileBytes(Scratch(L"missing.wms"))) << "Save did not create the file that failed to open";
+}
+
+TEST_F(DocumentTest, SuspendedDataQuestionComesBeforeTheCommandLineFile)
+{
+    kit::SetRegDword(kSettings, L"SleepModeFlag", 1);
+    std::wstring path = WriteFile(L"asked.wms", "<view/>");
+    app_.emplace(L"Quillpad.exe", L"\"" + path + L"\"");
+    Dialog question = app().WaitDialog(L"Quillmere");
+    EXPECT_NE(std::wstring::npos, question.Message().find(L"ファイルを開きますか？"));
+    EXPECT_EQ(Icon::Warning, question.IconKind());
+    EXPECT_FALSE(app().Find(L"Quillpad")) << "asked before the window is shown";
+    question.Answer(IDYES);
+    main_ = app().WaitWindow(L"Quillpad", L"Quillmere - asked.wms");
+    EXPECT_EQ(L"<view/>", Edit().Text());
+    EXPECT_EQ(1u, kit::RegDword(kSettings, L"SleepModeFlag").value_or(0)) << "the suspended data stay";
+}
+
+TEST_F(DocumentTest, AnsiSaveOfCharactersOutsideTheCodePageAsksFirst)
+{
+    std::wstring path = WriteFile(L"sjis.wms", kSjis);
+    Start(L"\"" + path + L"\"", L"Quillmere - sjis.wms");
+    Type(kWide + L" \u00A9");
+    main_.PostCommand(kSave);
+    Dialog question = app().WaitDialog(L"Quillmere");
+    EXPECT_NE(std::wstring::npos, question.Message().find(L"置き換えて保存しますか？"));
+    EXPECT_EQ(Icon::Question, question.IconKind());
+    EXPECT_EQ((std::vector<int>{IDYES, IDNO}), question.Buttons());
+    EXPECT_EQ(IDNO, question.DefaultButton());
+    question.Answer(IDNO);
+
+    // No writes nothing and the gate offers Save As, where a Unicode filter keeps the ©.
+    EXPECT_EQ(kSjis, kit::FileBytes(path));
+    kit::ChooseInFileDialog(app().WaitDialog(kSaveAsCaption), Scratch(L"kept.wms"), 6);
+    WaitStatus(L"ファイルを保存しました。");
+    EXPECT_EQ(kMarkUtf8 + kUtf8 + " \xC2\xA9", kit::FileBytes(Scratch(L"kept.wms")));
+
+    // Yes writes the replacement characters.
+    Drop(path);
+    Type(L"x\u00A9");
+    main_.PostCommand(kSave);
+    app().WaitDialog(L"Quillmere").Answer(IDYES);
+    WaitStatus(L"ファイルを更新しました。");
+    std::string replaced = kit::FileBytes(path).value_or("");
+    EXPECT_EQ(2u, replaced.size());
+    EXPECT_EQ('x', replaced[0]);
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(DocumentTest, AnsiBytesInvalidInTheCodePageWarnOnceWhenOpening)
+{
+    std::wstring path = WriteFile(L"broken.txt", "ok \x82");
+    Start();
+    main_.DropFiles({path});
+    Dialog warning = app().WaitDialog(L"Quillmere");
+    EXPECT_NE(std::wstring::npos, warning.Message().find(L"別の文字に置き換えられる場合があります"));
+    EXPECT_NE(std::wstring::npos, warning.Message().find(L"932"));
+    EXPECT_EQ(Icon::Warning, warning.IconKind());
+    warning.Answer(IDOK);
+    WaitTitle(L"Quillmere - broken.txt");
+    EXPECT_EQ(L"ok ", Edit().Text().substr(0, 3));
+}
+
+TEST_F(DocumentTest, Windows98RefusesBigAnsiFilesAndAsksAboutBigUnicodeFiles)
+{
+    kit::SetWindowsVersion(L"Quillpad.exe", L"win98");
+    Start();
+    Drop(WriteFile(L"exact.txt", std::string(65536, 'a')));
+    main_.DropFiles({WriteFile(L"over.txt", std::string(65537, 'a'))});
+    ExpectBox(L"Quillmere", L"選択されたテキスト ファイルのサイズが 64 KB (65,536 バイト) を超えています。", Icon::Error)
+        .Answer(IDOK);
+    EXPECT_EQ(L"Quillmere - exact.txt", main_.Text());
+
+    Drop(WriteFile(L"u16exact.txt", kMarkLE + std::string(131072, 'a')));
+    main_.DropFiles({WriteFile(L"u16over.txt", kMarkLE + std::string(131073, 'a'))});
+    Dialog question = ExpectBox(L"Quillmere 警告",
+        L"選択されたファイルが Unicode 形式テキストで、ファイル サイズが 128 KB を超えていることが検出されました。\n"
+        L"変換の結果、ANSI 形式に換算して 64 KB (65,536 バイト) を超える可能性があり、これを超えてしまった場合はエラーになる場合があります。\n\n"
+        L"変換処理を続行しますか？",
+        Icon::Warning);
+    EXPECT_EQ(IDNO, question.DefaultButton());
+    question.Answer(IDNO);
+    EXPECT_EQ(L"Quillmere - u16exact.txt", main_.Text());
+    main_.DropFiles({Scratch(L"u16over.txt")});
+    app().WaitDialog(L"Quillmere 警告").Answer(IDYES);
+    WaitTitle(L"Quillmere - u16over.txt");
+}
+
+TEST_F(DocumentTest, NewDocumentsBigFilesOpenOnTheNtFamily)
+{
+    Start();
+    Drop(WriteFile(L"big.txt", std::string(1 << 20, 'a')));
+    EXPECT_EQ(1u << 20, static_cast<unsigned>(Edit().Send(WM_GETTEXTLENGTH)));
+}
+
+TEST_F(DocumentFaultTest, ReadOnlyTargetKeepsTheOldFile)
+{
+    std::wstring path = OpenEdited(Scratch(L"doc.wms"));
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    main_.PostCommand(kSave);
+    ExpectBox(L"Quillmere", kSaveFailed, Icon::Error).Answer(IDOK);
+    CancelSaveAs();
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ExpectOldFileAndModifiedDocument(path);
+}
+
+TEST_F(DocumentFaultTest, WriteFailureAfterOpeningKeepsTheOldFile)
+{
+    std::wstring path = OpenEdited(Scratch(L"doc.wms"));
+    kit::MakeDiskFullFile(Scratch(L"~qlm-doc.wms"));
+    main_.PostCommand(kSave);
+    Dialog box = app().WaitDialog(L"Quillmere");
+    EXPECT_EQ(0u, box.Message().find(L"保存できませんでした。\nファイルへの書き込み中にエラーが発生しました。"));
+    EXPECT_NE(std::wstring::npos, box.Message().find(L"112")) << "names the failure: disk full";
+    EXPECT_EQ(Icon::Error, box.IconKind());
+    box.Answer(IDOK);
+    CancelSaveAs();
+    ExpectOldFileAndModifiedDocument(path, false);
+}
+
+TEST_F(DocumentFaultTest, VanishedFolderKeepsTheOldFile)
+{
+    std::wstring folder = Scratch(L"sub");
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring path = OpenEdited(folder + L"\\doc.wms");
+    std::wstring moved = Scratch(L"moved");
+    ASSERT_TRUE(MoveFileW(folder.c_str(), moved.c_str()));
+    // Save finds no file and goes to Save As, which is answered with the vanished path.
+    main_.PostCommand(kSave);
+    kit::ChooseInFileDialog(app().WaitDialog(kSaveAsCaption), path, 1);
+    Dialog box = app().WaitDialog(L"Quillmere");
+    EXPECT_EQ(kSaveFailed, box.Message());
+    box.Answer(IDOK);
+    EXPECT_EQ("<theme id=\"old\"/>\r\n", kit::FileBytes(moved + L"\\doc.wms"));
+    EXPECT_FALSE(kit::FileBytes(path));
+    EXPECT_TRUE(Modified());
+    EXPECT_EQ(L"Quillmere - doc.wms", main_.Text());
+    EXPECT_EQ(path, Status().StatusText(1));
+}
+
+TEST_F(DocumentFaultTest, SaveAsOntoAReadOnlyFileKeepsItAndTheName)
+{
+    std::wstring path = OpenEdited(Scratch(L"doc.wms"));
+    std::wstring other = WriteFile(L"other.wms", "other");
+    SetFileAttributesW(other.c_str(), FILE_ATTRIBUTE_READONLY);
+    main_.PostCommand(kSaveAs);
+    kit::ChooseInFileDialog(app().WaitDialog(kSaveAsCaption), other, 1);
+    // The file dialog's own overwrite question comes first, in a box of Wine's making.
+    Dialog overwrite;
+    ASSERT_TRUE(kit::WaitUntil([&] {
+        for (const Window& window : app().TopWindows())
+            if (window.ClassName() == L"#32770" && window.HasItem(0xFFFF))
+                overwrite = Dialog(window.hwnd());
+        return static_cast<bool>(overwrite);
+    }));
+    overwrite.Answer(IDYES);
+    ExpectBox(L"Quillmere", kSaveFailed, Icon::Error).Answer(IDOK);
+    SetFileAttributesW(other.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ("other", kit::FileBytes(other));
+    EXPECT_EQ(path, Status().StatusText(1));
+    ExpectOldFileAndModifiedDocument(path);
+}
+
+namespace {
+
+class EnglishDocumentTest : public DocumentTest {
+protected:
+    Dialog WaitLanguageDialog() { return app().WaitDialog(L"ANSI 形式で使用する言語"); }
+};
+
+}  // namespace
+
+TEST_F(EnglishDocumentTest, AnsiFilesAskForTheirLanguageAtEveryReadAndWrite)
+{
+    std::wstring path = WriteFile(L"sjis.wms", kSjis);
+    Start();
+    main_.DropFiles({path});
+    Dialog language = WaitLanguageDialog();
+    kit::Screenshot(L"ansi-language", language.hwnd());
+    Window list = language.Item(300);
+    EXPECT_EQ(7, list.Send(CB_GETCOUNT));
+    EXPECT_EQ(0, list.Send(CB_GETCURSEL)) << "starts at Auto";
+    language.Answer(IDCANCEL);
+    EXPECT_EQ(kNewTitle, main_.Text()) << "Cancel abandons the open";
+
+    main_.DropFiles({path});
+    language = WaitLanguageDialog();
+    language.Item(300).Send(CB_SETCURSEL, static_cast<WPARAM>(-1));
+    language.Item(IDOK).Click();
+    ExpectBox(L"Quillmere", L"使用する言語を選択してください。", Icon::Warning).Answer(IDOK);
+    EXPECT_TRUE(language.Exists()) << "the dialog stays open";
+    language.Item(300).Send(CB_SETCURSEL, 1);   // Japanese
+    language.Answer(IDOK);
+    WaitTitle(L"Quillmere - sjis.wms");
+    EXPECT_EQ(kWide, Edit().Text());
+
+    Edit().Send(EM_SETMODIFY, TRUE);
+    main_.PostCommand(kSave);
+    language = WaitLanguageDialog();
+    EXPECT_EQ(0, language.Item(300).Send(CB_GETCURSEL)) << "the last choice is not preselected";
+    language.Item(300).Send(CB_SETCURSEL, 1);
+    language.Answer(IDOK);
+    WaitStatus(L"ファイルを更新しました。");
+    EXPECT_EQ(kSjis, kit::FileBytes(path));
+
+    // Cancelled at a save, the gate goes on to Save As; a Unicode filter asks nothing.
+    Edit().Send(EM_SETMODIFY, TRUE);
+    main_.PostCommand(kSave);
+    WaitLanguageDialog().Answer(IDCANCEL);
+    kit::ChooseInFileDialog(app().WaitDialog(kSaveAsCaption), Scratch(L"wide.wms"), 5);
+    WaitStatus(L"ファイルを保存しました。");
+    EXPECT_EQ(kMarkLE + Utf16LE(kWide), kit::FileBytes(Scratch(L"wide.wms")));
+}
