@@ -98,13 +98,17 @@ bool PassWin9xSizeCheck(TextEncoding encoding, long long size)
     }
 }
 
-void WarnAboutUnsavableBytes(UINT codePage)
+// Bytes the decoding cannot keep would change at the next save: say so once, then open.
+void WarnAboutUnsavableBytes(TextEncoding encoding, UINT codePage)
 {
     wchar_t text[320];
-    swprintf(text, _countof(text),
-             L"このファイルには、選択された言語 (コード ページ %u) の ANSI 形式として正しく読み取れないバイトが含まれています。\n"
-             L"このまま保存すると、それらのバイトは別の文字に置き換えられる場合があります。",
-             codePage);
+    if (encoding == EncodingUtf8)
+        swprintf(text, _countof(text), L"このファイルには、UTF-8 形式として正しく読み取れないバイトが含まれています。\n");
+    else
+        swprintf(text, _countof(text),
+                 L"このファイルには、選択された言語 (コード ページ %u) の ANSI 形式として正しく読み取れないバイトが含まれています。\n",
+                 codePage);
+    wcsncat(text, L"このまま保存すると、それらのバイトは別の文字に置き換えられる場合があります。", _countof(text) - wcslen(text) - 1);
     ShowMessage(g_hwndMain, text, kCaption, MB_ICONWARNING);
 }
 
@@ -132,7 +136,9 @@ bool LoadDocumentFile(const wchar_t* path, ReadChoice choice)
     if (plan.encoding == EncodingAnsi && mode == WindowTextUnicode) {
         if (!ChooseAnsiLanguage(g_hwndMain)) return false;
         codePage = ChosenAnsiCodePage();
-        if (!AnsiBytesSurviveSave(bytes, codePage)) WarnAboutUnsavableBytes(codePage);
+        if (!AnsiBytesSurviveSave(bytes, codePage)) WarnAboutUnsavableBytes(plan.encoding, codePage);
+    } else if (plan.encoding == EncodingUtf8 && !Utf8BytesSurviveSave(bytes)) {
+        WarnAboutUnsavableBytes(plan.encoding, codePage);
     }
     DecodedText decoded = DecodeDocumentBytes(bytes, plan.encoding, mode, codePage, g_isWin9x == 1);
     if (decoded.tooLong) {

@@ -169,6 +169,12 @@ bool AnsiBytesSurviveSave(const std::string& bytes, UINT codePage)
     return CodePageFromWide(WideFromCodePage(bytes, codePage), codePage) == bytes;
 }
 
+bool Utf8BytesSurviveSave(const std::string& bytes)
+{
+    return bytes.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                static_cast<int>(bytes.size()), nullptr, 0) > 0;
+}
+
 EncodedText EncodeDocumentText(const WindowText& text, TextEncoding encoding, WindowTextMode mode, UINT codePage)
 {
     EncodedText result;

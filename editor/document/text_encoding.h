@@ -55,6 +55,8 @@ DecodedText DecodeDocumentBytes(const std::string& bytes, TextEncoding encoding,
 
 // True when ANSI bytes are valid in the code page and come back unchanged from a save.
 bool AnsiBytesSurviveSave(const std::string& bytes, UINT codePage);
+// True when the bytes are well-formed UTF-8, which a save writes back unchanged.
+bool Utf8BytesSurviveSave(const std::string& bytes);
 
 struct EncodedText {
     std::string bytes;              // the whole file, mark included

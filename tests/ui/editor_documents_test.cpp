@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -156,8 +157,9 @@ protected:
     void ExpectOldFileAndModifiedDocument(const std::wstring& path, bool temporaryRemoved = true)
     {
         EXPECT_EQ("<theme id=\"old\"/>\r\n", kit::FileBytes(path).value_or("<gone>"));
-        if (temporaryRemoved)
+        if (temporaryRemoved) {
             EXPECT_FALSE(kit::FileBytes(Scratch(L"~qlm-doc.wms"))) << "the temporary file is removed";
+        }
         EXPECT_TRUE(Modified());
         EXPECT_EQ(L"Quillmere - doc.wms", main_.Text());
         EXPECT_EQ(L"<theme id=\"new\"/>", Edit().Text());
@@ -466,6 +468,14 @@ TEST_F(DocumentTest, AnsiBytesInvalidInTheCodePageWarnOnceWhenOpening)
     warning.Answer(IDOK);
     WaitTitle(L"Quillmere - broken.txt");
     EXPECT_EQ(L"ok ", Edit().Text().substr(0, 3));
+
+    // Shift_JIS through the UTF-8 choice is malformed UTF-8.
+    std::wstring sjis = WriteFile(L"sjis.txt", kSjis);
+    main_.PostCommand(kOpen);
+    kit::ChooseInFileDialog(app().WaitDialog(kOpenCaption), sjis, 7);
+    EXPECT_NE(std::wstring::npos, app().WaitDialog(L"Quillmere").Message().find(L"UTF-8 形式として正しく読み取れない"));
+    app().WaitDialog(L"Quillmere").Answer(IDOK);
+    WaitTitle(L"Quillmere - sjis.txt");
 }
 
 TEST_F(DocumentTest, Windows98RefusesBigAnsiFilesAndAsksAboutBigUnicodeFiles)
@@ -491,6 +501,13 @@ TEST_F(DocumentTest, Windows98RefusesBigAnsiFilesAndAsksAboutBigUnicodeFiles)
     main_.DropFiles({Scratch(L"u16over.txt")});
     app().WaitDialog(L"Quillmere 警告").Answer(IDYES);
     WaitTitle(L"Quillmere - u16over.txt");
+
+    Drop(WriteFile(L"u8exact.txt", kMarkUtf8 + std::string(196608, 'a')));
+    main_.DropFiles({WriteFile(L"u8over.txt", kMarkUtf8 + std::string(196609, 'a'))});
+    EXPECT_EQ(0u, app().WaitDialog(L"Quillmere 警告").Message().find(
+                      L"選択されたファイルが UTF-8 形式テキストで、ファイル サイズが 192 KB を超えていることが検出されました。"));
+    app().WaitDialog(L"Quillmere 警告").Answer(IDNO);
+    EXPECT_EQ(L"Quillmere - u8exact.txt", main_.Text());
 }
 
 TEST_F(DocumentTest, NewDocumentsBigFilesOpenOnTheNtFamily)
@@ -617,4 +634,24 @@ TEST_F(EnglishDocumentTest, AnsiFilesAskForTheirLanguageAtEveryReadAndWrite)
     kit::ChooseInFileDialog(app().WaitDialog(kSaveAsCaption), Scratch(L"wide.wms"), 5);
     WaitStatus(L"ファイルを保存しました。");
     EXPECT_EQ(kMarkLE + Utf16LE(kWide), kit::FileBytes(Scratch(L"wide.wms")));
+}
+
+TEST_F(DocumentTest, TagButtonShowsTheInsertMenuAtTheMouse)
+{
+    Start();
+    main_.PostCommand(32794);
+    Window popup;
+    ASSERT_TRUE(kit::WaitUntil([&] {
+        popup = app().Find(L"#32768");
+        return static_cast<bool>(popup);
+    })) << "no popup menu";
+    POINT cursor;
+    GetCursorPos(&cursor);
+    RECT box;
+    GetWindowRect(popup.hwnd(), &box);
+    EXPECT_LE(std::abs(box.left - cursor.x) + std::abs(box.top - cursor.y), 2) << "opens at the cursor";
+    kit::Screenshot(L"insert-popup");
+    popup.PostKey(VK_ESCAPE);
+    app().WaitGone(L"#32768");
+    EXPECT_TRUE(main_.Enabled());
 }

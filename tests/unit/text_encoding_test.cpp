@@ -204,6 +204,14 @@ TEST(Encode, AnsiBytesThatASaveWouldChangeAreFound)
     EXPECT_FALSE(AnsiBytesSurviveSave("\x87\x90", kJapanese)) << "an NEC twin is written as its JIS original";
 }
 
+TEST(Encode, MalformedUtf8IsFound)
+{
+    EXPECT_TRUE(Utf8BytesSurviveSave("\xE6\x97\xA5 \xF0\x9F\x98\x80"));
+    EXPECT_TRUE(Utf8BytesSurviveSave(""));
+    EXPECT_FALSE(Utf8BytesSurviveSave("\xE6\x97"));
+    EXPECT_FALSE(Utf8BytesSurviveSave(kNihongoSjis)) << "Shift_JIS read as UTF-8";
+}
+
 TEST(Encode, RoundTripsAreByteExact)
 {
     std::string sjis = kNihongoSjis + " <theme id=\"x\"/>\r\n\x83\x65\x83\x4C\x83\x58\x83\x67";
