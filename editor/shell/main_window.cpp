@@ -22,7 +22,6 @@ namespace {
 
 const wchar_t kClassName[] = L"Quillpad";
 const wchar_t kCaption[] = L"Quillmere";
-const wchar_t kNewDocumentTitle[] = L"Quillmere - 新規ファイル";
 const UINT kTimerPeriod = 1000;
 
 HFONT g_editFont = nullptr;
@@ -354,7 +353,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
 {
     if (!RegisterMainClass(instance)) return 0;
-    HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, kNewDocumentTitle, WS_OVERLAPPEDWINDOW,
+    HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, DocumentWindowTitle(L"").c_str(), WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                   instance, nullptr);
     if (!window) return 0;
