@@ -655,3 +655,47 @@ TEST_F(DocumentTest, TagButtonShowsTheInsertMenuAtTheMouse)
     app().WaitGone(L"#32768");
     EXPECT_TRUE(main_.Enabled());
 }
+
+TEST_F(DocumentTest, YesAtExitSavesAndEnds)
+{
+    std::wstring path = WriteFile(L"exit.wms", "<theme/>");
+    Start(L"\"" + path + L"\"", L"Quillmere - exit.wms");
+    Type(L"<theme id=\"last\"/>");
+    main_.Close();
+    ExpectBox(L"Quillmere", L"exit.wms への変更を保存しますか？", Icon::Warning).Answer(IDYES);
+    EXPECT_EQ(0u, app().WaitExit());
+    EXPECT_EQ("<theme id=\"last\"/>", kit::FileBytes(path));
+}
+
+TEST_F(DocumentTest, FileDialogsOfferTheirFilters)
+{
+    auto filters = [](const Dialog& dialog) {
+        Window box = dialog.Item(1136);
+        std::vector<std::wstring> texts;
+        for (LRESULT i = 0, n = box.Send(CB_GETCOUNT); i < n; ++i) {
+            wchar_t text[256] = {};
+            box.Send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            texts.push_back(text);
+        }
+        return texts;
+    };
+    Start();
+    main_.PostCommand(kOpen);
+    Dialog open = app().WaitDialog(kOpenCaption);
+    EXPECT_EQ((std::vector<std::wstring>{
+                  L"対応フォーマット (自動判別)", L"Windows Media Player スキン ファイル (*.wms)",
+                  L"JScript ファイル (*.js)", L"雛形ファイル (*.qlmt)", L"テキスト文書 (*.txt)",
+                  L"Unicode 形式テキスト", L"UTF-8 形式テキスト", L"すべてのファイル (*.*)"}),
+              filters(open));
+    EXPECT_EQ(1, kit::FileDialogFilter(open));
+    open.Answer(IDCANCEL);
+    main_.PostCommand(kSaveAs);
+    Dialog save = app().WaitDialog(kSaveAsCaption);
+    EXPECT_EQ((std::vector<std::wstring>{
+                  L"Windows Media Player スキン ファイル (*.wms)", L"Java スクリプト ファイル (*.js)",
+                  L"雛形ファイル (*.qlmt)", L"テキスト文書 (*.txt)", L"Unicode 形式テキスト",
+                  L"UTF-8 形式テキスト", L"すべてのファイル (*.*)"}),
+              filters(save));
+    kit::Screenshot(L"save-as-dialog", save.hwnd());
+    save.Answer(IDCANCEL);
+}
