@@ -101,15 +101,12 @@ bool PassWin9xSizeCheck(TextEncoding encoding, long long size)
 // Bytes the decoding cannot keep would change at the next save: say so once, then open.
 void WarnAboutUnsavableBytes(TextEncoding encoding, UINT codePage)
 {
-    wchar_t text[320];
-    if (encoding == EncodingUtf8)
-        swprintf(text, _countof(text), L"このファイルには、UTF-8 形式として正しく読み取れないバイトが含まれています。\n");
-    else
-        swprintf(text, _countof(text),
-                 L"このファイルには、選択された言語 (コード ページ %u) の ANSI 形式として正しく読み取れないバイトが含まれています。\n",
-                 codePage);
-    wcsncat(text, L"このまま保存すると、それらのバイトは別の文字に置き換えられる場合があります。", _countof(text) - wcslen(text) - 1);
-    ShowMessage(g_hwndMain, text, kCaption, MB_ICONWARNING);
+    std::wstring form = encoding == EncodingUtf8
+        ? std::wstring(L"UTF-8 形式")
+        : L"選択された言語 (コード ページ " + std::to_wstring(codePage) + L") の ANSI 形式";
+    std::wstring text = L"このファイルには、" + form + L"として正しく読み取れないバイトが含まれています。\n"
+                        L"このまま保存すると、それらのバイトは別の文字に置き換えられる場合があります。";
+    ShowMessage(g_hwndMain, text.c_str(), kCaption, MB_ICONWARNING);
 }
 
 // Reads the file into the window as the choice says. An explicit choice reports a file
@@ -255,6 +252,23 @@ int OpenDocumentByPath(const wchar_t* path)
     UpdateRunCommandState(path);
     ShowDocumentTitle(FileTitleOf(path).c_str());
     ShowOpenedStatus(path);
+    return 1;
+}
+
+int OpenDocumentAsCurrent(const std::wstring& path)
+{
+    // A path too long for the document's buffer would be cut to another file's name.
+    if (path.size() >= MAX_PATH) {
+        ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
+        return 0;
+    }
+    DocumentNameBackup backup;
+    CopyToBuffer(g_currentPath, MAX_PATH, path.c_str());
+    if (!OpenDocumentByPath(g_currentPath)) {
+        backup.Restore();
+        return 0;
+    }
+    CopyToBuffer(g_currentTitle, MAX_PATH, FileTitleOf(path).c_str());
     return 1;
 }
 

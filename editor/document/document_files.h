@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // The document's path and title, kept while an operation may still give up.
 class DocumentNameBackup {
 public:
@@ -19,6 +21,10 @@ int OpenDocumentWithDialog();
 // Reads the file by its mark into the window. Leaves g_currentPath and g_currentTitle to
 // the caller. 1 opened, 0 not.
 int OpenDocumentByPath(const wchar_t* path);
+
+// Opens the file as the document, for drops and the command line: on success it becomes
+// g_currentPath and g_currentTitle, on failure the previous ones stay. 1 opened, 0 not.
+int OpenDocumentAsCurrent(const std::wstring& path);
 
 // Writes the document to g_currentPath in the encoding of the file there. 0 without a
 // file, on a cancel or a failed write; the callers then offer Save As.

@@ -9,7 +9,6 @@
 #include "editor_state.h"
 #include "message_box.h"
 #include "os_checks.h"
-#include "registry_value.h"
 #include "resource.h"
 #include "status_bar.h"
 #include "template_folder.h"
@@ -191,10 +190,8 @@ void OpenStartupDocument(const std::wstring& file)
             return;
         }
     }
-    CopyToBuffer(g_currentPath, MAX_PATH, file.c_str());
-    // A failed open must not leave the path behind, or a later Save would overwrite that file.
-    if (OpenDocumentByPath(g_currentPath)) CopyToBuffer(g_currentTitle, MAX_PATH, FileTitleOf(file).c_str());
-    else g_currentPath[0] = L'\0';
+    // A failed open leaves the new document's empty path, so a later Save cannot overwrite that file.
+    OpenDocumentAsCurrent(file);
 }
 
 // The named file as a full path, taken before the template folder moves the current

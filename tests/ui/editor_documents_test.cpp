@@ -699,3 +699,15 @@ TEST_F(DocumentTest, FileDialogsOfferTheirFilters)
     kit::Screenshot(L"save-as-dialog", save.hwnd());
     save.Answer(IDCANCEL);
 }
+
+TEST_F(DocumentTest, OverlongCommandLinePathIsNotCutToAnotherName)
+{
+    // Cut to 259 characters this would name an existing file.
+    std::wstring stem = kit::ScratchDir() + L"\\" + std::wstring(300, L'a');
+    kit::WriteBytes(stem.substr(0, MAX_PATH - 1), "other");
+    app_.emplace(L"Quillpad.exe", L"\"" + stem + L".wms\"");
+    ExpectBox(L"Quillmere", L"ファイルを開けませんでした。", Icon::Warning).Answer(IDOK);
+    main_ = app().WaitWindow(L"Quillpad", kNewTitle);
+    EXPECT_EQ(L"", Edit().Text());
+    EXPECT_EQ(L"", Status().StatusText(1));
+}
