@@ -17,9 +17,24 @@
 // Dialogs
 #define IDD_ABOUT                   130
 #define IDD_OPTIONS                 131
+#define IDD_WIZARD_HELP             138
 #define IDD_ANSI_LANGUAGE           139
+#define IDD_INITIAL_INPUT           140
+#define IDD_COMMENT                 141
+#define IDD_THEME                   142
+#define IDD_VIEW                    143
+#define IDD_BUTTON_GROUP            144
+#define IDD_BUTTON_ELEMENT          145
+#define IDD_BUTTON                  146
 
-// Icons
+// Icons (IDI_APP is shared)
+#define IDI_INITIAL_INPUT           102
+#define IDI_COMMENT                 103
+#define IDI_THEME                   104
+#define IDI_VIEW                    105
+#define IDI_BUTTON_GROUP            106
+#define IDI_BUTTON_ELEMENT          107
+#define IDI_BUTTON                  108
 #define IDI_ANSI_LANGUAGE           114
 
 // Options dialog
@@ -32,6 +47,136 @@
 
 // ANSI language dialog
 #define IDC_ANSI_LANGUAGE_LIST      300
+
+// Every wizard: OK and Cancel are IDOK and IDCANCEL
+#define IDC_WIZARD_HELP             9
+#define IDC_WIZARD_TABS             400
+
+// Help window
+#define IDC_WIZARD_HELP_TEXT        300
+
+// Initial input wizard
+#define IDC_INITIAL_SKIN            300
+#define IDC_INITIAL_SCRIPT          301
+#define IDC_INITIAL_TITLE           302
+#define IDC_INITIAL_AUTHOR          303
+#define IDC_INITIAL_COPYRIGHT       304
+#define IDC_INITIAL_BACKGROUND      305
+#define IDC_INITIAL_BACKGROUND_PICK 306
+#define IDC_INITIAL_CLIPPING        307
+#define IDC_INITIAL_CLIPPING_PICK   308
+#define IDC_INITIAL_TITLE_BAR       309
+#define IDC_INITIAL_TITLE_LABEL     401
+#define IDC_INITIAL_AUTHOR_LABEL    402
+#define IDC_INITIAL_COPYRIGHT_LABEL 403
+#define IDC_INITIAL_BACKGROUND_LABEL 404
+#define IDC_INITIAL_CLIPPING_LABEL  405
+
+// Comment wizard
+#define IDC_COMMENT_SKIN            300
+#define IDC_COMMENT_SCRIPT          301
+#define IDC_COMMENT_SINGLE          302
+#define IDC_COMMENT_MULTI           303
+#define IDC_COMMENT_SINGLE_TEXT     304
+#define IDC_COMMENT_MULTI_TEXT      305
+#define IDC_COMMENT_SINGLE_LABEL    401
+#define IDC_COMMENT_MULTI_LABEL     402
+
+// Theme wizard
+#define IDC_THEME_ID                300
+#define IDC_THEME_TITLE             301
+#define IDC_THEME_AUTHOR            302
+#define IDC_THEME_COPYRIGHT         303
+#define IDC_THEME_AUTHOR_VERSION    304
+#define IDC_THEME_CURRENT_VIEW      305
+#define IDC_THEME_VERSION           306
+
+// View wizard
+#define IDC_VIEW_ID                 300
+#define IDC_VIEW_TITLE              301
+#define IDC_VIEW_BACKGROUND         302
+#define IDC_VIEW_BACKGROUND_PICK    303
+#define IDC_VIEW_CLIPPING           304
+#define IDC_VIEW_CLIPPING_PICK      305
+#define IDC_VIEW_SCRIPT_FILE        306
+#define IDC_VIEW_TITLE_BAR          307
+#define IDC_VIEW_TILED              308
+
+// Button group wizard
+#define IDC_GROUP_ID                300
+#define IDC_GROUP_LEFT              301
+#define IDC_GROUP_TOP               302
+#define IDC_GROUP_WIDTH             303
+#define IDC_GROUP_HEIGHT            304
+#define IDC_GROUP_IMAGE             305
+#define IDC_GROUP_IMAGE_PICK        306
+#define IDC_GROUP_MAPPING           307
+#define IDC_GROUP_MAPPING_PICK      308
+#define IDC_GROUP_HOVER             309
+#define IDC_GROUP_HOVER_PICK        310
+#define IDC_GROUP_DOWN              311
+#define IDC_GROUP_DOWN_PICK         312
+#define IDC_GROUP_HOVER_DOWN        313
+#define IDC_GROUP_HOVER_DOWN_PICK   314
+#define IDC_GROUP_DISABLED          315
+#define IDC_GROUP_DISABLED_PICK     316
+#define IDC_GROUP_TRANSPARENCY      317
+#define IDC_GROUP_TRANSPARENCY_PICK 318
+#define IDC_GROUP_RADIO             319
+#define IDC_GROUP_SHOW_BACKGROUND   320
+
+// Button element wizard: the kinds are IDC_ELEMENT_STANDARD + their index
+#define IDC_ELEMENT_STANDARD        300
+#define IDC_ELEMENT_PLAY            301
+#define IDC_ELEMENT_PAUSE           302
+#define IDC_ELEMENT_STOP            303
+#define IDC_ELEMENT_PREV            304
+#define IDC_ELEMENT_REW             305
+#define IDC_ELEMENT_FFWD            306
+#define IDC_ELEMENT_NEXT            307
+#define IDC_ELEMENT_MAPPING_COLOR   308
+#define IDC_ELEMENT_MAPPING_PICK    309
+#define IDC_ELEMENT_UP_TOOLTIP      310
+#define IDC_ELEMENT_ON_CLICK        311
+#define IDC_ELEMENT_DISABLED        312
+#define IDC_ELEMENT_STICKY          313
+#define IDC_ELEMENT_DOWN_TOOLTIP    314
+#define IDC_ELEMENT_DOWN            315
+#define IDC_ELEMENT_UP_TOOLTIP_LABEL 401
+#define IDC_ELEMENT_ON_CLICK_LABEL  402
+#define IDC_ELEMENT_DOWN_TOOLTIP_LABEL 403
+
+// Button wizard
+#define IDC_BUTTON_STANDARD         300
+#define IDC_BUTTON_PREDEFINED       301
+#define IDC_BUTTON_KIND             302
+#define IDC_BUTTON_ID               303
+#define IDC_BUTTON_LEFT             304
+#define IDC_BUTTON_TOP              305
+#define IDC_BUTTON_WIDTH            306
+#define IDC_BUTTON_HEIGHT           307
+#define IDC_BUTTON_IMAGE            308
+#define IDC_BUTTON_IMAGE_PICK       309
+#define IDC_BUTTON_HOVER            310
+#define IDC_BUTTON_HOVER_PICK       311
+#define IDC_BUTTON_DOWN_IMAGE       312
+#define IDC_BUTTON_DOWN_IMAGE_PICK  313
+#define IDC_BUTTON_HOVER_DOWN       314
+#define IDC_BUTTON_HOVER_DOWN_PICK  315
+#define IDC_BUTTON_DISABLED_IMAGE   316
+#define IDC_BUTTON_DISABLED_IMAGE_PICK 317
+#define IDC_BUTTON_ON_CLICK         318
+#define IDC_BUTTON_TRANSPARENCY     319
+#define IDC_BUTTON_TRANSPARENCY_PICK 320
+#define IDC_BUTTON_UP_TOOLTIP       321
+#define IDC_BUTTON_DISABLED         322
+#define IDC_BUTTON_TILED            323
+#define IDC_BUTTON_STICKY           324
+#define IDC_BUTTON_DOWN_TOOLTIP     325
+#define IDC_BUTTON_DOWN             326
+#define IDC_BUTTON_CLIPPING         327
+#define IDC_BUTTON_UP_TOOLTIP_LABEL 401
+#define IDC_BUTTON_DOWN_TOOLTIP_LABEL 402
 
 // Menu commands
 #define IDM_ABOUT                   130

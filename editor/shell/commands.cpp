@@ -10,6 +10,7 @@
 #include "message_box.h"
 #include "options_dialog.h"
 #include "resource.h"
+#include "wizards.h"
 
 #include <commctrl.h>
 
@@ -51,6 +52,13 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_EDIT_DELETE:     SendMessageW(g_hwndEdit, WM_CLEAR, 0, 0); break;
     case IDM_EDIT_SELECT_ALL: SendMessageW(g_hwndEdit, EM_SETSEL, 0, -1); break;
     case IDM_INSERT_TAG_MENU: ShowInsertPopup(window); break;
+    case IDM_INSERT_INITIAL:  ShowInitialInputWizard(window); break;
+    case IDM_INSERT_COMMENT:  ShowCommentWizard(window); break;
+    case IDM_INSERT_THEME:    ShowThemeWizard(window); break;
+    case IDM_INSERT_VIEW:     ShowViewWizard(window); break;
+    case IDM_INSERT_BUTTON_GROUP:   ShowButtonGroupWizard(window); break;
+    case IDM_INSERT_BUTTON_ELEMENT: ShowButtonElementWizard(window); break;
+    case IDM_INSERT_BUTTON:   ShowButtonWizard(window); break;
     case IDM_ABOUT:           ShowAboutBox(g_hInstance, window, kAboutBox); break;
     case IDM_OPTIONS:         RunOptionsDialog(window); break;
     default: break;

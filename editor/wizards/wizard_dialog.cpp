@@ -1,0 +1,217 @@
+// The dialog procedure every modal wizard runs, the steps of OK, the pickers and the help window.
+#include "wizard_dialog.h"
+
+#include "editor_state.h"
+#include "insert_text.h"
+#include "message_box.h"
+#include "registry_value.h"
+#include "resource.h"
+#include "wizard_text.h"
+
+#include <commdlg.h>
+
+wchar_t g_wizardHelpText[8192];
+COLORREF g_lastChosenColor = RGB(0, 0, 0);
+COLORREF g_customColors[16] = {
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+};
+
+namespace {
+
+const wchar_t kConfirmCaption[] = L"挿入確認";
+const wchar_t kRefuseCaption[] = L"挿入失敗";
+
+const WizardDialog* WizardOf(HWND dialog)
+{
+    return reinterpret_cast<const WizardDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+void SetDialogIcon(HWND dialog, int iconId)
+{
+    HICON icon = LoadIconW(g_hInstance, MAKEINTRESOURCEW(iconId));
+    if (icon) SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void InitializeWizard(HWND dialog, const WizardDialog& wizard)
+{
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&wizard));
+    SetDialogIcon(dialog, wizard.iconId);
+    for (const WizardFieldLimit& field : wizard.limits)
+        SendDlgItemMessageW(dialog, field.fieldId, EM_LIMITTEXT, field.limit, 0);
+    if (wizard.initialize) wizard.initialize(dialog);
+}
+
+void ShowHelpOf(HWND dialog, const WizardDialog& wizard)
+{
+    g_wizardHelpText[0] = L'\0';
+    CopyToBuffer(g_wizardHelpText, _countof(g_wizardHelpText), wizard.helpText().c_str());
+    ShowWizardHelp(dialog);
+}
+
+bool RunPicker(HWND dialog, const WizardDialog& wizard, int id)
+{
+    for (const WizardPicker& picker : wizard.pickers) {
+        if (picker.buttonId != id) continue;
+        if (picker.kind == PickerImage) ChooseImageIntoField(dialog, picker.fieldId);
+        else ChooseColorIntoField(dialog, picker.fieldId);
+        return true;
+    }
+    return false;
+}
+
+void OnWizardCommand(HWND dialog, const WizardDialog& wizard, int id)
+{
+    switch (id) {
+    case IDOK:            wizard.onOk(dialog); return;
+    case IDCANCEL:        EndDialog(dialog, IDCANCEL); return;
+    case IDC_WIZARD_HELP: ShowHelpOf(dialog, wizard); return;
+    }
+    if (!RunPicker(dialog, wizard, id) && wizard.onCommand) wizard.onCommand(dialog, id);
+}
+
+INT_PTR CALLBACK WizardDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        InitializeWizard(dialog, *reinterpret_cast<const WizardDialog*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (const WizardDialog* wizard = WizardOf(dialog)) {
+            OnWizardCommand(dialog, *wizard, LOWORD(wParam));
+            return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK HelpWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG: {
+        SetDialogIcon(dialog, IDI_APP);
+        HWND text = GetDlgItem(dialog, IDC_WIZARD_HELP_TEXT);
+        SetWindowTextW(text, g_wizardHelpText);
+        // Focus in the text for scrolling by keys, without the whole text selected.
+        SetFocus(text);
+        SendMessageW(text, EM_SETSEL, 0, 0);
+        return FALSE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+INT_PTR OpenWizard(HWND owner, const WizardDialog& wizard)
+{
+    return DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(wizard.dialogId), owner, WizardDialogProc,
+                           reinterpret_cast<LPARAM>(&wizard));
+}
+
+bool ConfirmInsertion(HWND dialog, const wchar_t* question)
+{
+    return ShowMessage(dialog, question, kConfirmCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void RefuseInsertion(HWND dialog, const wchar_t* reason)
+{
+    ShowMessage(dialog, reason, kRefuseCaption, MB_OK | MB_ICONERROR);
+}
+
+bool ReadTabCount(HWND dialog, int* count)
+{
+    BOOL numeric = FALSE;
+    int value = static_cast<int>(GetDlgItemInt(dialog, IDC_WIZARD_TABS, &numeric, TRUE));
+    *count = numeric ? value : 0;
+    if (!TabCountTooDeep(*count)) return true;
+    RefuseInsertion(dialog, L"タブの数が深すぎます。\nタブの数は 0 ～ 100 の間で指定してください。");
+    return false;
+}
+
+bool InsertWizardText(HWND dialog, const std::wstring& text)
+{
+    if (g_isWin9x == 1) {
+        std::size_t document = static_cast<std::size_t>(GetWindowTextLengthW(g_hwndEdit));
+        if (!InsertionFitsWin9x(document, text.size())) {
+            RefuseInsertion(dialog, L"挿入により 64 KB を超えることが判明したため、処理を中断します。");
+            return false;
+        }
+    }
+    InsertTextAtCaret(g_hwndEdit, text.c_str());
+    EndDialog(dialog, 1);
+    return true;
+}
+
+std::wstring FieldText(HWND dialog, int id)
+{
+    HWND field = GetDlgItem(dialog, id);
+    int length = GetWindowTextLengthW(field);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    int read = GetWindowTextW(field, &text[0], length + 1);
+    text.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+    return text;
+}
+
+bool IsChecked(HWND dialog, int id)
+{
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+void EnableControls(HWND dialog, std::initializer_list<int> ids, bool enabled)
+{
+    for (int id : ids) EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE);
+}
+
+BOOL ChooseImageIntoField(HWND dialog, int fieldId)
+{
+    wchar_t path[MAX_PATH] = L"";
+    wchar_t title[MAX_PATH] = L"";
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = dialog;
+    ofn.lpstrFilter =
+        L"対応フォーマット (*.bmp;*.jpg;*.gif;*.png)\0*.bmp;*.jpg;*.gif;*.png\0"
+        L"Windows ビットマップ イメージ (*.bmp)\0*.bmp\0"
+        L"JPEG イメージ (*.jpg)\0*.jpg\0"
+        L"GIF イメージ (アニメーション含む) (*.gif)\0*.gif\0"
+        L"PNG イメージ (*.png)\0*.png\0"
+        L"すべてのファイル (*.*)\0*.*\0";
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = _countof(path);
+    ofn.lpstrFileTitle = title;
+    ofn.nMaxFileTitle = _countof(title);
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&ofn)) return FALSE;
+    // Skins name their images relative to the definition, so the folder is left out.
+    SetDlgItemTextW(dialog, fieldId, title);
+    return TRUE;
+}
+
+BOOL ChooseColorIntoField(HWND dialog, int fieldId)
+{
+    CHOOSECOLORW cc = {};
+    cc.lStructSize = sizeof(cc);
+    cc.hwndOwner = dialog;
+    cc.rgbResult = g_lastChosenColor;
+    cc.lpCustColors = g_customColors;
+    cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorW(&cc)) return FALSE;
+    g_lastChosenColor = cc.rgbResult;
+    SetDlgItemTextW(dialog, fieldId,
+                    ColorCodeText(GetRValue(cc.rgbResult), GetGValue(cc.rgbResult), GetBValue(cc.rgbResult)).c_str());
+    return TRUE;
+}
+
+void ShowWizardHelp(HWND owner)
+{
+    DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_WIZARD_HELP), owner, HelpWindowProc, 0);
+}

@@ -1,0 +1,50 @@
+// What the wizard dialogs share: one dialog procedure, the steps of OK, the pickers, help.
+#pragma once
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+extern wchar_t g_wizardHelpText[8192];
+extern COLORREF g_lastChosenColor;
+extern COLORREF g_customColors[16];
+
+enum PickerKind { PickerImage, PickerColor };
+struct WizardPicker { int buttonId; int fieldId; PickerKind kind; };
+struct WizardFieldLimit { int fieldId; int limit; };
+
+// One wizard, as the shared dialog procedure runs it.
+struct WizardDialog {
+    int dialogId;
+    int iconId;
+    std::vector<WizardFieldLimit> limits;
+    std::vector<WizardPicker> pickers;     // "..." buttons
+    void (*initialize)(HWND dialog);       // defaults beyond the limits; may be null
+    void (*onCommand)(HWND dialog, int id);  // enabling rules; may be null
+    void (*onOk)(HWND dialog);
+    std::wstring (*helpText)();
+};
+
+// Modal over owner; the dialog's result (1 inserted, 2 cancelled).
+INT_PTR OpenWizard(HWND owner, const WizardDialog& wizard);
+
+// Steps of OK. Confirmation "挿入確認" Yes/No; true for Yes.
+bool ConfirmInsertion(HWND dialog, const wchar_t* question);
+// A failed check: "挿入失敗", MB_ICONERROR. The dialog stays open.
+void RefuseInsertion(HWND dialog, const wchar_t* reason);
+// Field IDC_WIZARD_TABS; false (after the message) when deeper than 100.
+bool ReadTabCount(HWND dialog, int* count);
+// The 64 KB guard on Windows 9x, then the text at the caret and EndDialog 1.
+// False, with the dialog left open, when the guard refused.
+bool InsertWizardText(HWND dialog, const std::wstring& text);
+
+std::wstring FieldText(HWND dialog, int id);
+bool IsChecked(HWND dialog, int id);
+void EnableControls(HWND dialog, std::initializer_list<int> ids, bool enabled);
+
+// The pickers of the "..." buttons; TRUE when the field was set.
+BOOL ChooseImageIntoField(HWND dialog, int fieldId);
+BOOL ChooseColorIntoField(HWND dialog, int fieldId);
+// The help window over owner, showing g_wizardHelpText.
+void ShowWizardHelp(HWND owner);

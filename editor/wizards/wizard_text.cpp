@@ -1,0 +1,67 @@
+// Pieces every wizard's text generation shares.
+#include "wizard_text.h"
+
+#include <cwchar>
+#include <iterator>
+
+void AppendTabs(std::wstring& text, int count)
+{
+    if (count > 0) text.append(static_cast<std::size_t>(count), L'\t');
+}
+
+void AppendAttributeAlways(std::wstring& text, const wchar_t* name, const std::wstring& value)
+{
+    text += L' ';
+    text += name;
+    text += L"=\"";
+    text += value;
+    text += L'"';
+}
+
+void AppendAttribute(std::wstring& text, const wchar_t* name, const std::wstring& value)
+{
+    if (!value.empty()) AppendAttributeAlways(text, name, value);
+}
+
+void AppendOption(std::wstring& text, bool checked, const wchar_t* fragment)
+{
+    if (checked) text += fragment;
+}
+
+bool TabCountTooDeep(int count)
+{
+    return count > kMaxTabCount;
+}
+
+bool InsertionFitsWin9x(std::size_t documentLength, std::size_t textLength)
+{
+    return documentLength <= kWin9xDocumentLimit && textLength <= kWin9xDocumentLimit - documentLength;
+}
+
+std::wstring ColorCodeText(unsigned red, unsigned green, unsigned blue)
+{
+    wchar_t code[8];
+    std::swprintf(code, std::size(code), L"#%02X%02X%02X", red & 0xFF, green & 0xFF, blue & 0xFF);
+    return code;
+}
+
+std::wstring BuildHelpText(const wchar_t* opening, const std::vector<HelpSection>& sections,
+                           const std::wstring& notes)
+{
+    std::wstring text = opening;
+    text += L"\r\n\r\n";
+    for (const HelpSection& section : sections) {
+        text += L"・";
+        text += section.heading;
+        text += L"\r\n\r\n　";
+        text += section.paragraph;
+        text += L"\r\n\r\n";
+    }
+    // Every paragraph ends in a blank line; the text as a whole ends in one line break.
+    if (notes.empty()) {
+        text.resize(text.size() - 2);
+    } else {
+        text += notes;
+    }
+    return text;
+}

@@ -1,0 +1,32 @@
+// Pieces every wizard's text generation shares; no window headers.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+const int kMaxTabCount = 100;
+// The Windows 95/98/Me edit control holds no more than this.
+const std::size_t kWin9xDocumentLimit = 65536;
+
+// count TABs; none for 0 or less.
+void AppendTabs(std::wstring& text, int count);
+// ` name="value"`, only when value is not empty; the value goes in as typed.
+void AppendAttribute(std::wstring& text, const wchar_t* name, const std::wstring& value);
+// The same, written also when value is empty.
+void AppendAttributeAlways(std::wstring& text, const wchar_t* name, const std::wstring& value);
+// A fixed fragment such as ` radio="True"`, only when the option is checked.
+void AppendOption(std::wstring& text, bool checked, const wchar_t* fragment);
+
+bool TabCountTooDeep(int count);
+bool InsertionFitsWin9x(std::size_t documentLength, std::size_t textLength);
+// "#RRGGBB" in upper-case hexadecimal.
+std::wstring ColorCodeText(unsigned red, unsigned green, unsigned blue);
+
+struct HelpSection {
+    const wchar_t* heading;
+    const wchar_t* paragraph;   // without the leading ideographic space and the line breaks
+};
+// opening "\r\n\r\n", then per section "・" heading "\r\n\r\n" "　" paragraph "\r\n\r\n", then
+// the notes (each ending in "\r\n", separated by blank lines); the whole ends in one "\r\n".
+std::wstring BuildHelpText(const wchar_t* opening, const std::vector<HelpSection>& sections,
+                           const std::wstring& notes = L"");
