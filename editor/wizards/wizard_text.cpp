@@ -1,6 +1,8 @@
 // Pieces every wizard's text generation shares.
 #include "wizard_text.h"
 
+#include "text_encoding.h"
+
 #include <cwchar>
 #include <iterator>
 
@@ -35,7 +37,7 @@ bool TabCountTooDeep(int count)
 
 bool InsertionFitsWin9x(std::size_t documentLength, std::size_t textLength)
 {
-    return documentLength <= kWin9xDocumentLimit && textLength <= kWin9xDocumentLimit - documentLength;
+    return documentLength <= kWin9xTextLimit && textLength <= kWin9xTextLimit - documentLength;
 }
 
 std::wstring ColorCodeText(unsigned red, unsigned green, unsigned blue)

@@ -5,8 +5,6 @@
 #include <vector>
 
 const int kMaxTabCount = 100;
-// The Windows 95/98/Me edit control holds no more than this.
-const std::size_t kWin9xDocumentLimit = 65536;
 
 // count TABs; none for 0 or less.
 void AppendTabs(std::wstring& text, int count);
@@ -18,6 +16,7 @@ void AppendAttributeAlways(std::wstring& text, const wchar_t* name, const std::w
 void AppendOption(std::wstring& text, bool checked, const wchar_t* fragment);
 
 bool TabCountTooDeep(int count);
+// The Windows 95/98/Me edit control holds no more than kWin9xTextLimit.
 bool InsertionFitsWin9x(std::size_t documentLength, std::size_t textLength);
 // "#RRGGBB" in upper-case hexadecimal.
 std::wstring ColorCodeText(unsigned red, unsigned green, unsigned blue);
