@@ -1,0 +1,293 @@
+// UI tests of what every wizard shares: confirmation, the tab count, insertion at the caret,
+// the 64 KB guard on Windows 98, Cancel, the pickers and the help window.
+#include "kit.h"
+
+#include <string>
+
+namespace {
+
+using kit::App;
+using kit::Dialog;
+using kit::Icon;
+using kit::Window;
+
+const wchar_t kNewTitle[] = L"Quillmere - 新規ファイル";
+const wchar_t kGroupTitle[] = L"ボタングループ タグの挿入";
+const wchar_t kCommentTitle[] = L"コメントの挿入";
+const wchar_t kGroupQuestion[] = L"入力した情報を使用してボタングループ タグを挿入します。\nよろしいですか？";
+const wchar_t kTooDeep[] = L"タブの数が深すぎます。\nタブの数は 0 ～ 100 の間で指定してください。";
+const wchar_t kTooLarge[] = L"挿入により 64 KB を超えることが判明したため、処理を中断します。";
+const std::wstring kOpenCaption = GetACP() == 932 ? L"開く" : L"Open";
+
+enum {
+    kEdit = 200, kCommentCommand = 141, kGroupCommand = 144,
+    kHelp = 9, kTabs = 400, kHelpText = 300,
+    kGroupImage = 305, kGroupImagePick = 306, kGroupMapping = 307,
+    kGroupColor = 317, kGroupColorPick = 318,
+    kCommentText = 304,
+    // The common colour dialog's red, green and blue fields.
+    kColorRed = 706, kColorGreen = 707, kColorBlue = 708,
+};
+
+class WizardFrameworkTest : public kit::UiTest {
+protected:
+    void Start()
+    {
+        app_.emplace(L"Quillpad.exe");
+        main_ = app_->WaitWindow(L"Quillpad", kNewTitle);
+    }
+    Window Edit() const { return main_.Item(kEdit); }
+    bool Modified() const { return Edit().Send(EM_GETMODIFY) != 0; }
+    std::pair<DWORD, DWORD> Selection() const
+    {
+        DWORD start = 0, end = 0;
+        Edit().Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+    void SetDocument(const std::wstring& text, DWORD start, DWORD end) const
+    {
+        Edit().SetText(text);
+        Edit().Send(EM_SETSEL, start, end);
+        Edit().Send(EM_SETMODIFY, FALSE);
+    }
+
+    Dialog OpenWizard(int command, const wchar_t* title) const
+    {
+        main_.PostCommand(command);
+        return app_->WaitDialog(title);
+    }
+    // OK, then Yes to the confirmation.
+    void Accept(const Dialog& wizard) const
+    {
+        wizard.Item(IDOK).Click();
+        app_->WaitDialog(L"挿入確認").Answer(IDYES);
+    }
+    // OK and Yes, then the refusal, which leaves the wizard open.
+    void ExpectRefusal(const Dialog& wizard, const std::wstring& text) const
+    {
+        Accept(wizard);
+        Dialog box = app_->WaitDialog(L"挿入失敗");
+        EXPECT_EQ(text, box.Message());
+        EXPECT_EQ(Icon::Error, box.IconKind()) << kit::IconName(box.IconKind());
+        box.Answer(IDOK);
+        EXPECT_TRUE(wizard.Exists());
+    }
+    void ExpectInserted(const wchar_t* title, const std::wstring& document) const
+    {
+        app_->WaitGone(L"#32770", title);
+        EXPECT_EQ(document, Edit().Text());
+    }
+
+    std::optional<App> app_;
+    Window main_;
+};
+
+}  // namespace
+
+TEST_F(WizardFrameworkTest, ConfirmationTabCountAndInsertionInFrontOfTheSelection)
+{
+    Start();
+    SetDocument(L"<view>SELECTED</view>", 6, 14);
+    Dialog wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    EXPECT_EQ(L"2", wizard.Item(kTabs).Text());
+    EXPECT_EQ(3, wizard.Item(kTabs).Send(EM_GETLIMITTEXT));
+    EXPECT_TRUE((GetWindowLongW(wizard.Item(kTabs).hwnd(), GWL_STYLE) & ES_NUMBER) != 0);
+    wizard.Item(kGroupMapping).SetText(L"map.bmp");
+
+    wizard.Item(IDOK).Click();
+    Dialog question = app_->WaitDialog(L"挿入確認");
+    EXPECT_EQ(kGroupQuestion, question.Message());
+    EXPECT_EQ(Icon::Question, question.IconKind()) << kit::IconName(question.IconKind());
+    EXPECT_EQ((std::vector<int>{IDYES, IDNO}), question.Buttons());
+    question.Answer(IDNO);
+    EXPECT_TRUE(wizard.Exists());
+    EXPECT_EQ(L"<view>SELECTED</view>", Edit().Text());
+    EXPECT_FALSE(Modified());
+
+    wizard.Item(kTabs).SetText(L"101");
+    ExpectRefusal(wizard, kTooDeep);
+    EXPECT_EQ(L"101", wizard.Item(kTabs).Text());
+    EXPECT_EQ(L"map.bmp", wizard.Item(kGroupMapping).Text());
+
+    wizard.Item(kTabs).SetText(L"1");
+    Accept(wizard);
+    const std::wstring group = L"\t<buttongroup mappingImage=\"map.bmp\">\r\n\r\n\t</buttongroup>\r\n";
+    ExpectInserted(kGroupTitle, L"<view>" + group + L"SELECTED</view>");
+    DWORD caret = static_cast<DWORD>(6 + group.size());
+    EXPECT_EQ(std::make_pair(caret, caret), Selection());
+    EXPECT_TRUE(Modified());
+
+    // 100 is the deepest accepted, and an empty count means none.
+    SetDocument(L"", 0, 0);
+    wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    wizard.Item(kGroupMapping).SetText(L"m");
+    wizard.Item(kTabs).SetText(L"100");
+    Accept(wizard);
+    const std::wstring tabs(100, L'\t');
+    ExpectInserted(kGroupTitle, tabs + L"<buttongroup mappingImage=\"m\">\r\n\r\n" + tabs + L"</buttongroup>\r\n");
+
+    SetDocument(L"", 0, 0);
+    wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    wizard.Item(kGroupMapping).SetText(L"m");
+    wizard.Item(kTabs).SetText(L"");
+    Accept(wizard);
+    ExpectInserted(kGroupTitle, L"<buttongroup mappingImage=\"m\">\r\n\r\n</buttongroup>\r\n");
+}
+
+TEST_F(WizardFrameworkTest, CancelEscAndTheCloseBoxInsertNothing)
+{
+    Start();
+    SetDocument(L"abc", 1, 1);
+    Dialog wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    // The keyboard is the wizard's, not the document's behind it.
+    EXPECT_TRUE(kit::WaitUntil([&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(GetWindowThreadProcessId(wizard.hwnd(), nullptr), &info) &&
+               info.hwndActive == wizard.hwnd() && GetParent(info.hwndFocus) == wizard.hwnd();
+    }));
+    wizard.Item(kGroupMapping).SetText(L"map.bmp");
+    wizard.Item(IDCANCEL).Click();
+    app_->WaitGone(L"#32770", kGroupTitle);
+
+    wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    EXPECT_EQ(L"", wizard.Item(kGroupMapping).Text()) << "every opening starts from the defaults";
+    wizard.PostKey(VK_ESCAPE);
+    app_->WaitGone(L"#32770", kGroupTitle);
+
+    wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    wizard.Close();
+    app_->WaitGone(L"#32770", kGroupTitle);
+    EXPECT_EQ(L"abc", Edit().Text());
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(WizardFrameworkTest, HelpWindowShowsTheWizardsHelpAndLeavesItUnchanged)
+{
+    Start();
+    Dialog wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    wizard.Item(kGroupMapping).SetText(L"map.bmp");
+    wizard.Item(kHelp).Click();
+    Dialog help = app_->WaitDialog(L"ヘルプ");
+    std::wstring text = help.Item(kHelpText).Text();
+    EXPECT_NE(std::wstring::npos, text.find(L"・(*)マッピング イメージ\r\n\r\n　")) << kit::Utf8(text);
+    EXPECT_NE(std::wstring::npos, text.find(L"\r\n\r\n注意 : ")) << kit::Utf8(text);
+    EXPECT_EQ(L"\r\n", text.substr(text.size() - 2));
+    EXPECT_NE(L"\r\n\r\n", text.substr(text.size() - 4));
+    EXPECT_TRUE((GetWindowLongW(help.Item(kHelpText).hwnd(), GWL_STYLE) & ES_READONLY) != 0);
+    EXPECT_EQ(L"閉じる(&C)", help.Item(IDOK).Text());
+    kit::Screenshot(L"wizard-help", help.hwnd());
+    help.Answer(IDOK);
+    EXPECT_TRUE(wizard.Exists());
+    EXPECT_EQ(L"map.bmp", wizard.Item(kGroupMapping).Text());
+
+    wizard.Item(kHelp).Click();
+    app_->WaitDialog(L"ヘルプ").PostKey(VK_ESCAPE);
+    app_->WaitGone(L"#32770", L"ヘルプ");
+    EXPECT_TRUE(wizard.Exists());
+}
+
+TEST_F(WizardFrameworkTest, ImagePickerPutsTheFileNameWithoutItsFolder)
+{
+    std::wstring folder = kit::ScratchDir() + L"\\skin images";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    kit::WriteBytes(folder + L"\\back.bmp", "BM");
+    Start();
+    Dialog wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    wizard.Item(kGroupImage).SetText(L"keep.bmp");
+
+    wizard.Item(kGroupImagePick).Click();
+    Dialog picker = app_->WaitDialog(kOpenCaption);
+    EXPECT_EQ(1, kit::FileDialogFilter(picker));
+    EXPECT_EQ(6, picker.Item(1136).Send(CB_GETCOUNT));
+    picker.Answer(IDCANCEL);
+    EXPECT_EQ(L"keep.bmp", wizard.Item(kGroupImage).Text());
+
+    wizard.Item(kGroupImagePick).Click();
+    kit::ChooseInFileDialog(app_->WaitDialog(kOpenCaption), folder + L"\\back.bmp");
+    app_->WaitGone(L"#32770", kOpenCaption);
+    EXPECT_EQ(L"back.bmp", wizard.Item(kGroupImage).Text());
+}
+
+TEST_F(WizardFrameworkTest, ColourPickerWritesTheCodeAndReopensOnTheLastColour)
+{
+    Start();
+    Dialog wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    wizard.Item(kGroupColor).SetText(L"keep");
+    wizard.Item(kGroupColorPick).Click();
+    auto colourDialog = [&] {
+        Window found;
+        kit::WaitUntil([&] {
+            for (const Window& w : app_->TopWindows())
+                if (w.ClassName() == L"#32770" && w.HasItem(kColorRed)) { found = w; return true; }
+            return false;
+        });
+        if (!found) throw kit::Failure(L"no colour dialog");
+        return Dialog(found.hwnd());
+    };
+    Dialog colour = colourDialog();
+    EXPECT_EQ(L"0", colour.Item(kColorRed).Text()) << "black when the editor starts";
+    EXPECT_EQ(L"0", colour.Item(kColorBlue).Text());
+    EXPECT_TRUE(colour.Item(kColorRed).Visible()) << "opened with the custom part expanded";
+    colour.Answer(IDCANCEL);
+    EXPECT_EQ(L"keep", wizard.Item(kGroupColor).Text());
+
+    wizard.Item(kGroupColorPick).Click();
+    colour = colourDialog();
+    colour.Item(kColorRed).SetText(L"255");
+    colour.Item(kColorGreen).SetText(L"128");
+    colour.Item(kColorBlue).SetText(L"0");
+    colour.Answer(IDOK);
+    EXPECT_EQ(L"#FF8000", wizard.Item(kGroupColor).Text());
+    wizard.Item(IDCANCEL).Click();
+    app_->WaitGone(L"#32770", kGroupTitle);
+
+    // Another wizard, later: the picker starts on the colour chosen before.
+    wizard = OpenWizard(kGroupCommand, kGroupTitle);
+    wizard.Item(kGroupColorPick).Click();
+    colour = colourDialog();
+    EXPECT_EQ(L"255", colour.Item(kColorRed).Text());
+    EXPECT_EQ(L"128", colour.Item(kColorGreen).Text());
+    EXPECT_EQ(L"0", colour.Item(kColorBlue).Text());
+    colour.Answer(IDOK);
+    EXPECT_EQ(L"#FF8000", wizard.Item(kGroupColor).Text());
+}
+
+TEST_F(WizardFrameworkTest, Windows98RefusesAnInsertionBeyond64KB)
+{
+    kit::SetWindowsVersion(L"Quillpad.exe", L"win98");
+    Start();
+    // "<!-- " + 31 characters + " -->" is a 40-character comment.
+    const std::wstring content(31, L'c');
+    SetDocument(std::wstring(65500, L'x'), 0, 0);
+    Dialog wizard = OpenWizard(kCommentCommand, kCommentTitle);
+    wizard.Item(kCommentText).SetText(content);
+    ExpectRefusal(wizard, kTooLarge);
+    EXPECT_EQ(content, wizard.Item(kCommentText).Text());
+    EXPECT_EQ(65500, Edit().Send(WM_GETTEXTLENGTH));
+    EXPECT_FALSE(Modified());
+    wizard.Item(IDCANCEL).Click();
+    app_->WaitGone(L"#32770", kCommentTitle);
+
+    // Exactly 64 KB passes.
+    SetDocument(std::wstring(65496, L'x'), 0, 0);
+    wizard = OpenWizard(kCommentCommand, kCommentTitle);
+    wizard.Item(kCommentText).SetText(content);
+    Accept(wizard);
+    app_->WaitGone(L"#32770", kCommentTitle);
+    EXPECT_EQ(65536, Edit().Send(WM_GETTEXTLENGTH));
+    EXPECT_TRUE(Modified());
+}
+
+TEST_F(WizardFrameworkTest, WindowsXpInsertsIntoALongDocument)
+{
+    kit::SetWindowsVersion(L"Quillpad.exe", L"winxp");
+    Start();
+    const std::wstring content(31, L'c');
+    SetDocument(std::wstring(65500, L'x'), 65500, 65500);
+    Dialog wizard = OpenWizard(kCommentCommand, kCommentTitle);
+    wizard.Item(kCommentText).SetText(content);
+    Accept(wizard);
+    app_->WaitGone(L"#32770", kCommentTitle);
+    EXPECT_EQ(65540, Edit().Send(WM_GETTEXTLENGTH));
+}
