@@ -1,29 +1,23 @@
 // UI tests of the button group, button element and button wizards: defaults, limits, the
 // enabling rules, the refusals in order and the text each one puts at the caret.
-#include "kit.h"
+#include "wizard_test.h"
 
 #include <iterator>
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using kit::App;
 using kit::Dialog;
-using kit::Icon;
 using kit::Window;
 
-const wchar_t kNewTitle[] = L"Quillmere - 新規ファイル";
 const wchar_t kGroupTitle[] = L"ボタングループ タグの挿入";
 const wchar_t kElementTitle[] = L"ボタンエレメント タグの挿入";
 const wchar_t kButtonTitle[] = L"ボタン タグの挿入";
 const wchar_t kNoOnClick[] = L"OnClick イベント ハンドラが設定されていません。";
 
 enum {
-    kEdit = 200, kGroupCommand = 144, kElementCommand = 145, kButtonCommand = 146,
-    kHelp = 9, kTabs = 400, kHelpText = 300,
+    kGroupCommand = 144, kElementCommand = 145, kButtonCommand = 146, kTabs = 400,
     // Button group
     kGroupId = 300, kGroupLeft = 301, kGroupTop = 302, kGroupWidth = 303, kGroupHeight = 304,
     kGroupImage = 305, kGroupMapping = 307, kGroupHover = 309, kGroupDown = 311, kGroupHoverDown = 313,
@@ -42,95 +36,7 @@ enum {
     kButtonUpTipLabel = 401, kButtonDownTipLabel = 402,
 };
 
-class ButtonWizardTest : public kit::UiTest {
-protected:
-    void Start()
-    {
-        app_.emplace(L"Quillpad.exe");
-        main_ = app_->WaitWindow(L"Quillpad", kNewTitle);
-    }
-    Window Edit() const { return main_.Item(kEdit); }
-    std::pair<DWORD, DWORD> Selection() const
-    {
-        DWORD start = 0, end = 0;
-        Edit().Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        return {start, end};
-    }
-    void SetDocument(const std::wstring& text, DWORD caret) const
-    {
-        Edit().SetText(text);
-        Edit().Send(EM_SETSEL, caret, caret);
-        Edit().Send(EM_SETMODIFY, FALSE);
-    }
-
-    Dialog OpenWizard(int command, const wchar_t* title) const
-    {
-        main_.PostCommand(command);
-        return app_->WaitDialog(title);
-    }
-    void Accept(const Dialog& wizard, const std::wstring& question) const
-    {
-        wizard.Item(IDOK).Click();
-        Dialog box = app_->WaitDialog(L"挿入確認");
-        EXPECT_EQ(question, box.Message());
-        box.Answer(IDYES);
-    }
-    void ExpectRefusal(const Dialog& wizard, const std::wstring& question, const std::wstring& text) const
-    {
-        Accept(wizard, question);
-        Dialog box = app_->WaitDialog(L"挿入失敗");
-        EXPECT_EQ(text, box.Message());
-        EXPECT_EQ(Icon::Error, box.IconKind()) << kit::IconName(box.IconKind());
-        box.Answer(IDOK);
-        EXPECT_TRUE(wizard.Exists());
-    }
-    // Inserted at the caret, which then stands behind the text.
-    void ExpectInserted(const wchar_t* title, const std::wstring& before, const std::wstring& text,
-                        const std::wstring& after) const
-    {
-        app_->WaitGone(L"#32770", title);
-        EXPECT_EQ(before + text + after, Edit().Text());
-        DWORD caret = static_cast<DWORD>(before.size() + text.size());
-        EXPECT_EQ(std::make_pair(caret, caret), Selection());
-        EXPECT_NE(0, Edit().Send(EM_GETMODIFY));
-    }
-
-    void ExpectLimit(const Dialog& wizard, int id, int limit) const
-    {
-        EXPECT_EQ(limit, wizard.Item(id).Send(EM_GETLIMITTEXT)) << "field " << id;
-    }
-    void ExpectDigitsOnly(const Dialog& wizard, int id) const
-    {
-        EXPECT_TRUE((GetWindowLongW(wizard.Item(id).hwnd(), GWL_STYLE) & ES_NUMBER) != 0) << "field " << id;
-    }
-    void ExpectEnabled(const Dialog& wizard, const std::vector<int>& ids, bool enabled) const
-    {
-        for (int id : ids) EXPECT_EQ(enabled, wizard.Item(id).Enabled()) << "control " << id;
-    }
-    HWND Focus(const Dialog& wizard) const
-    {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof(info);
-        GetGUIThreadInfo(GetWindowThreadProcessId(wizard.hwnd(), nullptr), &info);
-        return info.hwndFocus;
-    }
-    std::wstring HelpText(const Dialog& wizard) const
-    {
-        wizard.Item(kHelp).Click();
-        Dialog help = app_->WaitDialog(L"ヘルプ");
-        std::wstring text = help.Item(kHelpText).Text();
-        help.Answer(IDOK);
-        return text;
-    }
-    void Shot(const wchar_t* name, const Dialog& wizard) const
-    {
-        kit::WaitUntil([&] { return IsWindowVisible(wizard.hwnd()) != FALSE; });
-        kit::Screenshot(name, wizard.hwnd());
-    }
-
-    std::optional<App> app_;
-    Window main_;
-};
+class ButtonWizardTest : public WizardUiTest {};
 
 const wchar_t kGroupQuestion[] = L"入力した情報を使用してボタングループ タグを挿入します。\nよろしいですか？";
 const wchar_t kElementQuestion[] = L"入力した情報を使用してボタンエレメント タグを挿入します。\nよろしいですか？";
@@ -166,7 +72,7 @@ TEST_F(ButtonWizardTest, GroupDefaultsLimitsRefusalAndEveryFieldInOrder)
     ExpectLimit(wizard, kGroupColor, 64);
 
     wizard.Item(kGroupId).SetText(L"g");
-    ExpectRefusal(wizard, kGroupQuestion, L"マッピング イメージが指定されていません。\nマッピング イメージは必須です。");
+    ExpectRefusal(wizard, L"マッピング イメージが指定されていません。\nマッピング イメージは必須です。", kGroupQuestion);
     EXPECT_EQ(L"g", wizard.Item(kGroupId).Text());
 
     const wchar_t* values[] = {L"1", L"2", L"3", L"4", L"i.bmp", L"m \"&<.bmp", L"h.bmp", L"d.bmp",
@@ -237,9 +143,9 @@ TEST_F(ButtonWizardTest, ElementRefusesInOrderAndWritesByKind)
     SetDocument(L"ab", 1);
     Dialog wizard = OpenWizard(kElementCommand, kElementTitle);
     wizard.Item(kElementUpTip).SetText(L"tip");
-    ExpectRefusal(wizard, kElementQuestion, L"マッピング カラーを指定してください。");
+    ExpectRefusal(wizard, L"マッピング カラーを指定してください。", kElementQuestion);
     wizard.Item(kElementColor).SetText(L"#00FF00");
-    ExpectRefusal(wizard, kElementQuestion, kNoOnClick);
+    ExpectRefusal(wizard, kNoOnClick, kElementQuestion);
     EXPECT_EQ(L"#00FF00", wizard.Item(kElementColor).Text());
     EXPECT_EQ(L"tip", wizard.Item(kElementUpTip).Text());
 
@@ -346,16 +252,16 @@ TEST_F(ButtonWizardTest, ButtonRefusesInOrderAndWritesByKind)
     Dialog wizard = OpenWizard(kButtonCommand, kButtonTitle);
     const wchar_t kBounds[] =
         L"座標 (X/Y) およびサイズ (Width/Height) に入力不備があります。\n座標項目とサイズ項目はすべて入力してください。";
-    ExpectRefusal(wizard, kButtonQuestion, kBounds);
+    ExpectRefusal(wizard, kBounds, kButtonQuestion);
     wizard.Item(kButtonLeft).SetText(L"10");
     wizard.Item(kButtonTop).SetText(L"20");
     wizard.Item(kButtonHeight).SetText(L"40");
     // Width is missing and so is the image: the coordinates are examined first.
-    ExpectRefusal(wizard, kButtonQuestion, kBounds);
+    ExpectRefusal(wizard, kBounds, kButtonQuestion);
     wizard.Item(kButtonWidth).SetText(L"30");
-    ExpectRefusal(wizard, kButtonQuestion, L"基本イメージを指定してください。");
+    ExpectRefusal(wizard, L"基本イメージを指定してください。", kButtonQuestion);
     wizard.Item(kButtonImage).SetText(L"b.bmp");
-    ExpectRefusal(wizard, kButtonQuestion, kNoOnClick);
+    ExpectRefusal(wizard, kNoOnClick, kButtonQuestion);
     EXPECT_EQ(L"10", wizard.Item(kButtonLeft).Text());
     EXPECT_EQ(L"30", wizard.Item(kButtonWidth).Text());
     EXPECT_EQ(L"b.bmp", wizard.Item(kButtonImage).Text());

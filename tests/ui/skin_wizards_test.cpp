@@ -1,24 +1,16 @@
 // UI tests of the initial input, comment, theme and view wizards: defaults, enabling rules,
 // confirmations, refusals in order, the text that lands in the document, and their help.
-#include "kit.h"
+#include "wizard_test.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using kit::App;
 using kit::Dialog;
 using kit::Icon;
-using kit::Window;
-
-const wchar_t kNewTitle[] = L"Quillmere - 新規ファイル";
-const wchar_t kConfirm[] = L"挿入確認";
-const wchar_t kRefused[] = L"挿入失敗";
 
 enum {
-    kEdit = 200, kHelp = 9, kHelpText = 300,
     kInitialCommand = 140, kCommentCommand = 141, kThemeCommand = 142, kViewCommand = 143,
 };
 
@@ -65,110 +57,18 @@ enum {
     kViewClipping = 304, kViewClippingPick = 305, kViewScript = 306, kViewTitleBar = 307, kViewTiled = 308,
 };
 
-class SkinWizardTest : public kit::UiTest {
+class SkinWizardTest : public WizardUiTest {
 protected:
-    void Start()
-    {
-        app_.emplace(L"Quillpad.exe");
-        main_ = app_->WaitWindow(L"Quillpad", kNewTitle);
-    }
-    Window Edit() const { return main_.Item(kEdit); }
-    bool Modified() const { return Edit().Send(EM_GETMODIFY) != 0; }
-    std::pair<DWORD, DWORD> Selection() const
-    {
-        DWORD start = 0, end = 0;
-        Edit().Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        return {start, end};
-    }
-    void SetDocument(const std::wstring& text, DWORD start, DWORD end) const
-    {
-        Edit().SetText(text);
-        Edit().Send(EM_SETSEL, start, end);
-        Edit().Send(EM_SETMODIFY, FALSE);
-    }
-    // Nothing inserted, nothing marked: the document as SetDocument left it.
-    void ExpectUntouched(const std::wstring& text) const
-    {
-        EXPECT_EQ(text, Edit().Text());
-        EXPECT_FALSE(Modified());
-    }
-
-    Dialog OpenWizard(int command, const wchar_t* title) const
-    {
-        main_.PostCommand(command);
-        return app_->WaitDialog(title);
-    }
-    Dialog PressOk(const Dialog& wizard, const wchar_t* caption) const
-    {
-        wizard.Item(IDOK).Click();
-        return app_->WaitDialog(caption);
-    }
-    void ExpectQuestion(const Dialog& box, const std::wstring& text) const
-    {
-        EXPECT_EQ(text, box.Message());
-        EXPECT_EQ(Icon::Question, box.IconKind()) << kit::IconName(box.IconKind());
-        EXPECT_EQ((std::vector<int>{IDYES, IDNO}), box.Buttons());
-    }
-    // OK, Yes to the confirmation titled confirmCaption, then the refusal; the wizard stays.
-    void ExpectRefusal(const Dialog& wizard, const wchar_t* confirmCaption, const wchar_t* caption,
-                       const std::wstring& text, Icon icon) const
-    {
-        PressOk(wizard, confirmCaption).Answer(IDYES);
-        Dialog box = app_->WaitDialog(caption);
-        EXPECT_EQ(text, box.Message());
-        EXPECT_EQ(icon, box.IconKind()) << kit::IconName(box.IconKind());
-        EXPECT_EQ(std::vector<int>{IDOK}, box.Buttons());
-        box.Answer(IDOK);
-        EXPECT_TRUE(wizard.Exists());
-    }
-    void Accept(const Dialog& wizard, const wchar_t* confirmCaption) const
-    {
-        const std::wstring title = wizard.Caption();
-        PressOk(wizard, confirmCaption).Answer(IDYES);
-        app_->WaitGone(L"#32770", title);
-    }
-    // Inserted in front of the selection that started at start; caret behind, document modified.
-    void ExpectInsertedAt(const std::wstring& before, DWORD start, const std::wstring& inserted) const
-    {
-        EXPECT_EQ(before.substr(0, start) + inserted + before.substr(start), Edit().Text());
-        DWORD caret = static_cast<DWORD>(start + inserted.size());
-        EXPECT_EQ(std::make_pair(caret, caret), Selection());
-        EXPECT_TRUE(Modified());
-    }
-
-    void ExpectLimits(const Dialog& wizard, const std::vector<std::pair<int, int>>& limits) const
-    {
-        for (const auto& field : limits)
-            EXPECT_EQ(field.second, wizard.Item(field.first).Send(EM_GETLIMITTEXT)) << "field " << field.first;
-    }
-    void ExpectEnabled(const Dialog& wizard, const std::vector<int>& ids, bool enabled) const
-    {
-        for (int id : ids) EXPECT_EQ(enabled, wizard.Item(id).Enabled()) << "control " << id;
-    }
-    HWND Focus(const Dialog& wizard) const
-    {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof(info);
-        GetGUIThreadInfo(GetWindowThreadProcessId(wizard.hwnd(), nullptr), &info);
-        return info.hwndFocus;
-    }
     // The help window over the wizard shows its help from opening to closing notes.
     void ExpectHelp(const Dialog& wizard, const std::wstring& opening, const std::wstring& closing,
                     const wchar_t* screenshot = nullptr) const
     {
-        wizard.Item(kHelp).Click();
-        Dialog help = app_->WaitDialog(L"ヘルプ");
-        if (screenshot) kit::Screenshot(screenshot, help.hwnd());
-        const std::wstring text = help.Item(kHelpText).Text();
+        const std::wstring text = HelpText(wizard, screenshot);
         EXPECT_EQ(0u, text.find(opening + L"\r\n\r\n・")) << kit::Utf8(text);
         ASSERT_GE(text.size(), closing.size());
         EXPECT_EQ(closing, text.substr(text.size() - closing.size())) << kit::Utf8(text);
-        help.Answer(IDOK);
         EXPECT_TRUE(wizard.Exists());
     }
-
-    std::optional<App> app_;
-    Window main_;
 };
 
 }  // namespace
@@ -207,10 +107,11 @@ TEST_F(SkinWizardTest, InitialInputReplacesTheWholeDocument)
     EXPECT_TRUE(wizard.Exists());
     ExpectUntouched(L"old <text>");
 
-    ExpectRefusal(wizard, L"確認", L"Quillmere", L"最低でも背景画像 (ファイル名) は指定してください。", Icon::Warning);
+    ExpectRefusal(wizard, L"最低でも背景画像 (ファイル名) は指定してください。", nullptr, {IDOK}, Icon::Warning,
+                  L"Quillmere", L"確認");
     wizard.Item(kInitialBackground).SetText(L"back.bmp");
-    ExpectRefusal(wizard, L"確認", L"Quillmere",
-                  L"タイトル バーを表示させない場合はクリッピング カラーを指定してください。", Icon::Warning);
+    ExpectRefusal(wizard, L"タイトル バーを表示させない場合はクリッピング カラーを指定してください。", nullptr, {IDOK},
+                  Icon::Warning, L"Quillmere", L"確認");
     EXPECT_EQ(L"My \"Skin\"", wizard.Item(kInitialTitleField).Text());
     EXPECT_EQ(L"back.bmp", wizard.Item(kInitialBackground).Text());
     ExpectUntouched(L"old <text>");
@@ -218,7 +119,7 @@ TEST_F(SkinWizardTest, InitialInputReplacesTheWholeDocument)
     wizard.Item(kInitialAuthor).SetText(L"A & B");
     wizard.Item(kInitialClipping).SetText(L"#FF00FF00");
     Edit().Send(EM_SETMODIFY, TRUE);
-    Accept(wizard, L"確認");
+    AcceptAndWaitGone(wizard, L"確認");
     EXPECT_EQ(L"<theme Title=\"My \"Skin\"\" Author=\"A & B\">\r\n"
               L"\t<view backgroundImage=\"back.bmp\" clippingColor=\"#FF00FF\" titleBar=\"False\">\r\n"
               L"\t\t<!--↓ここにコードを書いてください。-->\r\n\r\n\t</view>\r\n</theme>\r\n",
@@ -230,7 +131,7 @@ TEST_F(SkinWizardTest, InitialInputReplacesTheWholeDocument)
     wizard = OpenWizard(kInitialCommand, kInitialTitle);
     wizard.Item(kInitialBackground).SetText(L"b.bmp");
     wizard.Item(kInitialTitleBar).SetChecked(true);
-    Accept(wizard, L"確認");
+    AcceptAndWaitGone(wizard, L"確認");
     EXPECT_EQ(L"<theme>\r\n\t<view backgroundImage=\"b.bmp\">\r\n"
               L"\t\t<!--↓ここにコードを書いてください。-->\r\n\r\n\t</view>\r\n</theme>\r\n",
               Edit().Text());
@@ -239,7 +140,7 @@ TEST_F(SkinWizardTest, InitialInputReplacesTheWholeDocument)
     wizard = OpenWizard(kInitialCommand, kInitialTitle);
     wizard.Item(kInitialTitleField).SetText(L"ignored");
     wizard.Item(kInitialScript).SetChecked(true);
-    Accept(wizard, L"確認");
+    AcceptAndWaitGone(wizard, L"確認");
     EXPECT_EQ(kScriptText, Edit().Text());
 }
 
@@ -272,17 +173,17 @@ TEST_F(SkinWizardTest, CommentSwitchesItsFieldsAndInsertsAtTheCaret)
     ExpectQuestion(question, kCommentQuestion);
     question.Answer(IDNO);
     EXPECT_TRUE(wizard.Exists());
-    ExpectRefusal(wizard, kConfirm, kRefused, kNoComment, Icon::Error);
+    ExpectRefusal(wizard, kNoComment, nullptr, {IDOK});
     // Only the field of the selected form counts.
     wizard.Item(kCommentSingleText).SetText(L"single");
     wizard.Item(kCommentMulti).SetChecked(true);
-    ExpectRefusal(wizard, kConfirm, kRefused, kNoComment, Icon::Error);
+    ExpectRefusal(wizard, kNoComment, nullptr, {IDOK});
     EXPECT_EQ(L"single", wizard.Item(kCommentSingleText).Text());
     ExpectUntouched(L"<a>SEL</a>");
 
     wizard.Item(kCommentScript).SetChecked(true);
     wizard.Item(kCommentMultiText).SetText(L"line 1\r\n  \"2\" & <3>");
-    Accept(wizard, kConfirm);
+    AcceptAndWaitGone(wizard);
     ExpectInsertedAt(L"<a>SEL</a>", 3, L"/*\r\nline 1\r\n  \"2\" & <3>\r\n*/\r\n");
 
     // The other forms; the field of the form not chosen is ignored.
@@ -305,7 +206,7 @@ TEST_F(SkinWizardTest, CommentSwitchesItsFieldsAndInsertsAtTheCaret)
         wizard.Item(kCommentMulti).SetChecked(form.multi);
         wizard.Item(kCommentSingleText).SetText(form.single);
         wizard.Item(kCommentMultiText).SetText(form.lines);
-        Accept(wizard, kConfirm);
+        AcceptAndWaitGone(wizard);
         ExpectInsertedAt(L"xy", 1, form.inserted);
     }
 
@@ -338,14 +239,14 @@ TEST_F(SkinWizardTest, ThemeNeedsNoFieldsAndWritesThemInOrder)
     question.Answer(IDNO);
     EXPECT_TRUE(wizard.Exists());
     ExpectUntouched(L"ab<view/>");
-    Accept(wizard, kConfirm);
+    AcceptAndWaitGone(wizard);
     ExpectInsertedAt(L"ab<view/>", 2, L"<theme>\r\n\r\n</theme>\r\n");
 
     SetDocument(L"", 0, 0);
     wizard = OpenWizard(kThemeCommand, kThemeTitle);
     const wchar_t* values[] = {L"main", L"\"Q\" skin", L"A & B", L"<c>", L"1.0", L"mini", L"7.0"};
     for (int i = 0; i < 7; ++i) wizard.Item(300 + i).SetText(values[i]);
-    Accept(wizard, kConfirm);
+    AcceptAndWaitGone(wizard);
     ExpectInsertedAt(L"", 0,
                      L"<theme id=\"main\" title=\"\"Q\" skin\" author=\"A & B\" copyright=\"<c>\" authorVersion=\"1.0\""
                      L" currentViewID=\"mini\" version=\"7.0\">\r\n\r\n</theme>\r\n");
@@ -369,18 +270,18 @@ TEST_F(SkinWizardTest, ViewRefusesInOrderAndIndentsByOneTab)
     question.Answer(IDNO);
     EXPECT_TRUE(wizard.Exists());
     // The background comes first, even with the colour missing too.
-    ExpectRefusal(wizard, kConfirm, kRefused, L"背景画像を指定してください。", Icon::Error);
+    ExpectRefusal(wizard, L"背景画像を指定してください。", nullptr, {IDOK});
     wizard.Item(kViewBackground).SetText(L"back.bmp");
     wizard.Item(kViewId).SetText(L"main");
-    ExpectRefusal(wizard, kConfirm, kRefused,
+    ExpectRefusal(wizard,
                   L"タイトル バーを表示しないように定義する場合は背景画像だけでなくクリッピング カラーも指定してください。",
-                  Icon::Error);
+                  nullptr, {IDOK});
     EXPECT_EQ(L"back.bmp", wizard.Item(kViewBackground).Text());
     EXPECT_EQ(L"main", wizard.Item(kViewId).Text());
     ExpectUntouched(L"<theme>SEL</theme>");
 
     wizard.Item(kViewTitleBar).SetChecked(true);
-    Accept(wizard, kConfirm);
+    AcceptAndWaitGone(wizard);
     ExpectInsertedAt(L"<theme>SEL</theme>", 7, L"\t<view id=\"main\" backgroundImage=\"back.bmp\">\r\n\r\n\t</view>\r\n");
 
     SetDocument(L"", 0, 0);
@@ -395,7 +296,7 @@ TEST_F(SkinWizardTest, ViewRefusesInOrderAndIndentsByOneTab)
                L"要素の中に置き、その中にボタンなどの要素を並べていきます。",
                L"\r\n\r\nヒント : 複数のビューを持つスキンを作るには、識別 ID を変えながら、このウィザードで必要な数だけ"
                L"ビュー タグを挿入してください。\r\n");
-    Accept(wizard, kConfirm);
+    AcceptAndWaitGone(wizard);
     ExpectInsertedAt(L"", 0,
                      L"\t<view title=\"\"mini\" & <b>\" backgroundImage=\"b.bmp\" clippingColor=\"#FF00FF\""
                      L" scriptFile=\"a.js;b.js\" titleBar=\"False\" backgroundTiled=\"True\">\r\n\r\n\t</view>\r\n");

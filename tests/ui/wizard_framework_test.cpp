@@ -1,17 +1,15 @@
 // UI tests of what every wizard shares: confirmation, the tab count, insertion at the caret,
 // the 64 KB guard on Windows 98, Cancel, the pickers and the help window.
-#include "kit.h"
+#include "wizard_test.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
-using kit::App;
 using kit::Dialog;
-using kit::Icon;
 using kit::Window;
 
-const wchar_t kNewTitle[] = L"Quillmere - 新規ファイル";
 const wchar_t kGroupTitle[] = L"ボタングループ タグの挿入";
 const wchar_t kCommentTitle[] = L"コメントの挿入";
 const wchar_t kGroupQuestion[] = L"入力した情報を使用してボタングループ タグを挿入します。\nよろしいですか？";
@@ -20,8 +18,7 @@ const wchar_t kTooLarge[] = L"挿入により 64 KB を超えることが判明�
 const std::wstring kOpenCaption = GetACP() == 932 ? L"開く" : L"Open";
 
 enum {
-    kEdit = 200, kCommentCommand = 141, kGroupCommand = 144,
-    kHelp = 9, kTabs = 400, kHelpText = 300,
+    kCommentCommand = 141, kGroupCommand = 144, kTabs = 400,
     kGroupImage = 305, kGroupImagePick = 306, kGroupMapping = 307,
     kGroupColor = 317, kGroupColorPick = 318,
     kCommentText = 304,
@@ -29,58 +26,7 @@ enum {
     kColorRed = 706, kColorGreen = 707, kColorBlue = 708,
 };
 
-class WizardFrameworkTest : public kit::UiTest {
-protected:
-    void Start()
-    {
-        app_.emplace(L"Quillpad.exe");
-        main_ = app_->WaitWindow(L"Quillpad", kNewTitle);
-    }
-    Window Edit() const { return main_.Item(kEdit); }
-    bool Modified() const { return Edit().Send(EM_GETMODIFY) != 0; }
-    std::pair<DWORD, DWORD> Selection() const
-    {
-        DWORD start = 0, end = 0;
-        Edit().Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        return {start, end};
-    }
-    void SetDocument(const std::wstring& text, DWORD start, DWORD end) const
-    {
-        Edit().SetText(text);
-        Edit().Send(EM_SETSEL, start, end);
-        Edit().Send(EM_SETMODIFY, FALSE);
-    }
-
-    Dialog OpenWizard(int command, const wchar_t* title) const
-    {
-        main_.PostCommand(command);
-        return app_->WaitDialog(title);
-    }
-    // OK, then Yes to the confirmation.
-    void Accept(const Dialog& wizard) const
-    {
-        wizard.Item(IDOK).Click();
-        app_->WaitDialog(L"挿入確認").Answer(IDYES);
-    }
-    // OK and Yes, then the refusal, which leaves the wizard open.
-    void ExpectRefusal(const Dialog& wizard, const std::wstring& text) const
-    {
-        Accept(wizard);
-        Dialog box = app_->WaitDialog(L"挿入失敗");
-        EXPECT_EQ(text, box.Message());
-        EXPECT_EQ(Icon::Error, box.IconKind()) << kit::IconName(box.IconKind());
-        box.Answer(IDOK);
-        EXPECT_TRUE(wizard.Exists());
-    }
-    void ExpectInserted(const wchar_t* title, const std::wstring& document) const
-    {
-        app_->WaitGone(L"#32770", title);
-        EXPECT_EQ(document, Edit().Text());
-    }
-
-    std::optional<App> app_;
-    Window main_;
-};
+class WizardFrameworkTest : public WizardUiTest {};
 
 }  // namespace
 
@@ -90,19 +36,15 @@ TEST_F(WizardFrameworkTest, ConfirmationTabCountAndInsertionInFrontOfTheSelectio
     SetDocument(L"<view>SELECTED</view>", 6, 14);
     Dialog wizard = OpenWizard(kGroupCommand, kGroupTitle);
     EXPECT_EQ(L"2", wizard.Item(kTabs).Text());
-    EXPECT_EQ(3, wizard.Item(kTabs).Send(EM_GETLIMITTEXT));
-    EXPECT_TRUE((GetWindowLongW(wizard.Item(kTabs).hwnd(), GWL_STYLE) & ES_NUMBER) != 0);
+    ExpectLimit(wizard, kTabs, 3);
+    ExpectDigitsOnly(wizard, kTabs);
     wizard.Item(kGroupMapping).SetText(L"map.bmp");
 
-    wizard.Item(IDOK).Click();
-    Dialog question = app_->WaitDialog(L"挿入確認");
-    EXPECT_EQ(kGroupQuestion, question.Message());
-    EXPECT_EQ(Icon::Question, question.IconKind()) << kit::IconName(question.IconKind());
-    EXPECT_EQ((std::vector<int>{IDYES, IDNO}), question.Buttons());
+    Dialog question = PressOk(wizard);
+    ExpectQuestion(question, kGroupQuestion);
     question.Answer(IDNO);
     EXPECT_TRUE(wizard.Exists());
-    EXPECT_EQ(L"<view>SELECTED</view>", Edit().Text());
-    EXPECT_FALSE(Modified());
+    ExpectUntouched(L"<view>SELECTED</view>");
 
     wizard.Item(kTabs).SetText(L"101");
     ExpectRefusal(wizard, kTooDeep);
@@ -158,8 +100,7 @@ TEST_F(WizardFrameworkTest, CancelEscAndTheCloseBoxInsertNothing)
     wizard = OpenWizard(kGroupCommand, kGroupTitle);
     wizard.Close();
     app_->WaitGone(L"#32770", kGroupTitle);
-    EXPECT_EQ(L"abc", Edit().Text());
-    EXPECT_FALSE(Modified());
+    ExpectUntouched(L"abc");
 }
 
 TEST_F(WizardFrameworkTest, HelpWindowShowsTheWizardsHelpAndLeavesItUnchanged)
@@ -167,8 +108,7 @@ TEST_F(WizardFrameworkTest, HelpWindowShowsTheWizardsHelpAndLeavesItUnchanged)
     Start();
     Dialog wizard = OpenWizard(kGroupCommand, kGroupTitle);
     wizard.Item(kGroupMapping).SetText(L"map.bmp");
-    wizard.Item(kHelp).Click();
-    Dialog help = app_->WaitDialog(L"ヘルプ");
+    Dialog help = OpenHelp(wizard);
     std::wstring text = help.Item(kHelpText).Text();
     EXPECT_NE(std::wstring::npos, text.find(L"・(*)マッピング イメージ\r\n\r\n　")) << kit::Utf8(text);
     EXPECT_NE(std::wstring::npos, text.find(L"\r\n\r\n注意 : ")) << kit::Utf8(text);
@@ -181,9 +121,8 @@ TEST_F(WizardFrameworkTest, HelpWindowShowsTheWizardsHelpAndLeavesItUnchanged)
     EXPECT_TRUE(wizard.Exists());
     EXPECT_EQ(L"map.bmp", wizard.Item(kGroupMapping).Text());
 
-    wizard.Item(kHelp).Click();
-    app_->WaitDialog(L"ヘルプ").PostKey(VK_ESCAPE);
-    app_->WaitGone(L"#32770", L"ヘルプ");
+    OpenHelp(wizard).PostKey(VK_ESCAPE);
+    app_->WaitGone(L"#32770", kHelpCaption);
     EXPECT_TRUE(wizard.Exists());
 }
 
