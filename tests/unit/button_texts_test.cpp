@@ -1,6 +1,8 @@
 // The button group, button element and button texts, and the shape of their help texts.
 #include "button_texts.h"
 
+#include "help_text_shape.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -71,37 +73,9 @@ ButtonFields FullButton(int kind, int predefined)
     return fields;
 }
 
-// The headings of a help text, in order, checking each section's shape on the way.
-std::vector<std::wstring> Headings(const std::wstring& text)
-{
-    std::vector<std::wstring> headings;
-    std::size_t at = 0;
-    while ((at = text.find(L"\r\n\r\n・", at)) != std::wstring::npos) {
-        std::size_t start = at + 5;
-        std::size_t end = text.find(L"\r\n\r\n", start);
-        if (end == std::wstring::npos) break;
-        headings.push_back(text.substr(start, end - start));
-        EXPECT_EQ(L'　', text[end + 4]) << "paragraph of " << headings.size();
-        at = end;
-    }
-    return headings;
-}
-
 bool EndsWith(const std::wstring& text, const std::wstring& tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-void ExpectHelpShape(const std::wstring& text)
-{
-    EXPECT_TRUE(EndsWith(text, L"\r\n"));
-    EXPECT_FALSE(EndsWith(text, L"\r\n\r\n"));
-    // One opening paragraph, then the first section.
-    EXPECT_NE(L'\r', text.front());
-    EXPECT_EQ(text.find(L"\r\n"), text.find(L"\r\n\r\n・"));
-    // Room for the terminating NUL in the help window's buffer.
-    EXPECT_LT(text.size(), 8192u);
-    EXPECT_EQ(std::wstring::npos, text.find(L"\r\n\r\n\r\n"));
 }
 
 }  // namespace
@@ -340,33 +314,26 @@ TEST(ButtonText, FieldTextGoesInAsTyped)
 
 TEST(ButtonHelp, GroupHeadingsAndNote)
 {
-    std::wstring text = ButtonGroupHelpText();
-    ExpectHelpShape(text);
-    std::vector<std::wstring> expected = {
+    std::vector<std::wstring> headings = {
         L"識別 ID", L"座標・サイズ", L"基本イメージ", L"(*)マッピング イメージ", L"ホバー イメージ",
         L"ホバーダウン イメージ", L"ディセーブル イメージ", L"透明色", L"ラジオ ボタンとして機能させる",
         L"ビットマップをフルで表示する", L"タブの数",
     };
-    EXPECT_EQ(expected, Headings(text));
-    std::size_t note = text.rfind(L"\r\n\r\n注意 : ");
-    ASSERT_NE(std::wstring::npos, note);
-    EXPECT_GT(note, text.find(L"・タブの数"));
-    // The note is one line and closes the text.
-    EXPECT_EQ(text.size() - 2, text.find(L"\r\n", note + 4));
+    HelpParts parts = ExpectHelpShape(ButtonGroupHelpText(), headings);
+    // One note, on one line, closes the text.
+    EXPECT_EQ(0u, parts.notes.find(L"注意 : "));
+    EXPECT_EQ(parts.notes.size() - 2, parts.notes.find(L"\r\n"));
 }
 
 TEST(ButtonHelp, ElementHeadingsNoteAndExample)
 {
-    std::wstring text = ButtonElementHelpText();
-    ExpectHelpShape(text);
-    std::vector<std::wstring> expected = {
+    const std::wstring text = ButtonElementHelpText();
+    std::vector<std::wstring> headings = {
         L"ボタンエレメントの種類", L"(*)マッピング カラー", L"ツール チップ", L"(*)OnClick ハンドラ",
         L"使用不可に設定", L"トグル モードに設定", L"押下状態に設定", L"タブの数",
     };
-    EXPECT_EQ(expected, Headings(text));
-    std::size_t note = text.find(L"\r\n\r\n注意 : ");
-    ASSERT_NE(std::wstring::npos, note);
-    EXPECT_GT(note, text.find(L"・タブの数"));
+    HelpParts parts = ExpectHelpShape(text, headings);
+    EXPECT_EQ(0u, parts.notes.find(L"注意 : "));
     const std::wstring example =
         L"\r\n\r\n入力例 :\r\n\r\n"
         L"<theme>\r\n"
@@ -376,25 +343,24 @@ TEST(ButtonHelp, ElementHeadingsNoteAndExample)
         L"        </buttongroup>\r\n"
         L"    </view>\r\n"
         L"</theme>\r\n";
-    EXPECT_TRUE(EndsWith(text, example));
-    EXPECT_GT(text.size() - example.size(), note);
+    EXPECT_TRUE(EndsWith(parts.notes, example));
+    EXPECT_GT(parts.notes.size(), example.size());
     EXPECT_NE(std::wstring::npos, text.find(L"enabled=\"False\""));
 }
 
 TEST(ButtonHelp, ButtonHeadingsWithoutNotes)
 {
-    std::wstring text = ButtonHelpText();
-    ExpectHelpShape(text);
-    std::vector<std::wstring> expected = {
+    const std::wstring text = ButtonHelpText();
+    std::vector<std::wstring> headings = {
         L"ボタンの種類", L"識別 ID", L"(*)座標・サイズ", L"(*)基本イメージ", L"ホバー イメージ",
         L"ホバーダウン イメージ", L"ディセーブル イメージ", L"(*)OnClick ハンドラ", L"透明色", L"ツール チップ",
         L"使用不可に設定", L"画像を並べて表示", L"トグル モードに設定", L"押下状態に設定",
         L"透明色定義として clippingColor 属性を使う", L"タブの数",
     };
-    EXPECT_EQ(expected, Headings(text));
+    HelpParts parts = ExpectHelpShape(text, headings);
     // The last section's paragraph closes the text: one line, one line break.
-    std::size_t last = text.find(L"・タブの数\r\n\r\n　");
-    ASSERT_NE(std::wstring::npos, last);
-    EXPECT_EQ(text.size() - 2, text.find(L"\r\n", last + 9));
+    EXPECT_EQ(L"", parts.notes);
+    ASSERT_EQ(headings.size(), parts.paragraphs.size());
+    EXPECT_EQ(std::wstring::npos, parts.paragraphs.back().find(L"\r\n"));
     EXPECT_NE(std::wstring::npos, text.find(L"enabled=\"False\""));
 }

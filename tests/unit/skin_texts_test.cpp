@@ -1,6 +1,7 @@
 // Texts of the initial input, comment, theme and view wizards, and the shape of their help.
 #include "skin_texts.h"
-#include "wizard_dialog.h"
+
+#include "help_text_shape.h"
 
 #include <gtest/gtest.h>
 
@@ -161,43 +162,6 @@ TEST(ViewText, TitleBarShownAndNothingOptional)
     fields.backgroundImage.clear();
     fields.clippingColor = L"#000000";
     EXPECT_EQ(L"\t<view backgroundImage=\"\" clippingColor=\"#000000\">\r\n\r\n\t</view>\r\n", BuildViewText(fields));
-}
-
-// Walks a help text: the opening, each section under its heading in order, then the notes.
-// Returns the sections' paragraphs (without the ideographic space) and the notes.
-struct HelpParts {
-    std::vector<std::wstring> paragraphs;
-    std::wstring notes;
-};
-
-HelpParts ExpectHelpShape(const std::wstring& text, const std::vector<std::wstring>& headings)
-{
-    HelpParts parts;
-    EXPECT_LT(text.size(), _countof(g_wizardHelpText)) << "does not fit the help buffer";
-    EXPECT_GE(text.size(), 4u);
-    EXPECT_EQ(L"\r\n", text.substr(text.size() - 2));
-    EXPECT_NE(L"\r\n\r\n", text.substr(text.size() - 4));
-
-    std::size_t pos = text.find(L"\r\n\r\n");
-    EXPECT_GT(pos, 0u);
-    EXPECT_NE(0u, text.find(L"・")) << "no opening paragraph";
-    pos += 4;
-    for (std::size_t i = 0; i < headings.size(); ++i) {
-        const std::wstring head = L"・" + headings[i] + L"\r\n\r\n　";
-        if (text.compare(pos, head.size(), head) != 0) {
-            ADD_FAILURE() << "section " << i << " is not headed " << testing::PrintToString(headings[i]);
-            return parts;
-        }
-        pos += head.size();
-        std::size_t end = text.find(L"\r\n\r\n", pos);
-        const bool last = end == std::wstring::npos;
-        if (last) end = text.size() - 2;
-        parts.paragraphs.push_back(text.substr(pos, end - pos));
-        EXPECT_FALSE(parts.paragraphs.back().empty()) << "section " << i;
-        pos = last ? text.size() : end + 4;
-    }
-    parts.notes = text.substr(pos);
-    return parts;
 }
 
 TEST(SkinHelpText, InitialInputListsItsSkinFieldsWithTheirAttributes)
