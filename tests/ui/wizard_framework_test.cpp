@@ -18,7 +18,7 @@ const wchar_t kTooLarge[] = L"挿入により 64 KB を超えることが判明�
 const std::wstring kOpenCaption = GetACP() == 932 ? L"開く" : L"Open";
 
 enum {
-    kCommentCommand = 141, kGroupCommand = 144, kTabs = 400,
+    kCommentCommand = 141, kGroupCommand = 144, kTabs = 400, kCopy = 32778, kSelectAll = 32781,
     kGroupImage = 305, kGroupImagePick = 306, kGroupMapping = 307,
     kGroupColor = 317, kGroupColorPick = 318,
     kCommentText = 304,
@@ -74,6 +74,9 @@ TEST_F(WizardFrameworkTest, ConfirmationTabCountAndInsertionInFrontOfTheSelectio
     wizard.Item(kTabs).SetText(L"");
     Accept(wizard);
     ExpectInserted(kGroupTitle, L"<buttongroup mappingImage=\"m\">\r\n\r\n</buttongroup>\r\n");
+    // The Edit menu follows the document the wizard left behind.
+    EXPECT_TRUE(main_.Menu(kSelectAll).enabled);
+    EXPECT_FALSE(main_.Menu(kCopy).enabled);
 }
 
 TEST_F(WizardFrameworkTest, CancelEscAndTheCloseBoxInsertNothing)
