@@ -46,7 +46,8 @@ void ApplyStandardRule(HWND dialog)
     ApplyStickyRule(dialog);
 }
 
-// The predefined elements take their action from the player, so only the colour and tip remain.
+// The predefined elements take their action from the player; a tip typed before the switch
+// is still written, as for every kind.
 void ApplyPredefinedRule(HWND dialog)
 {
     EnableControls(dialog,
