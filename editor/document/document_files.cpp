@@ -11,6 +11,7 @@
 #include "registry_value.h"
 #include "status_bar.h"
 #include "text_encoding.h"
+#include "window_text.h"
 
 #include <commdlg.h>
 #include <cwchar>
@@ -59,8 +60,7 @@ WindowText ReadWindowText(WindowTextMode mode)
 {
     WindowText text;
     if (mode == WindowTextUnicode) {
-        text.wide.resize(static_cast<size_t>(GetWindowTextLengthW(g_hwndEdit)) + 1);
-        text.wide.resize(static_cast<size_t>(GetWindowTextW(g_hwndEdit, &text.wide[0], static_cast<int>(text.wide.size()))));
+        text.wide = WholeWindowText(g_hwndEdit);
     } else {
         text.ansi.resize(static_cast<size_t>(GetWindowTextLengthA(g_hwndEdit)) + 1);
         text.ansi.resize(static_cast<size_t>(GetWindowTextA(g_hwndEdit, &text.ansi[0], static_cast<int>(text.ansi.size()))));

@@ -2,6 +2,7 @@
 #include "insert_text.h"
 
 #include "editor_state.h"
+#include "window_text.h"
 
 #include <cwchar>
 #include <string>
@@ -14,10 +15,7 @@ int InsertTextAtCaret(HWND edit, const wchar_t* text)
     std::size_t length = std::wcslen(text);
     if (length == 0 || length > kInsertTextLimit) return 0;
 
-    int oldLength = GetWindowTextLengthW(edit);
-    std::wstring document(static_cast<std::size_t>(oldLength) + 1, L'\0');
-    int read = GetWindowTextW(edit, &document[0], oldLength + 1);
-    document.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+    std::wstring document = WholeWindowText(edit);
 
     DWORD start = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);

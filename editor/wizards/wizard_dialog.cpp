@@ -6,6 +6,7 @@
 #include "message_box.h"
 #include "registry_value.h"
 #include "resource.h"
+#include "window_text.h"
 #include "wizard_text.h"
 
 #include <commdlg.h>
@@ -44,7 +45,6 @@ void InitializeWizard(HWND dialog, const WizardDialog& wizard)
 
 void ShowHelpOf(HWND dialog, const WizardDialog& wizard)
 {
-    g_wizardHelpText[0] = L'\0';
     CopyToBuffer(g_wizardHelpText, _countof(g_wizardHelpText), wizard.helpText().c_str());
     ShowWizardHelp(dialog);
 }
@@ -152,12 +152,7 @@ bool InsertWizardText(HWND dialog, const std::wstring& text)
 
 std::wstring FieldText(HWND dialog, int id)
 {
-    HWND field = GetDlgItem(dialog, id);
-    int length = GetWindowTextLengthW(field);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    int read = GetWindowTextW(field, &text[0], length + 1);
-    text.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
-    return text;
+    return WholeWindowText(GetDlgItem(dialog, id));
 }
 
 bool IsChecked(HWND dialog, int id)
