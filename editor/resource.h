@@ -26,6 +26,14 @@
 #define IDD_BUTTON_GROUP            144
 #define IDD_BUTTON_ELEMENT          145
 #define IDD_BUTTON                  146
+#define IDD_TEXT                    147
+#define IDD_EFFECTS                 148
+#define IDD_VIDEO                   149
+#define IDD_PLAYLIST                150
+#define IDD_SLIDER                  151
+#define IDD_SLIDER_IMAGES           152
+#define IDD_SLIDER_HANDLERS         153
+#define IDD_SLIDER_OPTIONS          154
 
 // Icons (IDI_APP is shared)
 #define IDI_INITIAL_INPUT           102
@@ -35,6 +43,11 @@
 #define IDI_BUTTON_GROUP            106
 #define IDI_BUTTON_ELEMENT          107
 #define IDI_BUTTON                  108
+#define IDI_TEXT                    109
+#define IDI_EFFECTS                 110
+#define IDI_VIDEO                   111
+#define IDI_PLAYLIST                112
+#define IDI_SLIDER                  113
 #define IDI_ANSI_LANGUAGE           114
 
 // Options dialog
@@ -177,6 +190,113 @@
 #define IDC_BUTTON_CLIPPING         327
 #define IDC_BUTTON_UP_TOOLTIP_LABEL 401
 #define IDC_BUTTON_DOWN_TOOLTIP_LABEL 402
+
+// Text wizard
+#define IDC_TEXT_STANDARD           300
+#define IDC_TEXT_PREDEFINED         301
+#define IDC_TEXT_KIND               302
+#define IDC_TEXT_ID                 303
+#define IDC_TEXT_LEFT               304
+#define IDC_TEXT_TOP                305
+#define IDC_TEXT_WIDTH              306
+#define IDC_TEXT_HEIGHT             307
+#define IDC_TEXT_FONT_FACE          308
+#define IDC_TEXT_FONT_SIZE          310
+#define IDC_TEXT_COLOR              311
+#define IDC_TEXT_COLOR_PICK         312
+#define IDC_TEXT_HOVER_COLOR        313
+#define IDC_TEXT_HOVER_COLOR_PICK   314
+#define IDC_TEXT_DISABLED_COLOR     315
+#define IDC_TEXT_DISABLED_COLOR_PICK 316
+#define IDC_TEXT_LEFT_ALIGN         317
+#define IDC_TEXT_CENTER_ALIGN       318
+#define IDC_TEXT_RIGHT_ALIGN        319
+#define IDC_TEXT_VALUE              320
+#define IDC_TEXT_TOOLTIP            321
+#define IDC_TEXT_ON_CLICK           322
+#define IDC_TEXT_SMOOTHING          323
+#define IDC_TEXT_WORD_WRAP          324
+#define IDC_TEXT_HOVER_COLOR_LABEL  401
+#define IDC_TEXT_DISABLED_COLOR_LABEL 402
+#define IDC_TEXT_VALUE_LABEL        403
+#define IDC_TEXT_TOOLTIP_LABEL      404
+#define IDC_TEXT_ON_CLICK_LABEL     405
+
+// Effects and video wizards: one layout
+#define IDC_VISUAL_PLAIN            300
+#define IDC_VISUAL_WMP              301
+#define IDC_VISUAL_ID               302
+#define IDC_VISUAL_LEFT             303
+#define IDC_VISUAL_TOP              304
+#define IDC_VISUAL_WIDTH            305
+#define IDC_VISUAL_HEIGHT           306
+#define IDC_VISUAL_H_LEFT           307
+#define IDC_VISUAL_H_CENTER         308
+#define IDC_VISUAL_H_RIGHT          309
+#define IDC_VISUAL_H_STRETCH        310
+#define IDC_VISUAL_V_TOP            311
+#define IDC_VISUAL_V_CENTER         312
+#define IDC_VISUAL_V_BOTTOM         313
+#define IDC_VISUAL_V_STRETCH        314
+#define IDC_VISUAL_ON_CLICK         315
+#define IDC_VISUAL_OPTION           316
+
+// Playlist wizard
+#define IDC_PLAYLIST_STANDARD       300
+#define IDC_PLAYLIST_PREDEFINED     301
+#define IDC_PLAYLIST_KIND           302
+#define IDC_PLAYLIST_ID             303
+#define IDC_PLAYLIST_LEFT           304
+#define IDC_PLAYLIST_TOP            305
+#define IDC_PLAYLIST_WIDTH          306
+#define IDC_PLAYLIST_HEIGHT         307
+#define IDC_PLAYLIST_COLUMNS        308
+#define IDC_PLAYLIST_BACKGROUND     309
+#define IDC_PLAYLIST_BACKGROUND_PICK 310
+#define IDC_PLAYLIST_FOREGROUND     311
+#define IDC_PLAYLIST_FOREGROUND_PICK 312
+#define IDC_PLAYLIST_DISABLED       313
+#define IDC_PLAYLIST_DISABLED_PICK  314
+#define IDC_PLAYLIST_PLAYING_BACKGROUND 315
+#define IDC_PLAYLIST_PLAYING_BACKGROUND_PICK 316
+#define IDC_PLAYLIST_PLAYING        317
+#define IDC_PLAYLIST_PLAYING_PICK   318
+#define IDC_PLAYLIST_NO_DROPDOWN    319
+#define IDC_PLAYLIST_NO_ITEMS       320
+#define IDC_PLAYLIST_NO_COLUMNS     321
+#define IDC_PLAYLIST_NO_SORTING     322
+#define IDC_PLAYLIST_NO_EDITING     323
+
+// Slider wizard: the colour fields are IDC_SLIDER_COLOR_FIRST + 2 * n, each with its picker next
+#define IDC_SLIDER_STANDARD         300
+#define IDC_SLIDER_PREDEFINED       301
+#define IDC_SLIDER_KIND             302
+#define IDC_SLIDER_ID               303
+#define IDC_SLIDER_LEFT             304
+#define IDC_SLIDER_TOP              305
+#define IDC_SLIDER_WIDTH            306
+#define IDC_SLIDER_HEIGHT           307
+#define IDC_SLIDER_BORDER           308
+#define IDC_SLIDER_COLOR_FIRST      309
+#define IDC_SLIDER_MIN              321
+#define IDC_SLIDER_MAX              322
+#define IDC_SLIDER_IMAGES_BUTTON    323
+#define IDC_SLIDER_HANDLERS_BUTTON  324
+#define IDC_SLIDER_VALUE            325
+#define IDC_SLIDER_TOOLTIP          326
+#define IDC_SLIDER_OPTIONS_BUTTON   327
+#define IDC_SLIDER_MIN_LABEL        401
+#define IDC_SLIDER_MAX_LABEL        402
+#define IDC_SLIDER_VALUE_LABEL      403
+#define IDC_SLIDER_TOOLTIP_LABEL    404
+
+// Slider sub-dialogs: image n is IDC_SLIDER_IMAGE_FIRST + 2 * n with its picker next;
+// handler n is IDC_SLIDER_HANDLER_FIRST + n
+#define IDC_SLIDER_IMAGE_FIRST      300
+#define IDC_SLIDER_HANDLER_FIRST    300
+#define IDC_SLIDER_VERTICAL         300
+#define IDC_SLIDER_TILED            301
+#define IDC_SLIDER_PROGRESS         302
 
 // Menu commands
 #define IDM_ABOUT                   130

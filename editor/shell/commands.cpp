@@ -59,6 +59,11 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_INSERT_BUTTON_GROUP:   ShowButtonGroupWizard(window); break;
     case IDM_INSERT_BUTTON_ELEMENT: ShowButtonElementWizard(window); break;
     case IDM_INSERT_BUTTON:   ShowButtonWizard(window); break;
+    case IDM_INSERT_TEXT:     ShowTextWizard(window); break;
+    case IDM_INSERT_EFFECTS:  ShowEffectsWizard(window); break;
+    case IDM_INSERT_VIDEO:    ShowVideoWizard(window); break;
+    case IDM_INSERT_PLAYLIST: ShowPlaylistWizard(window); break;
+    case IDM_INSERT_SLIDER:   ShowSliderWizard(window); break;
     case IDM_ABOUT:           ShowAboutBox(g_hInstance, window, kAboutBox); break;
     case IDM_OPTIONS:         RunOptionsDialog(window); break;
     default: break;

@@ -1,0 +1,3 @@
+// Placeholder until the slider wizard exists.
+#include "wizards.h"
+void ShowSliderWizard(HWND) {}
