@@ -1,3 +1,211 @@
-// Placeholder until the slider wizard exists.
+// The slider wizard: a modeless dialog with three sub-dialogs that keep their values while
+// hidden, so the user can go back and forth between them before OK.
+#include "commands.h"
+#include "editor_state.h"
+#include "resource.h"
+#include "slider_texts.h"
+#include "wizard_dialog.h"
 #include "wizards.h"
-void ShowSliderWizard(HWND) {}
+
+namespace {
+
+const wchar_t kQuestion[] = L"入力した情報を使用してスライダー タグを挿入します。\nよろしいですか？";
+const wchar_t kNoBounds[] =
+    L"座標 (X/Y)、サイズ (Width/Height) に入力不備があります。\n座標およびサイズ項目はすべて入力してください。";
+const wchar_t kNoImages[] =
+    L"スライダー コントロールで使われる背景イメージとつまみイメージが指定されていません。\n"
+    L"上記の背景イメージとつまみイメージ画像データは最低でも必要です。\n\n"
+    L"なお、画像ファイルを指定するには [OK] ボタンを押したあと、[イメージ ファイル] ボタンを押してください。";
+const wchar_t kNoHandlersCaption[] = L"Quillmere 警告";
+const wchar_t kNoHandlers[] =
+    L"イベント ハンドラが 1 つも設定されていません。イベント ハンドラの設定は必須ではありませんが、"
+    L"定義しないと役割によっては正常に機能せず、あとで手動入力によるコード修正が必要になる場合があります。\n\n"
+    L"なお、イベント ハンドラを設定する場合は [いいえ] ボタンを押して一旦処理を中止したあと、"
+    L"[イベント ハンドラ] ボタンを押すことで定義することができます。\n\n"
+    L"続行してもよろしいですか？";
+
+// The sub-dialogs live as long as the wizard; their controls hold what the user typed.
+HWND g_hwndSliderImages = nullptr;
+HWND g_hwndSliderHandlers = nullptr;
+HWND g_hwndSliderOptions = nullptr;
+
+int ColorField(int index) { return IDC_SLIDER_COLOR_FIRST + 2 * index; }
+int ImageField(int index) { return IDC_SLIDER_IMAGE_FIRST + 2 * index; }
+
+SliderFields ReadFields(HWND dialog)
+{
+    SliderFields fields;
+    fields.kind = IsChecked(dialog, IDC_SLIDER_PREDEFINED) ? SliderKindPredefined : SliderKindStandard;
+    fields.predefined = static_cast<int>(SendDlgItemMessageW(dialog, IDC_SLIDER_KIND, CB_GETCURSEL, 0, 0));
+    fields.id = FieldText(dialog, IDC_SLIDER_ID);
+    fields.left = FieldText(dialog, IDC_SLIDER_LEFT);
+    fields.top = FieldText(dialog, IDC_SLIDER_TOP);
+    fields.width = FieldText(dialog, IDC_SLIDER_WIDTH);
+    fields.height = FieldText(dialog, IDC_SLIDER_HEIGHT);
+    fields.borderSize = FieldText(dialog, IDC_SLIDER_BORDER);
+    for (int i = 0; i < kSliderColorCount; ++i) fields.colors[i] = FieldText(dialog, ColorField(i));
+    fields.min = FieldText(dialog, IDC_SLIDER_MIN);
+    fields.max = FieldText(dialog, IDC_SLIDER_MAX);
+    fields.value = FieldText(dialog, IDC_SLIDER_VALUE);
+    fields.toolTip = FieldText(dialog, IDC_SLIDER_TOOLTIP);
+    for (int i = 0; i < kSliderImageCount; ++i) fields.images[i] = FieldText(g_hwndSliderImages, ImageField(i));
+    for (int i = 0; i < kSliderHandlerCount; ++i)
+        fields.handlers[i] = FieldText(g_hwndSliderHandlers, IDC_SLIDER_HANDLER_FIRST + i);
+    fields.vertical = IsChecked(g_hwndSliderOptions, IDC_SLIDER_VERTICAL);
+    fields.tiled = IsChecked(g_hwndSliderOptions, IDC_SLIDER_TILED);
+    fields.progress = IsChecked(g_hwndSliderOptions, IDC_SLIDER_PROGRESS);
+    return fields;
+}
+
+// Closing keeps the values: the sub-dialog is only hidden until the wizard ends.
+void CloseSubDialog(HWND sub)
+{
+    // The owner first, so that it is the window activated when this one hides.
+    EnableWindow(GetWindow(sub, GW_OWNER), TRUE);
+    ShowWindow(sub, SW_HIDE);
+}
+
+void OpenSubDialog(HWND dialog, HWND sub)
+{
+    EnableWindow(dialog, FALSE);
+    ShowWindow(sub, SW_SHOW);
+}
+
+void ApplyKindRule(HWND dialog)
+{
+    const bool standard = IsChecked(dialog, IDC_SLIDER_STANDARD);
+    EnableControls(dialog, {IDC_SLIDER_KIND}, !standard);
+    EnableControls(dialog,
+                   {IDC_SLIDER_MIN_LABEL, IDC_SLIDER_MAX_LABEL, IDC_SLIDER_VALUE_LABEL, IDC_SLIDER_TOOLTIP_LABEL,
+                    IDC_SLIDER_MIN, IDC_SLIDER_MAX, IDC_SLIDER_VALUE, IDC_SLIDER_TOOLTIP, IDC_SLIDER_HANDLERS_BUTTON},
+                   standard);
+    EnableControls(g_hwndSliderOptions, {IDC_SLIDER_PROGRESS}, standard);
+}
+
+// Ends the wizard, inserted or not; the next opening starts from the defaults again.
+void EndSliderWizard(HWND dialog)
+{
+    for (HWND* sub : {&g_hwndSliderImages, &g_hwndSliderHandlers, &g_hwndSliderOptions}) {
+        DestroyWindow(*sub);
+        *sub = nullptr;
+    }
+    EnableWindow(GetWindow(dialog, GW_OWNER), TRUE);
+    ShowWindow(dialog, SW_HIDE);
+    DestroyWindow(dialog);
+    g_hwndSliderDialog = nullptr;
+    UpdateEditCommandState(GetMenu(g_hwndMain), g_hwndEdit);
+}
+
+void OnOk(HWND dialog)
+{
+    if (!ConfirmInsertion(dialog, kQuestion)) return;
+    SliderFields fields = ReadFields(dialog);
+    if (!SliderBoundsComplete(fields)) {
+        RefuseInsertion(dialog, kNoBounds);
+        return;
+    }
+    if (!SliderImagesComplete(fields)) {
+        RefuseInsertion(dialog, kNoImages);
+        return;
+    }
+    if (!ReadTabCount(dialog, &fields.tabCount)) return;
+    if (SliderNeedsHandlerWarning(fields) &&
+        MessageBoxW(dialog, kNoHandlers, kNoHandlersCaption, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
+        return;
+    if (PutWizardText(dialog, BuildSliderText(fields))) EndSliderWizard(dialog);
+}
+
+void OnCommand(HWND dialog, int id)
+{
+    switch (id) {
+    case IDC_SLIDER_STANDARD:
+    case IDC_SLIDER_PREDEFINED:      ApplyKindRule(dialog); break;
+    case IDC_SLIDER_IMAGES_BUTTON:   OpenSubDialog(dialog, g_hwndSliderImages); break;
+    case IDC_SLIDER_HANDLERS_BUTTON: OpenSubDialog(dialog, g_hwndSliderHandlers); break;
+    case IDC_SLIDER_OPTIONS_BUTTON:  OpenSubDialog(dialog, g_hwndSliderOptions); break;
+    }
+}
+
+std::vector<WizardPicker> ColorPickers()
+{
+    std::vector<WizardPicker> pickers;
+    for (int i = 0; i < kSliderColorCount; ++i) pickers.push_back({ColorField(i) + 1, ColorField(i), PickerColor});
+    return pickers;
+}
+
+std::vector<WizardPicker> ImagePickers()
+{
+    std::vector<WizardPicker> pickers;
+    for (int i = 0; i < kSliderImageCount; ++i) pickers.push_back({ImageField(i) + 1, ImageField(i), PickerImage});
+    return pickers;
+}
+
+std::vector<WizardFieldLimit> ImageLimits()
+{
+    std::vector<WizardFieldLimit> limits;
+    for (int i = 0; i < kSliderImageCount; ++i) limits.push_back({ImageField(i), 256});
+    return limits;
+}
+
+std::vector<WizardFieldLimit> HandlerLimits()
+{
+    std::vector<WizardFieldLimit> limits;
+    for (int i = 0; i < kSliderHandlerCount; ++i) limits.push_back({IDC_SLIDER_HANDLER_FIRST + i, 256});
+    return limits;
+}
+
+const WizardDialog kImagesDialog = {
+    IDD_SLIDER_IMAGES, 0, ImageLimits(), ImagePickers(), nullptr, nullptr,
+    CloseSubDialog, SliderImagesHelpText, CloseSubDialog,
+};
+const WizardDialog kHandlersDialog = {
+    IDD_SLIDER_HANDLERS, 0, HandlerLimits(), {}, nullptr, nullptr,
+    CloseSubDialog, SliderHandlersHelpText, CloseSubDialog,
+};
+const WizardDialog kOptionsDialog = {
+    IDD_SLIDER_OPTIONS, 0, {}, {}, nullptr, nullptr,
+    CloseSubDialog, SliderOptionsHelpText, CloseSubDialog,
+};
+
+void Initialize(HWND dialog)
+{
+    SetDlgItemTextW(dialog, IDC_WIZARD_TABS, L"2");
+    CheckDlgButton(dialog, IDC_SLIDER_STANDARD, BST_CHECKED);
+    for (const PredefinedSlider& slider : kPredefinedSliders)
+        SendDlgItemMessageW(dialog, IDC_SLIDER_KIND, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(slider.listText));
+    SendDlgItemMessageW(dialog, IDC_SLIDER_KIND, CB_SETCURSEL, 0, 0);
+    g_hwndSliderImages = CreateWizardWindow(dialog, kImagesDialog);
+    g_hwndSliderHandlers = CreateWizardWindow(dialog, kHandlersDialog);
+    g_hwndSliderOptions = CreateWizardWindow(dialog, kOptionsDialog);
+    ApplyKindRule(dialog);
+}
+
+std::vector<WizardFieldLimit> MainLimits()
+{
+    std::vector<WizardFieldLimit> limits = {
+        {IDC_SLIDER_ID, 64},    {IDC_SLIDER_LEFT, 3},   {IDC_SLIDER_TOP, 3},       {IDC_SLIDER_WIDTH, 3},
+        {IDC_SLIDER_HEIGHT, 3}, {IDC_SLIDER_BORDER, 2}, {IDC_SLIDER_MIN, 256},     {IDC_SLIDER_MAX, 256},
+        {IDC_SLIDER_VALUE, 256}, {IDC_SLIDER_TOOLTIP, 1024}, {IDC_WIZARD_TABS, 3},
+    };
+    for (int i = 0; i < kSliderColorCount; ++i) limits.push_back({ColorField(i), 8});
+    return limits;
+}
+
+const WizardDialog kSliderWizard = {
+    IDD_SLIDER, IDI_SLIDER, MainLimits(), ColorPickers(), Initialize, OnCommand,
+    OnOk, SliderHelpText, EndSliderWizard,
+};
+
+}  // namespace
+
+void ShowSliderWizard(HWND owner)
+{
+    if (g_hwndSliderDialog) return;   // one at a time; the disabled owner keeps a second away
+    EnableWindow(owner, FALSE);
+    g_hwndSliderDialog = CreateWizardWindow(owner, kSliderWizard);
+    if (!g_hwndSliderDialog) {
+        EnableWindow(owner, TRUE);
+        return;
+    }
+    ShowWindow(g_hwndSliderDialog, SW_SHOW);
+}

@@ -37,7 +37,7 @@ void SetDialogIcon(HWND dialog, int iconId)
 void InitializeWizard(HWND dialog, const WizardDialog& wizard)
 {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&wizard));
-    SetDialogIcon(dialog, wizard.iconId);
+    if (wizard.iconId) SetDialogIcon(dialog, wizard.iconId);
     for (const WizardFieldLimit& field : wizard.limits)
         SendDlgItemMessageW(dialog, field.fieldId, EM_LIMITTEXT, field.limit, 0);
     if (wizard.initialize) wizard.initialize(dialog);
@@ -64,7 +64,10 @@ void OnWizardCommand(HWND dialog, const WizardDialog& wizard, int id)
 {
     switch (id) {
     case IDOK:            wizard.onOk(dialog); return;
-    case IDCANCEL:        EndDialog(dialog, IDCANCEL); return;
+    case IDCANCEL:
+        if (wizard.onCancel) wizard.onCancel(dialog);
+        else EndDialog(dialog, IDCANCEL);
+        return;
     case IDC_WIZARD_HELP: ShowHelpOf(dialog, wizard); return;
     }
     if (!RunPicker(dialog, wizard, id) && wizard.onCommand) wizard.onCommand(dialog, id);
@@ -136,7 +139,20 @@ bool ReadTabCount(HWND dialog, int* count)
     return false;
 }
 
+HWND CreateWizardWindow(HWND owner, const WizardDialog& wizard)
+{
+    return CreateDialogParamW(g_hInstance, MAKEINTRESOURCEW(wizard.dialogId), owner, WizardDialogProc,
+                              reinterpret_cast<LPARAM>(&wizard));
+}
+
 bool InsertWizardText(HWND dialog, const std::wstring& text)
+{
+    if (!PutWizardText(dialog, text)) return false;
+    EndDialog(dialog, 1);
+    return true;
+}
+
+bool PutWizardText(HWND dialog, const std::wstring& text)
 {
     if (g_isWin9x == 1) {
         std::size_t document = static_cast<std::size_t>(GetWindowTextLengthW(g_hwndEdit));
@@ -146,7 +162,6 @@ bool InsertWizardText(HWND dialog, const std::wstring& text)
         }
     }
     InsertTextAtCaret(g_hwndEdit, text.c_str());
-    EndDialog(dialog, 1);
     return true;
 }
 

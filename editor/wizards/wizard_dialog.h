@@ -24,10 +24,14 @@ struct WizardDialog {
     void (*onCommand)(HWND dialog, int id);  // enabling rules; may be null
     void (*onOk)(HWND dialog);
     std::wstring (*helpText)();
+    void (*onCancel)(HWND dialog) = nullptr;   // null: the modal dialog ends with 2
 };
 
 // Modal over owner; the dialog's result (1 inserted, 2 cancelled).
 INT_PTR OpenWizard(HWND owner, const WizardDialog& wizard);
+// The same dialog procedure for a modeless wizard, created hidden; iconId 0 sets no icon.
+// Its onOk and onCancel decide how it ends.
+HWND CreateWizardWindow(HWND owner, const WizardDialog& wizard);
 
 // Steps of OK. Confirmation "挿入確認" Yes/No; true for Yes.
 bool ConfirmInsertion(HWND dialog, const wchar_t* question);
@@ -38,6 +42,8 @@ bool ReadTabCount(HWND dialog, int* count);
 // The 64 KB guard on Windows 9x, then the text at the caret and EndDialog 1.
 // False, with the dialog left open, when the guard refused.
 bool InsertWizardText(HWND dialog, const std::wstring& text);
+// The guard and the insertion alone, for a modeless wizard that ends itself.
+bool PutWizardText(HWND dialog, const std::wstring& text);
 
 std::wstring FieldText(HWND dialog, int id);
 bool IsChecked(HWND dialog, int id);
