@@ -296,6 +296,23 @@ TEST_F(SliderWizard, EveryDialogHasItsHelp)
     }
 }
 
+TEST_F(SliderWizard, OpensFromTheInsertPopupOfTheToolbar)
+{
+    Start();
+    main_.PostCommand(32794);
+    kit::Window popup;
+    ASSERT_TRUE(kit::WaitUntil([&] {
+        popup = app_->Find(L"#32768");
+        return static_cast<bool>(popup);
+    })) << "no popup menu";
+    popup.PostKey(VK_UP);   // from the top round to the last item, the slider
+    popup.PostKey(VK_RETURN);
+    kit::Dialog slider = app_->WaitDialog(kSlider);
+    EXPECT_FALSE(main_.Enabled());
+    slider.Item(IDCANCEL).Click();
+    ExpectEnded(L"");
+}
+
 TEST_F(SliderWizard, Screenshots)
 {
     Start();
