@@ -189,6 +189,23 @@ TEST_F(SliderWizard, CoordinatesAreCheckedBeforeImages)
     EXPECT_FALSE(main_.Enabled()) << "a refusal leaves the wizard open";
 }
 
+TEST_F(SliderWizard, Windows98GuardLeavesTheWizardAndItsValues)
+{
+    kit::SetWindowsVersion(L"Quillpad.exe", L"win98");
+    Start();
+    SetDocument(std::wstring(65500, L'x'), 0);
+    kit::Dialog slider = Open();
+    slider.Item(kPredefined).SetChecked(true);
+    SetBounds(slider);
+    SetImages(slider, L"b.bmp", L"t.bmp");
+    ExpectRefusal(slider, L"挿入により 64 KB を超えることが判明したため、処理を中断します。", kQuestion);
+    EXPECT_EQ(65500, Edit().Send(WM_GETTEXTLENGTH));
+    EXPECT_FALSE(main_.Enabled());
+    kit::Dialog images = OpenSub(slider, kImagesButton, kImages);
+    EXPECT_EQ(L"t.bmp", images.Item(kThumbImage).Text());
+    CloseSub(slider, images, kImages, false);
+}
+
 TEST_F(SliderWizard, PredefinedSliderSkipsStandardRowsAndWarning)
 {
     Start();
