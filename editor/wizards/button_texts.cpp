@@ -8,7 +8,7 @@ const wchar_t* const kButtonElementNames[kButtonElementKindCount] = {
     L"prevelement",   L"rewelement",  L"ffwdelement",  L"nextelement",
 };
 
-const PredefinedButton kPredefinedButtons[kPredefinedButtonCount] = {
+const PredefinedElement kPredefinedButtons[kPredefinedButtonCount] = {
     {L"再生ボタン", L"playbutton"},
     {L"一時停止ボタン", L"pausebutton"},
     {L"停止ボタン", L"stopbutton"},
@@ -40,17 +40,10 @@ const wchar_t kDisabledImageHelp[] =
     L"ボタンが使用不可のときに表示する画像ファイルを指定します。disabledImage 属性になります。省略できます。";
 const wchar_t kDownHelp[] =
     L"チェックすると、ボタンは押された状態で始まります。down 属性に True を書き込みます。トグル モードに設定したときだけ指定できます。省略できます。";
-const wchar_t kTabsHelp[] =
-    L"タグの前に入れるタブ文字の数を 0 ～ 100 の範囲で指定します。";
-
-bool InRange(int index, int count)
-{
-    return index >= 0 && index < count;
-}
 
 bool IsStandardElement(const ButtonElementFields& fields)
 {
-    return !InRange(fields.kind, kButtonElementKindCount) || fields.kind == ButtonElementStandard;
+    return !IndexInRange(fields.kind, kButtonElementKindCount) || fields.kind == ButtonElementStandard;
 }
 
 bool IsStandardButton(const ButtonFields& fields)
@@ -61,8 +54,7 @@ bool IsStandardButton(const ButtonFields& fields)
 const wchar_t* ButtonElementOf(const ButtonFields& fields)
 {
     if (IsStandardButton(fields)) return L"button";
-    int index = InRange(fields.predefined, kPredefinedButtonCount) ? fields.predefined : 0;
-    return kPredefinedButtons[index].element;
+    return PredefinedElementAt(kPredefinedButtons, kPredefinedButtonCount, fields.predefined);
 }
 
 // The toggle rows that both the button element and the standard button write.
@@ -72,16 +64,6 @@ void AppendStickyRows(std::wstring& text, bool sticky, bool down, const std::wst
     text += kStickyFragment;
     AppendOption(text, down, kDownFragment);
     AppendAttribute(text, L"downToolTip", downToolTip);
-}
-
-void AppendIdAndBounds(std::wstring& text, const std::wstring& id, const std::wstring& left,
-                       const std::wstring& top, const std::wstring& width, const std::wstring& height)
-{
-    AppendAttribute(text, L"id", id);
-    AppendAttribute(text, L"left", left);
-    AppendAttribute(text, L"top", top);
-    AppendAttribute(text, L"width", width);
-    AppendAttribute(text, L"height", height);
 }
 
 // The images of a button's other states, after its base image.
@@ -101,7 +83,7 @@ std::wstring BuildButtonGroupText(const ButtonGroupFields& fields)
     std::wstring text;
     AppendTabs(text, fields.tabCount);
     text += L"<buttongroup";
-    AppendIdAndBounds(text, fields.id, fields.left, fields.top, fields.width, fields.height);
+    AppendIdAndCoordinates(text, fields.id, fields.left, fields.top, fields.width, fields.height);
     AppendAttribute(text, L"image", fields.image);
     AppendAttribute(text, L"mappingImage", fields.mappingImage);
     AppendStateImages(text, fields.hoverImage, fields.downImage, fields.hoverDownImage, fields.disabledImage);
@@ -139,7 +121,7 @@ std::wstring BuildButtonText(const ButtonFields& fields)
     AppendTabs(text, fields.tabCount);
     text += L'<';
     text += ButtonElementOf(fields);
-    AppendIdAndBounds(text, fields.id, fields.left, fields.top, fields.width, fields.height);
+    AppendIdAndCoordinates(text, fields.id, fields.left, fields.top, fields.width, fields.height);
     AppendAttribute(text, L"image", fields.image);
     AppendStateImages(text, fields.hoverImage, fields.downImage, fields.hoverDownImage, fields.disabledImage);
     AppendAttribute(text, fields.colorAsClipping ? L"clippingColor" : L"transparencyColor", fields.color);
@@ -186,7 +168,7 @@ std::wstring ButtonElementHelpText()
             {L"使用不可に設定", L"チェックすると、ボタンは使用不可の状態で始まります。enabled 属性を False に設定するのと同じで、enabled=\"False\" を書き込みます。標準エレメントだけのオプションです。省略できます。"},
             {L"トグル モードに設定", L"チェックすると、クリックするたびに押された状態と元の状態が切り替わるボタンになります。sticky 属性に True を書き込みます。標準エレメントだけのオプションです。チェックすると、その下のツール チップ欄に押された状態のときの説明 (downToolTip 属性) を指定できます。省略できます。"},
             {L"押下状態に設定", kDownHelp},
-            {L"タブの数", kTabsHelp},
+            {L"タブの数", kTabCountHelp},
         },
         L"注意 : ボタンエレメントはボタングループの中でだけ働きます。先にボタングループ要素を定義し、その開始タグと終了タグの間に挿入してください。\r\n"
         L"\r\n"
@@ -221,6 +203,6 @@ std::wstring ButtonHelpText()
             {L"トグル モードに設定", L"チェックすると、クリックするたびに押された状態と元の状態が切り替わるボタンになります。sticky 属性に True を書き込みます。標準のボタンだけのオプションです。チェックすると、その下のツール チップ欄に押された状態のときの説明 (downToolTip 属性) を指定できます。省略できます。"},
             {L"押下状態に設定", kDownHelp},
             {L"透明色定義として clippingColor 属性を使う", L"チェックすると、透明色を transparencyColor 属性ではなく clippingColor 属性として書き込みます。clippingColor の色の部分はボタンの形から切り抜かれ、クリックにも反応しなくなります。どの種類のボタンでも使えます。省略できます。"},
-            {L"タブの数", kTabsHelp},
+            {L"タブの数", kTabCountHelp},
         });
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "wizard_text.h"
+
 struct ButtonGroupFields {
     std::wstring id;
     std::wstring left;
@@ -40,12 +42,8 @@ struct ButtonElementFields {
 // Radio index of the button's kind.
 enum ButtonKind { ButtonKindStandard = 0, ButtonKindPredefined = 1 };
 
-struct PredefinedButton {
-    const wchar_t* listText;
-    const wchar_t* element;
-};
 const int kPredefinedButtonCount = 13;
-extern const PredefinedButton kPredefinedButtons[kPredefinedButtonCount];
+extern const PredefinedElement kPredefinedButtons[kPredefinedButtonCount];
 
 struct ButtonFields {
     int kind = ButtonKindStandard;

@@ -16,7 +16,7 @@ ButtonFields ReadFields(HWND dialog)
 {
     ButtonFields fields;
     fields.kind = IsChecked(dialog, IDC_BUTTON_PREDEFINED) ? ButtonKindPredefined : ButtonKindStandard;
-    fields.predefined = static_cast<int>(SendDlgItemMessageW(dialog, IDC_BUTTON_KIND, CB_GETCURSEL, 0, 0));
+    fields.predefined = ListSelection(dialog, IDC_BUTTON_KIND);
     fields.id = FieldText(dialog, IDC_BUTTON_ID);
     fields.left = FieldText(dialog, IDC_BUTTON_LEFT);
     fields.top = FieldText(dialog, IDC_BUTTON_TOP);
@@ -70,9 +70,7 @@ void ApplyPredefinedRule(HWND dialog)
 
 void Initialize(HWND dialog)
 {
-    for (const PredefinedButton& button : kPredefinedButtons)
-        SendDlgItemMessageW(dialog, IDC_BUTTON_KIND, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(button.listText));
-    SendDlgItemMessageW(dialog, IDC_BUTTON_KIND, CB_SETCURSEL, 0, 0);
+    FillPredefinedList(dialog, IDC_BUTTON_KIND, kPredefinedButtons, kPredefinedButtonCount);
     CheckDlgButton(dialog, IDC_BUTTON_STANDARD, BST_CHECKED);
     SetDlgItemTextW(dialog, IDC_WIZARD_TABS, L"2");
     ApplyStandardRule(dialog);

@@ -3,7 +3,7 @@
 
 #include "wizard_text.h"
 
-const PredefinedSlider kPredefinedSliders[kPredefinedSliderCount] = {
+const PredefinedElement kPredefinedSliders[kPredefinedSliderCount] = {
     {L"シーク スライダー", L"SeekSlider"},
     {L"ボリューム スライダー", L"VolumeSlider"},
     {L"バランス スライダー", L"BalanceSlider"},
@@ -32,8 +32,7 @@ const wchar_t kStandardOnlyHelp[] = L"標準のスライダーだけに書き込
 const wchar_t* SliderElementOf(const SliderFields& fields)
 {
     if (IsStandardSlider(fields)) return L"slider";
-    bool known = fields.predefined >= 0 && fields.predefined < kPredefinedSliderCount;
-    return kPredefinedSliders[known ? fields.predefined : 0].element;
+    return PredefinedElementAt(kPredefinedSliders, kPredefinedSliderCount, fields.predefined);
 }
 
 std::wstring StandardOnly(const wchar_t* paragraph)
@@ -74,11 +73,7 @@ std::wstring BuildSliderText(const SliderFields& fields)
     AppendTabs(text, fields.tabCount);
     text += L'<';
     text += SliderElementOf(fields);
-    AppendAttribute(text, L"id", fields.id);
-    AppendAttribute(text, L"left", fields.left);
-    AppendAttribute(text, L"top", fields.top);
-    AppendAttribute(text, L"width", fields.width);
-    AppendAttribute(text, L"height", fields.height);
+    AppendIdAndCoordinates(text, fields.id, fields.left, fields.top, fields.width, fields.height);
     AppendAttribute(text, L"borderSize", fields.borderSize);
     for (int i = 0; i < kSliderColorCount; ++i) AppendAttribute(text, kSliderColorNames[i], fields.colors[i]);
     for (int i = 0; i < kSliderImageCount; ++i) AppendAttribute(text, kSliderImageNames[i], fields.images[i]);
@@ -149,9 +144,7 @@ std::wstring SliderHelpText()
             {L"その他ボタン",
              L"「詳細オプション」画面を開き、スライダーの向き、画像の並べ方、進行状況の追跡を設定します。"
              L"どれも省略できます。"},
-            {L"タブの数",
-             L"挿入するタグの前に入れるタブ文字の数を、0 から 100 までの数で指定します。空のままにすると "
-             L"タブは入りません。"},
+            {L"タブの数", kTabCountHelp},
         });
 }
 

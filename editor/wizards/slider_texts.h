@@ -2,15 +2,13 @@
 #pragma once
 #include <string>
 
+#include "wizard_text.h"
+
 // Radio index of the slider's kind.
 enum SliderKind { SliderKindStandard = 0, SliderKindPredefined = 1 };
 
 const int kPredefinedSliderCount = 3;
-struct PredefinedSlider {
-    const wchar_t* listText;
-    const wchar_t* element;
-};
-extern const PredefinedSlider kPredefinedSliders[kPredefinedSliderCount];
+extern const PredefinedElement kPredefinedSliders[kPredefinedSliderCount];
 
 // In the order of their attributes: backgroundColor, backgroundEndColor, foregroundColor,
 // foregroundEndColor, disabledColor, transparencyColor.

@@ -36,7 +36,7 @@ SliderFields ReadFields(HWND dialog)
 {
     SliderFields fields;
     fields.kind = IsChecked(dialog, IDC_SLIDER_PREDEFINED) ? SliderKindPredefined : SliderKindStandard;
-    fields.predefined = static_cast<int>(SendDlgItemMessageW(dialog, IDC_SLIDER_KIND, CB_GETCURSEL, 0, 0));
+    fields.predefined = ListSelection(dialog, IDC_SLIDER_KIND);
     fields.id = FieldText(dialog, IDC_SLIDER_ID);
     fields.left = FieldText(dialog, IDC_SLIDER_LEFT);
     fields.top = FieldText(dialog, IDC_SLIDER_TOP);
@@ -171,9 +171,7 @@ void Initialize(HWND dialog)
 {
     SetDlgItemTextW(dialog, IDC_WIZARD_TABS, L"2");
     CheckDlgButton(dialog, IDC_SLIDER_STANDARD, BST_CHECKED);
-    for (const PredefinedSlider& slider : kPredefinedSliders)
-        SendDlgItemMessageW(dialog, IDC_SLIDER_KIND, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(slider.listText));
-    SendDlgItemMessageW(dialog, IDC_SLIDER_KIND, CB_SETCURSEL, 0, 0);
+    FillPredefinedList(dialog, IDC_SLIDER_KIND, kPredefinedSliders, kPredefinedSliderCount);
     g_hwndSliderImages = CreateWizardWindow(dialog, kImagesDialog);
     g_hwndSliderHandlers = CreateWizardWindow(dialog, kHandlersDialog);
     g_hwndSliderOptions = CreateWizardWindow(dialog, kOptionsDialog);

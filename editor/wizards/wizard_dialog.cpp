@@ -129,6 +129,13 @@ void RefuseInsertion(HWND dialog, const wchar_t* reason)
     ShowMessage(dialog, reason, kRefuseCaption, MB_OK | MB_ICONERROR);
 }
 
+bool CheckLeftAndTop(HWND dialog, const std::wstring& left, const std::wstring& top)
+{
+    if (!left.empty() && !top.empty()) return true;
+    RefuseInsertion(dialog, L"座標 (X/Y) に入力不備があります。\n座標項目はすべて入力してください。");
+    return false;
+}
+
 bool ReadTabCount(HWND dialog, int* count)
 {
     BOOL numeric = FALSE;
@@ -175,9 +182,21 @@ bool IsChecked(HWND dialog, int id)
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
+int ListSelection(HWND dialog, int listId)
+{
+    return static_cast<int>(SendDlgItemMessageW(dialog, listId, CB_GETCURSEL, 0, 0));
+}
+
 void EnableControls(HWND dialog, std::initializer_list<int> ids, bool enabled)
 {
     for (int id : ids) EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE);
+}
+
+void FillPredefinedList(HWND dialog, int listId, const PredefinedElement* entries, int count)
+{
+    for (int i = 0; i < count; ++i)
+        SendDlgItemMessageW(dialog, listId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries[i].listText));
+    SendDlgItemMessageW(dialog, listId, CB_SETCURSEL, 0, 0);
 }
 
 BOOL ChooseImageIntoField(HWND dialog, int fieldId)

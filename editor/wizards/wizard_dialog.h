@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "wizard_text.h"
+
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -37,6 +39,8 @@ HWND CreateWizardWindow(HWND owner, const WizardDialog& wizard);
 bool ConfirmInsertion(HWND dialog, const wchar_t* question);
 // A failed check: "挿入失敗", MB_ICONERROR. The dialog stays open.
 void RefuseInsertion(HWND dialog, const wchar_t* reason);
+// The check of the wizards that need left and top but no size.
+bool CheckLeftAndTop(HWND dialog, const std::wstring& left, const std::wstring& top);
 // Field IDC_WIZARD_TABS; false (after the message) when deeper than 100.
 bool ReadTabCount(HWND dialog, int* count);
 // The 64 KB guard on Windows 9x, then the text at the caret and EndDialog 1.
@@ -47,7 +51,10 @@ bool PutWizardText(HWND dialog, const std::wstring& text);
 
 std::wstring FieldText(HWND dialog, int id);
 bool IsChecked(HWND dialog, int id);
+int ListSelection(HWND dialog, int listId);   // CB_ERR (-1) when nothing is selected
 void EnableControls(HWND dialog, std::initializer_list<int> ids, bool enabled);
+// The list texts of entries in a drop-down list, the first one selected.
+void FillPredefinedList(HWND dialog, int listId, const PredefinedElement* entries, int count);
 
 // The pickers of the "..." buttons; TRUE when the field was set.
 BOOL ChooseImageIntoField(HWND dialog, int fieldId);

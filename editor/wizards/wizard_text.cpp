@@ -25,9 +25,31 @@ void AppendAttribute(std::wstring& text, const wchar_t* name, const std::wstring
     if (!value.empty()) AppendAttributeAlways(text, name, value);
 }
 
+void AppendIdAndCoordinates(std::wstring& text, const std::wstring& id, const std::wstring& left,
+                            const std::wstring& top, const std::wstring& width, const std::wstring& height)
+{
+    AppendAttribute(text, L"id", id);
+    AppendAttribute(text, L"left", left);
+    AppendAttribute(text, L"top", top);
+    AppendAttribute(text, L"width", width);
+    AppendAttribute(text, L"height", height);
+}
+
 void AppendOption(std::wstring& text, bool checked, const wchar_t* fragment)
 {
     if (checked) text += fragment;
+}
+
+const wchar_t kTabCountHelp[] = L"タグの前に入れるタブ文字の数を 0 ～ 100 の範囲で指定します。";
+
+bool IndexInRange(int index, int count)
+{
+    return index >= 0 && index < count;
+}
+
+const wchar_t* PredefinedElementAt(const PredefinedElement* entries, int count, int index)
+{
+    return entries[IndexInRange(index, count) ? index : 0].element;
 }
 
 bool TabCountTooDeep(int count)

@@ -12,14 +12,29 @@ void AppendTabs(std::wstring& text, int count);
 void AppendAttribute(std::wstring& text, const wchar_t* name, const std::wstring& value);
 // The same, written also when value is empty.
 void AppendAttributeAlways(std::wstring& text, const wchar_t* name, const std::wstring& value);
+// id, left, top, width and height, in that order, each only when set.
+void AppendIdAndCoordinates(std::wstring& text, const std::wstring& id, const std::wstring& left,
+                            const std::wstring& top, const std::wstring& width, const std::wstring& height);
 // A fixed fragment such as ` radio="True"`, only when the option is checked.
 void AppendOption(std::wstring& text, bool checked, const wchar_t* fragment);
 
 bool TabCountTooDeep(int count);
+
+// An entry of a wizard's list of predefined elements.
+struct PredefinedElement {
+    const wchar_t* listText;
+    const wchar_t* element;
+};
+bool IndexInRange(int index, int count);
+// The element at index; an index out of range counts as the first entry.
+const wchar_t* PredefinedElementAt(const PredefinedElement* entries, int count, int index);
 // The Windows 95/98/Me edit control holds no more than kWin9xTextLimit.
 bool InsertionFitsWin9x(std::size_t documentLength, std::size_t textLength);
 // "#RRGGBB" in upper-case hexadecimal.
 std::wstring ColorCodeText(unsigned red, unsigned green, unsigned blue);
+
+// The help paragraph of the tab-count field that most wizards share.
+extern const wchar_t kTabCountHelp[];
 
 struct HelpSection {
     const wchar_t* heading;

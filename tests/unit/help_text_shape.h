@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@ struct HelpParts {
 };
 
 // The opening paragraph, exactly these section headings in order, the notes, one final
-// line break, and room in the help window's buffer.
-inline HelpParts ExpectHelpShape(const std::wstring& text, const std::vector<std::wstring>& headings)
+// line break, and room in the help window's buffer. The paragraphs of the sections headed
+// spread (an example, a list) may hold blank lines; they end where the next section begins.
+inline HelpParts ExpectHelpShape(const std::wstring& text, const std::vector<std::wstring>& headings,
+                                 const std::vector<std::wstring>& spread = {})
 {
     HelpParts parts;
     EXPECT_LT(text.size(), _countof(g_wizardHelpText)) << "does not fit the help buffer";
@@ -37,7 +40,10 @@ inline HelpParts ExpectHelpShape(const std::wstring& text, const std::vector<std
             return parts;
         }
         pos += head.size();
-        std::size_t end = text.find(L"\r\n\r\n", pos);
+        const bool spreads = std::find(spread.begin(), spread.end(), headings[i]) != spread.end();
+        std::size_t end = spreads && i + 1 < headings.size()
+                              ? text.find(L"\r\n\r\n・" + headings[i + 1] + L"\r\n\r\n", pos)
+                              : text.find(L"\r\n\r\n", pos);
         const bool last = end == std::wstring::npos;
         if (last) end = text.size() - 2;
         parts.paragraphs.push_back(text.substr(pos, end - pos));
