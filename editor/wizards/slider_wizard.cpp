@@ -126,40 +126,29 @@ void OnCommand(HWND dialog, int id)
     }
 }
 
-std::vector<WizardPicker> ColorPickers()
-{
-    std::vector<WizardPicker> pickers;
-    for (int i = 0; i < kSliderColorCount; ++i) pickers.push_back({ColorField(i) + 1, ColorField(i), PickerColor});
-    return pickers;
-}
-
-std::vector<WizardPicker> ImagePickers()
-{
-    std::vector<WizardPicker> pickers;
-    for (int i = 0; i < kSliderImageCount; ++i) pickers.push_back({ImageField(i) + 1, ImageField(i), PickerImage});
-    return pickers;
-}
-
-std::vector<WizardFieldLimit> ImageLimits()
+// Fields from firstId on, step ids apart, with the same limit.
+std::vector<WizardFieldLimit> LimitsOf(int firstId, int step, int count, int limit)
 {
     std::vector<WizardFieldLimit> limits;
-    for (int i = 0; i < kSliderImageCount; ++i) limits.push_back({ImageField(i), 256});
+    for (int i = 0; i < count; ++i) limits.push_back({firstId + step * i, limit});
     return limits;
 }
 
-std::vector<WizardFieldLimit> HandlerLimits()
+// Fields from firstId on, each followed by its "..." button.
+std::vector<WizardPicker> PickersOf(int firstId, int count, PickerKind kind)
 {
-    std::vector<WizardFieldLimit> limits;
-    for (int i = 0; i < kSliderHandlerCount; ++i) limits.push_back({IDC_SLIDER_HANDLER_FIRST + i, 256});
-    return limits;
+    std::vector<WizardPicker> pickers;
+    for (int i = 0; i < count; ++i) pickers.push_back({firstId + 2 * i + 1, firstId + 2 * i, kind});
+    return pickers;
 }
 
 const WizardDialog kImagesDialog = {
-    IDD_SLIDER_IMAGES, 0, ImageLimits(), ImagePickers(), nullptr, nullptr,
+    IDD_SLIDER_IMAGES, 0, LimitsOf(IDC_SLIDER_IMAGE_FIRST, 2, kSliderImageCount, 256),
+    PickersOf(IDC_SLIDER_IMAGE_FIRST, kSliderImageCount, PickerImage), nullptr, nullptr,
     CloseSubDialog, SliderImagesHelpText, CloseSubDialog,
 };
 const WizardDialog kHandlersDialog = {
-    IDD_SLIDER_HANDLERS, 0, HandlerLimits(), {}, nullptr, nullptr,
+    IDD_SLIDER_HANDLERS, 0, LimitsOf(IDC_SLIDER_HANDLER_FIRST, 1, kSliderHandlerCount, 256), {}, nullptr, nullptr,
     CloseSubDialog, SliderHandlersHelpText, CloseSubDialog,
 };
 const WizardDialog kOptionsDialog = {
@@ -185,12 +174,14 @@ std::vector<WizardFieldLimit> MainLimits()
         {IDC_SLIDER_HEIGHT, 3}, {IDC_SLIDER_BORDER, 2}, {IDC_SLIDER_MIN, 256},     {IDC_SLIDER_MAX, 256},
         {IDC_SLIDER_VALUE, 256}, {IDC_SLIDER_TOOLTIP, 1024}, {IDC_WIZARD_TABS, 3},
     };
-    for (int i = 0; i < kSliderColorCount; ++i) limits.push_back({ColorField(i), 8});
+    for (const WizardFieldLimit& color : LimitsOf(IDC_SLIDER_COLOR_FIRST, 2, kSliderColorCount, 8))
+        limits.push_back(color);
     return limits;
 }
 
 const WizardDialog kSliderWizard = {
-    IDD_SLIDER, IDI_SLIDER, MainLimits(), ColorPickers(), Initialize, OnCommand,
+    IDD_SLIDER, IDI_SLIDER, MainLimits(), PickersOf(IDC_SLIDER_COLOR_FIRST, kSliderColorCount, PickerColor),
+    Initialize, OnCommand,
     OnOk, SliderHelpText, EndSliderWizard,
 };
 

@@ -97,6 +97,8 @@ public:
     // differs, so the dialog sees BN_CLICKED, and waits for the new state.
     bool Checked() const;
     void SetChecked(bool checked) const;
+    // The item texts of a combo box, in order.
+    std::vector<std::wstring> ComboTexts() const;
     void Click() const;                    // posted BM_CLICK
 
     void PostCommand(int id, int code = 0) const;   // WM_COMMAND as from a menu

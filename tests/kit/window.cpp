@@ -76,6 +76,20 @@ bool Window::HasItem(int id) const
     return GetDlgItem(hwnd_, id) != nullptr;
 }
 
+std::vector<std::wstring> Window::ComboTexts() const
+{
+    std::vector<std::wstring> texts;
+    for (LRESULT i = 0, count = Send(CB_GETCOUNT); i < count; ++i) {
+        LRESULT len = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(i));
+        if (len < 0) throw Failure(L"no item " + std::to_wstring(i) + L" in " + Describe());
+        std::wstring text(static_cast<size_t>(len) + 1, L'\0');
+        Send(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(wcslen(text.c_str()));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
 bool Window::Checked() const
 {
     return Send(BM_GETCHECK) == BST_CHECKED;

@@ -191,19 +191,13 @@ TEST_F(ButtonWizardTest, ButtonDefaultsListAndEnablingRules)
     EXPECT_EQ(L"2", wizard.Item(kTabs).Text());
     EXPECT_TRUE(wizard.Item(kButtonStandard).Checked());
     EXPECT_FALSE(wizard.Item(kButtonPredefined).Checked());
-    const wchar_t* texts[] = {
+    const std::vector<std::wstring> texts = {
         L"再生ボタン", L"一時停止ボタン", L"停止ボタン", L"前クリップ ボタン", L"巻戻しボタン",
         L"早送りボタン", L"次クリップ ボタン", L"ミュート ボタン", L"リピート ボタン",
         L"シャッフル ボタン", L"フル モード ボタン", L"最小化ボタン", L"閉じるボタン",
     };
     Window list = wizard.Item(kButtonKind);
-    ASSERT_EQ(13, list.Send(CB_GETCOUNT));
-    for (int i = 0; i < 13; ++i) {
-        wchar_t text[64] = L"";
-        ASSERT_LT(list.Send(CB_GETLBTEXTLEN, i), 64);
-        list.Send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        EXPECT_EQ(std::wstring(texts[i]), text) << i;
-    }
+    EXPECT_EQ(texts, list.ComboTexts());
     EXPECT_EQ(0, list.Send(CB_GETCURSEL));
     EXPECT_FALSE(list.Enabled());
     ExpectEnabled(wizard, kButtonStandardOnly, true);

@@ -20,7 +20,6 @@ const wchar_t kEffectsQuestion[] = L"入力した情報を使用してエフェ�
 const wchar_t kVideoQuestion[] = L"入力した情報を使用してビデオ タグを挿入します。\nよろしいですか？";
 const wchar_t kPlaylistQuestion[] = L"入力した情報を使用してプレイリスト タグを挿入します。\nよろしいですか？";
 const wchar_t kCoordinates[] = L"座標 (X/Y) に入力不備があります。\n座標項目はすべて入力してください。";
-const wchar_t kTooDeep[] = L"タブの数が深すぎます。\nタブの数は 0 ～ 100 の間で指定してください。";
 
 enum {
     kTextCommand = 147, kEffectsCommand = 148, kVideoCommand = 149, kPlaylistCommand = 150, kTabs = 400,
@@ -80,18 +79,6 @@ protected:
         field.Send(EM_SETSEL, 0, -1);
         for (wchar_t c : text) field.Send(WM_CHAR, c, 1);
     }
-    std::vector<std::wstring> ListTexts(const Window& list) const
-    {
-        std::vector<std::wstring> texts;
-        int count = static_cast<int>(list.Send(CB_GETCOUNT));
-        for (int i = 0; i < count; ++i) {
-            wchar_t text[64] = L"";
-            if (list.Send(CB_GETLBTEXTLEN, i) >= 64) throw kit::Failure(L"list item too long");
-            list.Send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-            texts.push_back(text);
-        }
-        return texts;
-    }
     void ExpectCoordinates(const Dialog& wizard, const std::vector<int>& ids) const
     {
         for (int id : ids) {
@@ -123,12 +110,12 @@ TEST_F(DisplayWizardTest, TextDefaultsLimitsAndEnablingRules)
     Window kinds = wizard.Item(kTextKind);
     EXPECT_EQ((std::vector<std::wstring>{L"再生位置表示テキスト", L"再生時間表示テキスト", L"状態表示テキスト",
                                          L"クリップ名表示テキスト"}),
-              ListTexts(kinds));
+              kinds.ComboTexts());
     EXPECT_EQ(0, kinds.Send(CB_GETCURSEL));
     Window sizes = wizard.Item(kTextSize);
     EXPECT_EQ((std::vector<std::wstring>{L"なし", L"8", L"9", L"10", L"11", L"12", L"14", L"16", L"18", L"20",
                                          L"24", L"28", L"32", L"36", L"40", L"48", L"64", L"72"}),
-              ListTexts(sizes));
+              sizes.ComboTexts());
     EXPECT_EQ(3, sizes.Send(CB_GETCURSEL));
     EXPECT_EQ(L"ＭＳ Ｐゴシック", wizard.Item(kTextFont).Text());
     EXPECT_TRUE(wizard.Item(kTextLeftAlign).Checked());
@@ -316,7 +303,7 @@ TEST_F(DisplayWizardTest, PlaylistDefaultsLimitsAndEnablingRules)
     Window kinds = wizard.Item(kListKind);
     EXPECT_EQ((std::vector<std::wstring>{L"ドロップダウン プレイリスト (リスト領域なし)",
                                          L"アイテム プレイリスト (リスト領域のみ)"}),
-              ListTexts(kinds));
+              kinds.ComboTexts());
     EXPECT_EQ(0, kinds.Send(CB_GETCURSEL));
     for (int id = kListNoDropDown; id <= kListNoEditing; ++id) EXPECT_FALSE(wizard.Item(id).Checked()) << id;
     EXPECT_EQ(L"2", wizard.Item(kTabs).Text());

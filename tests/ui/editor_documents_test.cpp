@@ -669,16 +669,7 @@ TEST_F(DocumentTest, YesAtExitSavesAndEnds)
 
 TEST_F(DocumentTest, FileDialogsOfferTheirFilters)
 {
-    auto filters = [](const Dialog& dialog) {
-        Window box = dialog.Item(1136);
-        std::vector<std::wstring> texts;
-        for (LRESULT i = 0, n = box.Send(CB_GETCOUNT); i < n; ++i) {
-            wchar_t text[256] = {};
-            box.Send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-            texts.push_back(text);
-        }
-        return texts;
-    };
+    auto filters = [](const Dialog& dialog) { return dialog.Item(1136).ComboTexts(); };
     Start();
     main_.PostCommand(kOpen);
     Dialog open = app().WaitDialog(kOpenCaption);

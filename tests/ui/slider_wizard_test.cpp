@@ -94,6 +94,8 @@ protected:
         EXPECT_TRUE(slider.Item(kStandard).Checked());
         EXPECT_FALSE(slider.Item(kKind).Enabled());
         EXPECT_EQ(L"シーク スライダー", slider.Item(kKind).Text());
+        EXPECT_EQ((std::vector<std::wstring>{L"シーク スライダー", L"ボリューム スライダー", L"バランス スライダー"}),
+                  slider.Item(kKind).ComboTexts());
         EXPECT_EQ(L"2", slider.Item(kTabs).Text());
         for (int id : {kId, kLeft, kTop, kWidth, kHeight, kBorder, kMin, kMax, kValue, kToolTip})
             EXPECT_EQ(L"", slider.Item(id).Text()) << "field " << id;
@@ -184,7 +186,7 @@ TEST_F(SliderWizard, CoordinatesAreCheckedBeforeImages)
     ExpectRefusal(slider, kNoImages, kQuestion);
     slider.Item(kTabs).SetText(L"101");
     SetImages(slider, L"b.bmp", L"t.bmp");
-    ExpectRefusal(slider, L"タブの数が深すぎます。\nタブの数は 0 ～ 100 の間で指定してください。", kQuestion);
+    ExpectRefusal(slider, kTooDeep, kQuestion);
     ExpectUntouched(L"x");
     EXPECT_FALSE(main_.Enabled()) << "a refusal leaves the wizard open";
 }

@@ -13,7 +13,6 @@ using kit::Window;
 const wchar_t kGroupTitle[] = L"ボタングループ タグの挿入";
 const wchar_t kCommentTitle[] = L"コメントの挿入";
 const wchar_t kGroupQuestion[] = L"入力した情報を使用してボタングループ タグを挿入します。\nよろしいですか？";
-const wchar_t kTooDeep[] = L"タブの数が深すぎます。\nタブの数は 0 ～ 100 の間で指定してください。";
 const wchar_t kTooLarge[] = L"挿入により 64 KB を超えることが判明したため、処理を中断します。";
 const std::wstring kOpenCaption = GetACP() == 932 ? L"開く" : L"Open";
 

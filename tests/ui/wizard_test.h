@@ -13,6 +13,7 @@ protected:
     static constexpr wchar_t kConfirm[] = L"挿入確認";
     static constexpr wchar_t kRefused[] = L"挿入失敗";
     static constexpr wchar_t kHelpCaption[] = L"ヘルプ";
+    static constexpr wchar_t kTooDeep[] = L"タブの数が深すぎます。\nタブの数は 0 ～ 100 の間で指定してください。";
     enum { kEdit = 200, kHelp = 9, kHelpText = 300 };
 
     void Start()
