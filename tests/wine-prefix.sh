@@ -4,6 +4,11 @@ set -eu
 dir=$1 arch=$2
 export WINEPREFIX=$dir WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINEPREFIX=$dir wineserver -k 2>/dev/null || true
+# A run that died may have left a test's small disk mounted inside the prefix.
+if [ -d "$dir" ]; then
+  awk -v d="$dir/" 'index($2, d) == 1 { print $2 }' /proc/mounts | sed 's/\\040/ /g' |
+    while read -r m; do umount -l "$m" || true; done
+fi
 rm -rf "$dir"
 mkdir -p "$(dirname "$dir")"
 wineboot -i >/dev/null 2>&1

@@ -64,6 +64,7 @@ void UiTest::SetUp()
 
 void UiTest::TearDown()
 {
+    UnmountSmallDisks();
     if (CurrentShot().empty())
         return;
     if (HasFailure())

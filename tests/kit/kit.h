@@ -48,6 +48,14 @@ void WriteBytes(const std::wstring& path, const std::string& bytes);
 // fails with "disk full". Removed by the next reset like any scratch file.
 void MakeDiskFullFile(const std::wstring& path);
 
+// Mounts a file system of that size over the folder (made if missing), hiding what it
+// holds, until the next reset. False when this machine does not allow the mount.
+bool MountSmallDisk(const std::wstring& folder, int kilobytes);
+// Unmounts them; done at every reset and at the end of every UI test.
+void UnmountSmallDisks();
+// The editor's suspend file.
+std::wstring SuspendFilePath();
+
 // ---- Registry under HKEY_CURRENT_USER ----------------------------------------------
 
 void SetRegString(const std::wstring& key, const std::wstring& name, const std::wstring& value);

@@ -82,6 +82,15 @@ void RemoveDiskFullLinks()
     DiskFullLinks().clear();
 }
 
+std::vector<std::wstring>& SmallDisks()
+{
+    static std::vector<std::wstring> paths;
+    return paths;
+}
+
+// A marker file shows whether the folder's own contents or a mount over them is seen.
+std::wstring MountMarker(const std::wstring& folder) { return folder + L"\\kit-unmounted"; }
+
 std::wstring FolderPath(int csidl)
 {
     wchar_t path[MAX_PATH] = {};
@@ -205,6 +214,7 @@ void ResetState()
 {
     KillPrograms();
     RemoveDiskFullLinks();
+    UnmountSmallDisks();
     // Without a window manager, Wine waits 2 s for one at every hide of a "managed"
     // window (each closed dialog); unmanaged windows close at once.
     SetRegString(L"Software\\Wine\\X11 Driver", L"Managed", L"N");
@@ -216,7 +226,7 @@ void ResetState()
     std::wstring docs = DocumentsDir();
     RemoveTree(docs + L"\\QLMテンプレート");
     RemoveTree(docs + L"\\QLM Templates");
-    RemoveTree(AppDataDir() + L"\\QLM_TEMP.TXT");
+    RemoveTree(AppDataDir() + L"\\Halvenor's Software");
     for (const std::wstring& path : ExtraPaths())
         RemoveTree(path);
     std::wstring scratch = ScratchDir();
@@ -233,6 +243,7 @@ void RemoveAtReset(const std::wstring& path)
 
 std::wstring DocumentsDir() { return FolderPath(CSIDL_PERSONAL); }
 std::wstring AppDataDir() { return FolderPath(CSIDL_APPDATA); }
+std::wstring SuspendFilePath() { return AppDataDir() + L"\\Halvenor's Software\\Quillmere\\QLM_TEMP.TXT"; }
 
 std::wstring ScratchDir()
 {
@@ -296,6 +307,31 @@ void MakeDiskFullFile(const std::wstring& path)
     });
     if (!linked)
         throw Failure(L"no disk-full link at " + path);
+}
+
+void UnmountSmallDisks()
+{
+    for (const std::wstring& folder : SmallDisks()) {
+        RunUnix(L"/bin/umount -l \"" + UnixFileName(folder) + L"\"");
+        if (!WaitUntil([&] { return Listed(MountMarker(folder)); }))
+            throw Failure(L"cannot unmount the small disk at " + folder);
+        DeleteFileW(MountMarker(folder).c_str());
+    }
+    SmallDisks().clear();
+}
+
+bool MountSmallDisk(const std::wstring& folder, int kilobytes)
+{
+    SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    WriteBytes(MountMarker(folder), "");
+    SmallDisks().push_back(folder);
+    RunUnix(L"/bin/mount -t tmpfs -o size=" + std::to_wstring(kilobytes) + L"k qlmsmall \"" + UnixFileName(folder) +
+            L"\"");
+    if (WaitUntil([&] { return !Listed(MountMarker(folder)); }, Ms(3000)))
+        return true;
+    SmallDisks().pop_back();
+    DeleteFileW(MountMarker(folder).c_str());
+    return false;
 }
 
 void SetRegString(const std::wstring& key, const std::wstring& name, const std::wstring& value)

@@ -75,13 +75,14 @@ TEST_F(KitState, ResetRemovesWhatTheProgramsKeep)
     const std::wstring jaTemplates = docs + L"\\QLMテンプレート";
     const std::wstring enTemplates = docs + L"\\QLM Templates";
     const std::wstring extra = docs + L"\\kit-extra.txt";
-    const std::wstring suspend = kit::AppDataDir() + L"\\QLM_TEMP.TXT";
+    const std::wstring suspend = kit::SuspendFilePath();
     const std::wstring scratchFile = kit::ScratchDir() + L"\\left.txt";
     ASSERT_TRUE(CreateDirectoryW(jaTemplates.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryW((jaTemplates + L"\\sub").c_str(), nullptr));
     kit::WriteBytes(jaTemplates + L"\\sub\\a.qlmt", "x");
     SetFileAttributesW((jaTemplates + L"\\sub\\a.qlmt").c_str(), FILE_ATTRIBUTE_READONLY);
     ASSERT_TRUE(CreateDirectoryW(enTemplates.c_str(), nullptr));
+    SHCreateDirectoryExW(nullptr, suspend.substr(0, suspend.rfind(L'\\')).c_str(), nullptr);
     kit::WriteBytes(suspend, "suspended");
     kit::WriteBytes(extra, "extra");
     kit::WriteBytes(scratchFile, "left over");
