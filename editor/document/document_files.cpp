@@ -51,23 +51,6 @@ const wchar_t kSaveFilter[] =
 const DWORD kSaveFilterUtf16 = 5;
 const DWORD kSaveFilterUtf8 = 6;
 
-WindowTextMode CurrentWindowTextMode()
-{
-    return IsWindowUnicode(g_hwndMain) ? WindowTextUnicode : WindowTextAnsi;
-}
-
-WindowText ReadWindowText(WindowTextMode mode)
-{
-    WindowText text;
-    if (mode == WindowTextUnicode) {
-        text.wide = WholeWindowText(g_hwndEdit);
-    } else {
-        text.ansi.resize(static_cast<size_t>(GetWindowTextLengthA(g_hwndEdit)) + 1);
-        text.ansi.resize(static_cast<size_t>(GetWindowTextA(g_hwndEdit, &text.ansi[0], static_cast<int>(text.ansi.size()))));
-    }
-    return text;
-}
-
 void PutWindowText(const WindowText& text, WindowTextMode mode)
 {
     if (mode == WindowTextUnicode) SetWindowTextW(g_hwndEdit, text.wide.c_str());
@@ -177,17 +160,6 @@ void ReportSaveFailure(const ReplaceOutcome& outcome)
     ShowMessage(g_hwndMain, text.c_str(), kCaption, MB_ICONERROR);
 }
 
-bool ConfirmReplacedCharacters(UINT codePage)
-{
-    wchar_t text[320];
-    swprintf(text, _countof(text),
-             L"この文書には、ANSI 形式 (コード ページ %u) で表せない文字が含まれています。\n"
-             L"このまま保存すると、それらの文字は別の文字に置き換えられます。\n\n"
-             L"文字を置き換えて保存しますか？",
-             codePage);
-    return ShowMessage(g_hwndMain, text, kCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
-}
-
 // Encodes and writes the text; false after a cancel, a refusal or a failed write, each
 // already reported to the user.
 bool WriteDocument(const wchar_t* path, const WindowText& text, WindowTextMode mode, TextEncoding encoding)
@@ -198,7 +170,7 @@ bool WriteDocument(const wchar_t* path, const WindowText& text, WindowTextMode m
         codePage = ChosenAnsiCodePage();
     }
     EncodedText contents = EncodeDocumentText(text, encoding, mode, codePage);
-    if (contents.replacedCharacters && !ConfirmReplacedCharacters(codePage)) return false;
+    if (contents.replacedCharacters && !ConfirmReplacedCharacters(codePage, L"保存")) return false;
     ReplaceOutcome outcome = WriteFileReplacing(path, contents.bytes);
     if (outcome.stage != ReplaceDone) {
         ReportSaveFailure(outcome);
@@ -223,6 +195,34 @@ OPENFILENAMEW FileDialogFor(const wchar_t* filter)
 }
 
 }  // namespace
+
+WindowTextMode CurrentWindowTextMode()
+{
+    return IsWindowUnicode(g_hwndMain) ? WindowTextUnicode : WindowTextAnsi;
+}
+
+WindowText ReadWindowText(WindowTextMode mode)
+{
+    WindowText text;
+    if (mode == WindowTextUnicode) {
+        text.wide = WholeWindowText(g_hwndEdit);
+    } else {
+        text.ansi.resize(static_cast<size_t>(GetWindowTextLengthA(g_hwndEdit)) + 1);
+        text.ansi.resize(static_cast<size_t>(GetWindowTextA(g_hwndEdit, &text.ansi[0], static_cast<int>(text.ansi.size()))));
+    }
+    return text;
+}
+
+bool ConfirmReplacedCharacters(UINT codePage, const wchar_t* action)
+{
+    wchar_t text[320];
+    swprintf(text, _countof(text),
+             L"この文書には、ANSI 形式 (コード ページ %u) で表せない文字が含まれています。\n"
+             L"このまま%lsすると、それらの文字は別の文字に置き換えられます。\n\n"
+             L"文字を置き換えて%lsしますか？",
+             codePage, action, action);
+    return ShowMessage(g_hwndMain, text, kCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
 
 DocumentNameBackup::DocumentNameBackup()
 {

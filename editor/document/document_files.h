@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "text_encoding.h"
+
 #include <string>
 
 // The document's path and title, kept while an operation may still give up.
@@ -32,6 +34,14 @@ int SaveDocument();
 
 // Asks for a file name and writes the document there; 1 on success, 0 on failure or cancel.
 int SaveDocumentAs();
+
+// The mode of the editor window and its whole text in that mode.
+WindowTextMode CurrentWindowTextMode();
+WindowText ReadWindowText(WindowTextMode mode);
+
+// The question before characters outside the code page are written as others; action
+// names what writes them ("保存"). True: go on.
+bool ConfirmReplacedCharacters(UINT codePage, const wchar_t* action);
 
 // Puts "Quillmere - <file title>" (or the new-document title for "") on the main window.
 void ShowDocumentTitle(const wchar_t* fileTitle);

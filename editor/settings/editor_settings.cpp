@@ -3,6 +3,8 @@
 
 #include "registry_value.h"
 
+#include <initializer_list>
+
 const wchar_t kEditorSettingsKey[] = L"Software\\Halvenor's Software\\Quillmere";
 
 namespace {
@@ -65,6 +67,20 @@ int SaveEditorSettingsToKey(HKEY root, const wchar_t* subKey, const EditorSettin
     WriteRegistryDword(key, L"NoX64RunningWarning", static_cast<DWORD>(settings.NoX64RunningWarning));
     RegCloseKey(key);
     return 1;
+}
+
+bool WriteSuspendValues(HKEY key, const EditorSettings& settings)
+{
+    return WriteRegistryString(key, L"FileName", settings.FileName) &&
+           WriteRegistryString(key, L"FileNameFullPath", settings.FileNameFullPath) &&
+           WriteRegistryDword(key, L"SleepModeFlag", static_cast<DWORD>(settings.SleepModeFlag)) &&
+           WriteRegistryDword(key, L"IsUnicode", static_cast<DWORD>(settings.IsUnicode));
+}
+
+void DeleteSuspendValues(HKEY key)
+{
+    for (const wchar_t* name : {L"FileName", L"FileNameFullPath", L"IsUnicode", L"SleepModeFlag"})
+        RegDeleteValueW(key, name);
 }
 
 EditorSettings LoadEditorSettings()

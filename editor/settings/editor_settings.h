@@ -23,6 +23,12 @@ const wchar_t* DefaultTemplateFolderName(bool keyExists, UINT ansiCodePage);
 EditorSettings LoadEditorSettings();
 int SaveEditorSettings(const EditorSettings& settings);
 
+// The suspend state in an open settings key: "FileName", "FileNameFullPath",
+// "SleepModeFlag" and "IsUnicode" written in this order; false when a write failed.
+bool WriteSuspendValues(HKEY key, const EditorSettings& settings);
+// Deletes those values in the order a completed resume deletes them.
+void DeleteSuspendValues(HKEY key);
+
 // The same, on any key; the tests use scratch keys.
 EditorSettings LoadEditorSettingsFromKey(HKEY root, const wchar_t* subKey);
 int SaveEditorSettingsToKey(HKEY root, const wchar_t* subKey, const EditorSettings& settings);

@@ -10,6 +10,7 @@
 #include "message_box.h"
 #include "options_dialog.h"
 #include "resource.h"
+#include "suspend.h"
 #include "wizards.h"
 
 #include <commctrl.h>
@@ -35,6 +36,15 @@ void RunOptionsDialog(HWND window)
     UpdateSdkManualCommandState();
 }
 
+// A completed suspend ends the program without the save question; the window's
+// resources go with it (WM_DESTROY).
+bool SuspendAndEnd(HWND window)
+{
+    if (!SuspendDocument(g_settings, DetectEncodingMark(g_currentPath))) return false;
+    DestroyWindow(window);
+    return true;
+}
+
 }  // namespace
 
 void DispatchCommand(HWND window, unsigned id)
@@ -44,6 +54,9 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_FILE_OPEN:       OpenDocumentWithDialog(); break;
     case IDM_FILE_SAVE:       SaveDocument() || SaveDocumentAs(); break;
     case IDM_FILE_SAVE_AS:    SaveDocumentAs(); break;
+    case IDM_FILE_SUSPEND:
+        if (SuspendAndEnd(window)) return;
+        break;
     case IDM_FILE_EXIT:       SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_EDIT_UNDO:       SendMessageW(g_hwndEdit, WM_UNDO, 0, 0); break;
     case IDM_EDIT_CUT:        SendMessageW(g_hwndEdit, WM_CUT, 0, 0); break;

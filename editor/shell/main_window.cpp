@@ -10,7 +10,9 @@
 #include "message_box.h"
 #include "os_checks.h"
 #include "resource.h"
+#include "registry_value.h"
 #include "status_bar.h"
+#include "suspend.h"
 #include "template_folder.h"
 
 #include <commctrl.h>
@@ -104,16 +106,18 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTW* create)
     return 0;
 }
 
-void EndProgram(HWND window)
+// Closing and suspending both end here, so the window's resources go here.
+LRESULT OnDestroy(HWND window)
 {
     KillTimer(window, IDT_MAIN_TIMER);
     ReleaseWindowResources();
-    DestroyWindow(window);
+    PostQuitMessage(0);
+    return 0;
 }
 
 LRESULT OnClose(HWND window)
 {
-    if (PassSaveGate()) EndProgram(window);
+    if (PassSaveGate()) DestroyWindow(window);
     return 0;
 }
 
@@ -167,10 +171,17 @@ void GrayStartupCommands()
     if (!g_settings.WMPSDKManualPath[0]) EnableMenuCommand(menu, IDM_HELP_SDK_MANUAL, false);
 }
 
-// Suspend and resume are not built yet: the editor starts empty and the stored data stay.
+// A restored document keeps its own path and name; without one it is a new document.
 void RestoreSuspendedDocument()
 {
     g_currentPath[0] = L'\0';
+    if (!ResumeDocument(g_settings, g_hwndMain)) return;
+    CopyToBuffer(g_currentPath, MAX_PATH, g_settings.FileNameFullPath);
+    CopyToBuffer(g_currentTitle, MAX_PATH, g_settings.FileName);
+    ShowDocumentTitle(g_currentTitle);
+    UpdateRunCommandState(g_currentPath);
+    SetStatusText(StatusPartMessage, L"書きかけ終了データを復元しました。");
+    SetStatusText(StatusPartPath, g_currentPath);
 }
 
 void OpenStartupDocument(const std::wstring& file)
@@ -340,8 +351,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ENDSESSION:
         return OnEndSession(window, wParam != FALSE);
     case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+        return OnDestroy(window);
     }
     UpdateFindCommandState();
     return DefWindowProcW(window, message, wParam, lParam);

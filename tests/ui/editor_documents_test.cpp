@@ -1,6 +1,6 @@
 // UI tests of the editor's documents: open, save and save-as in every encoding, the save
 // question and its gate, New, drops, the enabling rules, and saves that must lose nothing.
-#include "kit.h"
+#include "document_test.h"
 
 #include <commctrl.h>
 
@@ -9,139 +9,6 @@
 #include <string>
 
 namespace {
-
-using kit::App;
-using kit::Dialog;
-using kit::Icon;
-using kit::Window;
-
-const std::wstring kSettings = L"Software\\Halvenor's Software\\Quillmere";
-const wchar_t kNewTitle[] = L"Quillmere - 新規ファイル";
-// Wine's file dialogs speak the system's language.
-const std::wstring kOpenCaption = GetACP() == 932 ? L"開く" : L"Open";
-const std::wstring kSaveAsCaption = GetACP() == 932 ? L"名前を付けて保存" : L"Save As";
-const wchar_t kSaveFailed[] =
-    L"保存できませんでした。\n保存できない主な原因としては、\n\n"
-    L"・上書きしようとしたファイルに読み取り専用属性がセットされているかロックされている\n"
-    L"・読み取り専用メディア上に保存しようとした\n・ディスク容量が足りない\n\nなどが挙げられます。";
-
-enum {
-    kEdit = 200, kStatus = 201, kToolbar = 202,
-    kNew = 32768, kOpen = 32769, kSave = 32770, kSaveAs = 32771,
-    kSelectAll = 32781, kFind = 32782, kFindNext = 32783, kReplace = 32784, kRun = 32785,
-};
-
-const std::string kMarkLE("\xFF\xFE", 2);
-const std::string kMarkUtf8("\xEF\xBB\xBF", 3);
-// "日本語のスキン" in code page 932, as UTF-16LE and as UTF-8.
-const std::string kSjis("\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x58\x83\x4C\x83\x93", 14);
-const std::wstring kWide = L"日本語のスキン";
-const std::string kUtf8("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x82\xB9\xE3\x82\xAD\xE3\x83\xB3", 21);
-
-std::string Utf16LE(const std::wstring& text)
-{
-    std::string bytes;
-    for (wchar_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
-}
-
-std::string Utf16BE(const std::wstring& text)
-{
-    std::string bytes;
-    for (wchar_t c : text) {
-        bytes += static_cast<char>(c >> 8);
-        bytes += static_cast<char>(c & 0xFF);
-    }
-    return bytes;
-}
-
-class DocumentTest : public kit::UiTest {
-protected:
-    Window Start(const std::wstring& args = L"", const std::wstring& title = kNewTitle)
-    {
-        app_.emplace(L"Quillpad.exe", args);
-        main_ = app_->WaitWindow(L"Quillpad", title);
-        return main_;
-    }
-    App& app() { return *app_; }
-    Window Edit() const { return main_.Item(kEdit); }
-    Window Status() const { return main_.Item(kStatus); }
-
-    std::wstring Scratch(const std::wstring& name) const { return kit::ScratchDir() + L"\\" + name; }
-    std::wstring WriteFile(const std::wstring& name, const std::string& bytes) const
-    {
-        std::wstring path = Scratch(name);
-        kit::WriteBytes(path, bytes);
-        return path;
-    }
-
-    // Text the user typed: the document counts as modified.
-    void Type(const std::wstring& text) const
-    {
-        Edit().SetText(text);
-        Edit().Send(EM_SETMODIFY, TRUE);
-    }
-    bool Modified() const { return Edit().Send(EM_GETMODIFY) != 0; }
-
-    void WaitTitle(const std::wstring& title) const
-    {
-        if (!kit::WaitUntil([&] { return main_.Text() == title; }))
-            ADD_FAILURE() << "title is \"" << kit::Utf8(main_.Text()) << "\", not \"" << kit::Utf8(title) << "\"";
-    }
-    void WaitStatus(const std::wstring& text) const
-    {
-        if (!kit::WaitUntil([&] { return Status().StatusText(0) == text; }))
-            ADD_FAILURE() << "status is \"" << kit::Utf8(Status().StatusText(0)) << "\", not \"" << kit::Utf8(text) << "\"";
-    }
-
-    // Opens a file as a drop on the window and waits until it is shown.
-    void Drop(const std::wstring& path) const
-    {
-        main_.DropFiles({path});
-        WaitTitle(L"Quillmere - " + path.substr(path.find_last_of(L'\\') + 1));
-    }
-
-    void OpenWithDialog(const std::wstring& path, int filter) const
-    {
-        main_.PostCommand(kOpen);
-        kit::ChooseInFileDialog(app_->WaitDialog(kOpenCaption), path, filter);
-        app_->WaitGone(L"#32770", kOpenCaption);
-        WaitTitle(L"Quillmere - " + path.substr(path.find_last_of(L'\\') + 1));
-    }
-
-    void SaveAs(const std::wstring& path, int filter) const
-    {
-        main_.PostCommand(kSaveAs);
-        kit::ChooseInFileDialog(app_->WaitDialog(kSaveAsCaption), path, filter);
-        app_->WaitGone(L"#32770", kSaveAsCaption);
-        WaitStatus(L"ファイルを保存しました。");
-    }
-
-    // Save with the document marked modified but its text untouched, then the file's bytes.
-    std::string SaveUnchanged(const std::wstring& path) const
-    {
-        Edit().Send(EM_SETMODIFY, TRUE);
-        Status().Send(SB_SETTEXTW, 0, 0);
-        main_.PostCommand(kSave);
-        WaitStatus(L"ファイルを更新しました。");
-        EXPECT_FALSE(Modified());
-        return kit::FileBytes(path).value_or("<unreadable>");
-    }
-
-    Dialog ExpectBox(const std::wstring& caption, const std::wstring& text, Icon icon) const
-    {
-        Dialog box = app_->WaitDialog(caption);
-        EXPECT_EQ(text, box.Message());
-        EXPECT_EQ(icon, box.IconKind()) << kit::IconName(box.IconKind());
-        return box;
-    }
-
-    std::optional<App> app_;
-    Window main_;
-};
 
 class DocumentFaultTest : public DocumentTest {
 protected:
@@ -408,21 +275,6 @@ TEST_F(DocumentTest, MissingCommandLineFileStartsANewDocument)
     main_.PostCommand(kSave);
     app().WaitDialog(kSaveAsCaption).Answer(IDCANCEL);
     EXPECT_FALSE(kit::FileBytes(Scratch(L"missing.wms"))) << "Save did not create the file that failed to open";
-}
-
-TEST_F(DocumentTest, SuspendedDataQuestionComesBeforeTheCommandLineFile)
-{
-    kit::SetRegDword(kSettings, L"SleepModeFlag", 1);
-    std::wstring path = WriteFile(L"asked.wms", "<view/>");
-    app_.emplace(L"Quillpad.exe", L"\"" + path + L"\"");
-    Dialog question = app().WaitDialog(L"Quillmere");
-    EXPECT_NE(std::wstring::npos, question.Message().find(L"ファイルを開きますか？"));
-    EXPECT_EQ(Icon::Warning, question.IconKind());
-    EXPECT_FALSE(app().Find(L"Quillpad")) << "asked before the window is shown";
-    question.Answer(IDYES);
-    main_ = app().WaitWindow(L"Quillpad", L"Quillmere - asked.wms");
-    EXPECT_EQ(L"<view/>", Edit().Text());
-    EXPECT_EQ(1u, kit::RegDword(kSettings, L"SleepModeFlag").value_or(0)) << "the suspended data stay";
 }
 
 TEST_F(DocumentTest, AnsiSaveOfCharactersOutsideTheCodePageAsksFirst)

@@ -1,0 +1,187 @@
+// Suspend ("書きかけ終了"): keeping the unfinished document for the next start.
+#include "suspend.h"
+
+#include "command_rules.h"
+#include "document_files.h"
+#include "editor_state.h"
+#include "file_info.h"
+#include "file_replace.h"
+#include "message_box.h"
+#include "registry_value.h"
+
+#include <shlobj.h>
+
+namespace {
+
+const wchar_t kCaption[] = L"Quillmere";
+const wchar_t kVendorFolder[] = L"Halvenor's Software";
+const wchar_t kProductFolder[] = L"Quillmere";
+const wchar_t kSuspendFileName[] = L"QLM_TEMP.TXT";
+const wchar_t kSuspendFailed[] = L"書きかけ終了中にエラーが発生しました。";
+
+// The application-data folder; false when the system cannot name it.
+bool AppDataFolder(bool create, std::wstring* folder)
+{
+    wchar_t path[MAX_PATH] = L"";
+    int csidl = CSIDL_APPDATA | (create ? CSIDL_FLAG_CREATE : 0);
+    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_DEFAULT, path)) || !path[0]) return false;
+    *folder = path;
+    return true;
+}
+
+bool CreateFolder(const std::wstring& path)
+{
+    return CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+// Makes the folders of the suspend file; false when the path cannot be had.
+bool PrepareSuspendFile(std::wstring* path)
+{
+    std::wstring appData;
+    if (!AppDataFolder(true, &appData)) return false;
+    std::wstring vendor = appData + L"\\" + kVendorFolder;
+    if (!CreateFolder(vendor) || !CreateFolder(vendor + L"\\" + kProductFolder)) return false;
+    *path = SuspendFilePathIn(appData);
+    return path->size() < MAX_PATH;
+}
+
+bool ConfirmSuspend()
+{
+    return ShowMessage(GetForegroundWindow(), L"書きかけ終了します。\nよろしいですか？", L"書きかけ終了確認",
+                       MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void FillSuspendValues(EditorSettings* settings, TextEncoding fileEncoding)
+{
+    settings->SleepModeFlag = 1;
+    settings->IsUnicode = fileEncoding == EncodingUnreadable ? EncodingAnsi : fileEncoding;
+    CopyToBuffer(settings->FileName, MAX_PATH, FileTitleOf(g_currentPath).c_str());
+    CopyToBuffer(settings->FileNameFullPath, MAX_PATH, g_currentPath);
+}
+
+// The suspend file's bytes; false when the user declined losing characters.
+bool EncodeSuspendText(TextEncoding fileEncoding, std::string* bytes)
+{
+    WindowTextMode mode = CurrentWindowTextMode();
+    UINT codePage = GetACP();
+    EncodedText contents = EncodeDocumentText(ReadWindowText(mode), SuspendFileEncoding(fileEncoding), mode, codePage);
+    if (contents.replacedCharacters && !ConfirmReplacedCharacters(codePage, L"書きかけ終了")) return false;
+    *bytes = contents.bytes;
+    return true;
+}
+
+void ShowSettingsWriteFailure()
+{
+    ShowMessage(g_hwndMain,
+                L"設定を保存できませんでした。\nアクセス権限が正しく設定され、構成されていることを確認してください。",
+                kCaption, MB_ICONWARNING);
+}
+
+// The key is opened before the file is replaced, so a refused key leaves the earlier
+// suspend state whole; the file goes in whole or not at all.
+int StoreSuspendData(const EditorSettings& settings, const std::string& bytes)
+{
+    std::wstring path;
+    if (!PrepareSuspendFile(&path)) {
+        ShowMessage(g_hwndMain, kSuspendFailed, kCaption, MB_ICONERROR);
+        return 0;
+    }
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kEditorSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        ShowSettingsWriteFailure();
+        return 0;
+    }
+    if (WriteFileReplacing(path.c_str(), bytes).stage != ReplaceDone) {
+        RegCloseKey(key);
+        ShowMessage(g_hwndMain, kSuspendFailed, kCaption, MB_ICONERROR);
+        return 0;
+    }
+    bool written = WriteSuspendValues(key, settings);
+    RegCloseKey(key);
+    if (!written) {
+        ShowSettingsWriteFailure();
+        return 0;
+    }
+    return 1;
+}
+
+void DiscardSuspendData(HKEY key, const std::wstring& path)
+{
+    DeleteFileW(path.c_str());
+    DeleteSuspendValues(key);
+}
+
+// The suspend file's mark differs from the one recorded: read it by its own mark?
+bool AcceptOtherEncoding()
+{
+    return ShowMessage(g_hwndMain,
+        L"書きかけ終了データの文字列エンコードと書きかけ終了時に取得された文字列エンコードが一致しません。\n"
+        L"続行すると、自動判別モードで書きかけ終了データの復元を試みますが、書きかけ終了データが正常に復元されない可能性があります。\n\n"
+        L"自動判別モードに切り替えて復元を試みますか？([いいえ] ボタンを押すと復元を中止します。)",
+        L"書きかけ終了データの復元確認", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+int RestoreFromFile(const EditorSettings& settings, HKEY key, const std::wstring& path)
+{
+    if (!FileExists(path.c_str())) {
+        ShowMessage(g_hwndMain,
+                    L"書きかけ終了データを復元中にエラーが発生しました。\n書きかけ終了時に設定されたデータを破棄します。",
+                    kCaption, MB_ICONWARNING);
+        DiscardSuspendData(key, path);
+        return 0;
+    }
+    if (DetectEncodingMark(path.c_str()) != settings.IsUnicode && !AcceptOtherEncoding()) return 0;
+    if (!OpenDocumentByPath(path.c_str())) return 0;
+    SendMessageW(g_hwndEdit, EM_SETMODIFY, TRUE, 0);
+    DiscardSuspendData(key, path);
+    return 1;
+}
+
+}  // namespace
+
+std::wstring SuspendFilePathIn(const std::wstring& appDataFolder)
+{
+    return appDataFolder + L"\\" + kVendorFolder + L"\\" + kProductFolder + L"\\" + kSuspendFileName;
+}
+
+TextEncoding SuspendFileEncoding(TextEncoding fileEncoding)
+{
+    return fileEncoding == EncodingUnreadable ? EncodingAnsi : fileEncoding;
+}
+
+int SuspendDocument(EditorSettings settings, TextEncoding fileEncoding)
+{
+    if (!ConfirmSuspend()) return 0;
+    FillSuspendValues(&settings, fileEncoding);
+    if (GetWindowTextLengthW(g_hwndEdit) == 0) {
+        ShowMessage(g_hwndMain, L"書きかけ終了するには最低でも 1 文字は入力してください。", kCaption, MB_ICONWARNING);
+        return 0;
+    }
+    std::string bytes;
+    if (!EncodeSuspendText(fileEncoding, &bytes)) return 0;
+    if (!StoreSuspendData(settings, bytes)) return 0;
+    ShowMessage(g_hwndMain, L"書きかけ終了処理が完了しました。\n次回起動時に復元されます。", kCaption,
+                MB_ICONINFORMATION);
+    return 1;
+}
+
+int ResumeDocument(EditorSettings settings, HWND window)
+{
+    if (settings.SleepModeFlag != 1) return 0;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kEditorSettingsKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return 0;
+    std::wstring appData;
+    if (!AppDataFolder(false, &appData)) {
+        // Nothing is opened or deleted under a path nobody can name; a later start tries again.
+        RegCloseKey(key);
+        ShowMessage(window,
+                    L"書きかけ終了データの保存先 (アプリケーション データ フォルダ) を取得できませんでした。\n"
+                    L"書きかけ終了データはそのまま残し、次回の起動時にもう一度復元を試みます。",
+                    kCaption, MB_ICONWARNING);
+        return 0;
+    }
+    int restored = RestoreFromFile(settings, key, SuspendFilePathIn(appData));
+    RegCloseKey(key);
+    return restored;
+}

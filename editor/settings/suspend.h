@@ -1,0 +1,23 @@
+// Suspend ("書きかけ終了"): keeping the unfinished document for the next start.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "editor_settings.h"
+#include "text_encoding.h"
+
+// The suspend file in the given application-data folder.
+std::wstring SuspendFilePathIn(const std::wstring& appDataFolder);
+
+// How the suspend file is written for a document whose file has this mark: a document
+// without a readable file is kept as ANSI.
+TextEncoding SuspendFileEncoding(TextEncoding fileEncoding);
+
+// Asks, then writes the document text and the suspend values. 1 suspended; 0 not, each
+// reason already told to the user. fileEncoding is the mark of g_currentPath.
+int SuspendDocument(EditorSettings settings, TextEncoding fileEncoding);
+
+// Restores suspended text into the window as a modified document and deletes the
+// suspend data. 1 restored; 0 not (the editor starts with a new document).
+int ResumeDocument(EditorSettings settings, HWND window);
