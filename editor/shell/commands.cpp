@@ -11,6 +11,7 @@
 #include "options_dialog.h"
 #include "resource.h"
 #include "suspend.h"
+#include "template_insert.h"
 #include "wizards.h"
 
 #include <commctrl.h>
@@ -78,6 +79,7 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_INSERT_PLAYLIST: ShowPlaylistWizard(window); break;
     case IDM_INSERT_SLIDER:   ShowSliderWizard(window); break;
     case IDM_ABOUT:           ShowAboutBox(g_hInstance, window, kAboutBox); break;
+    case IDM_TOOLS_INSERT_TEMPLATE: InsertTemplate(); break;
     case IDM_OPTIONS:         RunOptionsDialog(window); break;
     default: break;
     }

@@ -1,0 +1,101 @@
+// The "雛形の挿入" command: a template file's whole text inserted at the caret.
+#include "template_insert.h"
+
+#include "editor_state.h"
+#include "file_info.h"
+#include "insert_text.h"
+#include "message_box.h"
+#include "template_text.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+namespace {
+
+const wchar_t kCaption[] = L"Quillmere";
+const wchar_t kCannotOpen[] = L"雛形ファイルを開けませんでした。";
+
+const wchar_t kFilter[] =
+    L"対応フォーマット (自動判別)\0*.qlmt;*.txt\0"
+    L"雛形ファイル (*.qlmt)\0*.qlmt\0"
+    L"テキスト文書 (*.txt)\0*.txt\0"
+    L"Unicode 形式テキスト\0*.qlmt;*.txt\0"
+    L"UTF-8 形式テキスト\0*.qlmt;*.txt\0";
+
+const wchar_t* SizeMessage(TextEncoding encoding)
+{
+    switch (encoding) {
+    case EncodingUtf16LE:
+    case EncodingUtf16BE:
+        return L"雛形に挿入できる Unicode データは 64 KB (65,536 バイト) までです。\n"
+               L"(ANSI 形式に換算して 32 KB (32,768 バイト) が上限です。)";
+    case EncodingUtf8:
+        return L"雛形に挿入できる UTF-8 データは 96 KB (98,307 バイト) までです。\n"
+               L"(ANSI 形式に換算して 32 KB (32,768 バイト)、Unicode 形式に換算して 64 KB (65,536 バイト) "
+               L"がそれぞれ上限です。)";
+    default:
+        return L"雛形に挿入できるデータは 32 KB (32,768 バイト) までです。";
+    }
+}
+
+void TemplateFolder(wchar_t (&folder)[MAX_PATH])
+{
+    folder[0] = L'\0';
+    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK ||
+        !PathAppendW(folder, g_settings.TemplateFolderName))
+        folder[0] = L'\0';
+}
+
+// The chosen file and the 1-based filter it was chosen under; false on cancel.
+bool ChooseTemplate(wchar_t (&path)[MAX_PATH], DWORD* filterIndex)
+{
+    wchar_t title[MAX_PATH] = L"";
+    wchar_t folder[MAX_PATH];
+    TemplateFolder(folder);
+    path[0] = L'\0';
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = g_hwndMain;
+    dialog.lpstrFilter = kFilter;
+    dialog.nFilterIndex = TemplateFilterAll;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrFileTitle = title;
+    dialog.nMaxFileTitle = MAX_PATH;
+    dialog.lpstrInitialDir = folder[0] ? folder : nullptr;
+    dialog.lpstrTitle = L"雛形の挿入";
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&dialog)) return false;
+    *filterIndex = dialog.nFilterIndex;
+    return true;
+}
+
+void ShowCannotOpen()
+{
+    ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
+}
+
+}  // namespace
+
+void InsertTemplate()
+{
+    wchar_t path[MAX_PATH];
+    DWORD filterIndex = TemplateFilterAll;
+    if (!ChooseTemplate(path, &filterIndex)) return;
+    if (!FileExists(path)) return ShowCannotOpen();
+    ReadPlan plan = PlanTemplateRead(DetectEncodingMark(path), filterIndex);
+    if (plan.encoding == EncodingUnreadable) return ShowCannotOpen();
+    if (!TemplateSizeAccepted(plan.encoding, GetFileSizeByName(path))) {
+        ShowMessage(g_hwndMain, SizeMessage(plan.encoding), kCaption, MB_ICONWARNING);
+        return;
+    }
+    std::string bytes;
+    if (!ReadWholeFile(path, &bytes)) return ShowCannotOpen();
+    std::wstring text = DecodeTemplateBytes(bytes, plan, GetACP());
+    g_insertWideText = text.c_str();
+    int inserted = InsertWideTextAtCaret();
+    g_insertWideText = nullptr;
+    if (!inserted)
+        ShowMessage(g_hwndMain, L"雛形の挿入処理中にエラーが発生しました。", kCaption, MB_ICONERROR);
+}
