@@ -54,7 +54,7 @@ bool ConfirmSuspend()
 void FillSuspendValues(EditorSettings* settings, TextEncoding fileEncoding)
 {
     settings->SleepModeFlag = 1;
-    settings->IsUnicode = fileEncoding == EncodingUnreadable ? EncodingAnsi : fileEncoding;
+    settings->IsUnicode = SuspendFileEncoding(fileEncoding);
     CopyToBuffer(settings->FileName, MAX_PATH, FileTitleOf(g_currentPath).c_str());
     CopyToBuffer(settings->FileNameFullPath, MAX_PATH, g_currentPath);
 }
