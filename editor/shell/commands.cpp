@@ -7,6 +7,7 @@
 #include "document_files.h"
 #include "editor_state.h"
 #include "file_info.h"
+#include "find_replace.h"
 #include "message_box.h"
 #include "options_dialog.h"
 #include "resource.h"
@@ -65,6 +66,9 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_EDIT_PASTE:      SendMessageW(g_hwndEdit, WM_PASTE, 0, 0); break;
     case IDM_EDIT_DELETE:     SendMessageW(g_hwndEdit, WM_CLEAR, 0, 0); break;
     case IDM_EDIT_SELECT_ALL: SendMessageW(g_hwndEdit, EM_SETSEL, 0, -1); break;
+    case IDM_EDIT_FIND:       ShowFindDialog(); break;
+    case IDM_EDIT_FIND_NEXT:  FindNextFromSelection(); break;
+    case IDM_EDIT_REPLACE:    ShowReplaceDialog(); break;
     case IDM_INSERT_TAG_MENU: ShowInsertPopup(window); break;
     case IDM_INSERT_INITIAL:  ShowInitialInputWizard(window); break;
     case IDM_INSERT_COMMENT:  ShowCommentWizard(window); break;

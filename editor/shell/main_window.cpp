@@ -7,6 +7,7 @@
 #include "document_commands.h"
 #include "document_files.h"
 #include "editor_state.h"
+#include "find_replace.h"
 #include "message_box.h"
 #include "os_checks.h"
 #include "resource.h"
@@ -318,7 +319,9 @@ LRESULT CALLBACK EditSubclassProc(HWND edit, UINT message, WPARAM wParam, LPARAM
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (g_findReplaceMessage && message == g_findReplaceMessage) return 0;
+    // A registered message matches no case below: after its handler it takes the default path.
+    if (g_findReplaceMessage && message == g_findReplaceMessage)
+        HandleFindReplaceMessage(reinterpret_cast<const FINDREPLACEW*>(lParam));
 
     switch (message) {
     case WM_CREATE:
@@ -327,7 +330,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         LayOutChildren(window, LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_ACTIVATE:
-        SetFocus(g_hwndEdit);
+        // Only on our own activation: taking the focus back as a dialog activates would
+        // make the main window active again and leave no key for the dialog.
+        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(g_hwndEdit);
         return 0;
     case WM_COMMAND:
         DispatchCommand(window, LOWORD(wParam));

@@ -121,6 +121,11 @@ public:
     // A key chord (e.g. {VK_CONTROL, 'S'}) through SendInput after making this
     // window's top-level window the foreground window; modifiers are seen.
     void SendKeys(const std::vector<WORD>& chord) const;
+    // Makes this window's top-level window the foreground window, as SendKeys does first.
+    void Activate() const;
+    // The active window and the keyboard focus of this window's thread.
+    Window ThreadActive() const;
+    Window ThreadFocus() const;
 
     // Status bar part text, toolbar button state, menu item of this window's menu.
     std::wstring StatusText(int part) const;

@@ -147,12 +147,28 @@ void Window::PostKey(UINT vk) const
     Post(WM_KEYUP, vk, scan | 1 | 0xC0000000);
 }
 
-void Window::SendKeys(const std::vector<WORD>& chord) const
+void Window::Activate() const
 {
     HWND root = GetAncestor(hwnd_, GA_ROOT);
     SetForegroundWindow(root);
     if (!WaitUntil([&] { return GetForegroundWindow() == root; }, Ms(3000)))
         throw Failure(L"cannot make " + Window(root).Describe() + L" the foreground window");
+}
+
+static GUITHREADINFO ThreadInfo(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info;
+}
+
+Window Window::ThreadActive() const { return Window(ThreadInfo(hwnd_).hwndActive); }
+Window Window::ThreadFocus() const { return Window(ThreadInfo(hwnd_).hwndFocus); }
+
+void Window::SendKeys(const std::vector<WORD>& chord) const
+{
+    Activate();
     std::vector<INPUT> inputs;
     for (WORD vk : chord) {
         INPUT in = {};
