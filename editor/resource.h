@@ -17,6 +17,7 @@
 // Dialogs
 #define IDD_ABOUT                   130
 #define IDD_OPTIONS                 131
+#define IDD_PACKAGING               133
 #define IDD_WIZARD_HELP             138
 #define IDD_ANSI_LANGUAGE           139
 #define IDD_INITIAL_INPUT           140
@@ -49,6 +50,13 @@
 #define IDI_PLAYLIST                112
 #define IDI_SLIDER                  113
 #define IDI_ANSI_LANGUAGE           114
+
+// Packaging dialog
+#define IDC_PACKAGING_FOLDER        300
+#define IDC_PACKAGING_BROWSE_FOLDER 301
+#define IDC_PACKAGING_AUTO_FILL     302
+#define IDC_PACKAGING_OUTPUT        303
+#define IDC_PACKAGING_BROWSE_OUTPUT 304
 
 // Options dialog
 #define IDC_OPTIONS_TEMPLATE_FOLDER 301

@@ -10,6 +10,7 @@
 #include "find_replace.h"
 #include "message_box.h"
 #include "options_dialog.h"
+#include "packaging_dialog.h"
 #include "resource.h"
 #include "suspend.h"
 #include "template_insert.h"
@@ -83,6 +84,7 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_INSERT_PLAYLIST: ShowPlaylistWizard(window); break;
     case IDM_INSERT_SLIDER:   ShowSliderWizard(window); break;
     case IDM_ABOUT:           ShowAboutBox(g_hInstance, window, kAboutBox); break;
+    case IDM_PACKAGING:       ShowPackagingDialog(window); break;
     case IDM_TOOLS_INSERT_TEMPLATE: InsertTemplate(); break;
     case IDM_OPTIONS:         RunOptionsDialog(window); break;
     default: break;

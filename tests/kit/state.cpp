@@ -10,7 +10,7 @@ namespace kit {
 namespace {
 
 const wchar_t* const kPrograms[] = {L"Quillpad.exe", L"Fennick.exe", L"Setwright.exe",
-                                    L"Migrato.exe", L"kit_target.exe"};
+                                    L"Migrato.exe", L"Zipwright.exe", L"kit_target.exe"};
 
 const wchar_t* const kKeys[] = {
     L"Software\\Halvenor's Software",
@@ -256,6 +256,8 @@ std::wstring ScratchDir()
 
 std::wstring ProgramPath(const std::wstring& exeName)
 {
+    if (exeName.find(L'\\') != std::wstring::npos)
+        return exeName;
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring dir = self;

@@ -1,0 +1,53 @@
+// What the packaging dialog hands the packager, from paths alone.
+#include "packager_command.h"
+
+#include <cwctype>
+
+namespace {
+
+const wchar_t kPackagerName[] = L"Zipwright.exe";
+
+// Backslashes before the closing quote are doubled, or "C:\skins\" would read as an
+// escaped quote and swallow the next argument.
+std::wstring Quoted(const std::wstring& text)
+{
+    size_t trailing = text.size() - (text.find_last_not_of(L'\\') + 1);
+    return L"\"" + text + std::wstring(trailing, L'\\') + L"\"";
+}
+
+}  // namespace
+
+bool IsSkinDefinitionPath(const std::wstring& path)
+{
+    if (path.size() < 4) return false;
+    std::wstring extension = path.substr(path.size() - 4);
+    for (wchar_t& c : extension) c = static_cast<wchar_t>(std::towlower(c));
+    return extension == L".wms";
+}
+
+std::wstring SkinFolderOfDocument(const std::wstring& documentPath)
+{
+    size_t slash = documentPath.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return std::wstring();
+    std::wstring folder = documentPath.substr(0, slash + 1);
+    bool driveRoot = folder.size() == 3 && folder[1] == L':';
+    if (!driveRoot) folder.pop_back();
+    return folder;
+}
+
+std::wstring FolderOfProgram(const std::wstring& programPath)
+{
+    size_t slash = programPath.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : programPath.substr(0, slash + 1);
+}
+
+std::wstring PackagerPath(const std::wstring& programFolder)
+{
+    return programFolder + kPackagerName;
+}
+
+std::wstring PackagerCommandLine(const std::wstring& programFolder, const std::wstring& skinFolder,
+                                 const std::wstring& outputFile)
+{
+    return Quoted(PackagerPath(programFolder)) + L" " + Quoted(skinFolder) + L" " + Quoted(outputFile);
+}

@@ -1,0 +1,235 @@
+// The packaging dialog: a skin folder and an output file, handed to the packager.
+#include "packaging_dialog.h"
+
+#include "editor_state.h"
+#include "message_box.h"
+#include "packager_command.h"
+#include "resource.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+const wchar_t kCaption[] = L"Quillmere";
+// What the fields give the packager: a path of MAX_PATH less its terminator.
+const int kFieldLimit = MAX_PATH - 1;
+const int kLockedControls[] = {IDC_PACKAGING_FOLDER, IDC_PACKAGING_BROWSE_FOLDER, IDC_PACKAGING_AUTO_FILL,
+                               IDC_PACKAGING_OUTPUT, IDC_PACKAGING_BROWSE_OUTPUT, IDOK, IDCANCEL};
+// The packager could not be started: no process, so no exit code of its own.
+const int kPackagerNotStarted = -1;
+
+bool g_packagerRunning = false;
+
+std::wstring FieldText(HWND dialog, int id)
+{
+    wchar_t text[MAX_PATH] = L"";
+    GetDlgItemTextW(dialog, id, text, _countof(text));
+    return text;
+}
+
+void BrowseForSkinFolder(HWND dialog)
+{
+    BROWSEINFOW browse = {};
+    browse.hwndOwner = dialog;
+    browse.lpszTitle = L"対象となる WMS ファイルが保存されているフォルダを指定してください。";
+    browse.ulFlags = BIF_VALIDATE;
+    browse.lpfn = BrowseFolderCallback;
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&browse);
+    if (!item) return;
+    IMalloc* allocator = nullptr;
+    if (FAILED(SHGetMalloc(&allocator))) {
+        CoTaskMemFree(item);
+        return;
+    }
+    wchar_t path[MAX_PATH] = L"";
+    SHGetPathFromIDListW(item, path);
+    allocator->Free(item);
+    allocator->Release();
+    SetDlgItemTextW(dialog, IDC_PACKAGING_FOLDER, path);
+}
+
+void ChooseOutputFile(HWND dialog)
+{
+    wchar_t path[MAX_PATH] = L"";
+    wchar_t title[MAX_PATH] = L"";
+    OPENFILENAMEW save = {};
+    save.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+    save.hwndOwner = dialog;
+    save.lpstrFilter = L"Windows Media Player スキン パッケージ (*.wmz)\0*.wmz\0";
+    save.lpstrFile = path;
+    save.nMaxFile = _countof(path);
+    save.lpstrFileTitle = title;
+    save.nMaxFileTitle = _countof(title);
+    save.lpstrTitle = L"パッケージの保存先";
+    save.lpstrDefExt = L"wmz";
+    save.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    if (GetSaveFileNameW(&save)) SetDlgItemTextW(dialog, IDC_PACKAGING_OUTPUT, path);
+}
+
+void SetControlsEnabled(HWND dialog, bool enabled, bool autoFill)
+{
+    for (int id : kLockedControls) EnableWindow(GetDlgItem(dialog, id), enabled);
+    EnableWindow(GetDlgItem(dialog, IDC_PACKAGING_AUTO_FILL), enabled && autoFill);
+}
+
+// The packager writes its log there; the editor only makes sure the folders exist.
+void PrepareLogFolder()
+{
+    wchar_t path[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_DEFAULT, path)))
+        return;
+    std::wstring folder = std::wstring(path) + L"\\Halvenor's Software";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\Quillmere").c_str(), nullptr);
+}
+
+bool IsUserInput(UINT message)
+{
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
+}
+
+// Handles what is queued; keys and clicks are dropped, so nothing can act while locked.
+void PumpWhileLocked()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (IsUserInput(message.message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// Waits on the process while the windows keep painting; what came in meanwhile is
+// emptied out before the dialog unlocks.
+void WaitForPackager(HANDLE process)
+{
+    while (MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+        PumpWhileLocked();
+    PumpWhileLocked();
+}
+
+int RunPackager(const std::wstring& skinFolder, const std::wstring& outputFile)
+{
+    wchar_t self[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, self, _countof(self));
+    std::wstring folder = FolderOfProgram(self);
+    std::wstring program = PackagerPath(folder);
+    std::wstring commandLine = PackagerCommandLine(folder, skinFolder, outputFile);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return kPackagerNotStarted;
+    g_packagerRunning = true;
+    WaitForPackager(process.hProcess);
+    g_packagerRunning = false;
+    DWORD exitCode = static_cast<DWORD>(kPackagerNotStarted);
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return static_cast<int>(exitCode);
+}
+
+bool ConfirmPackaging(HWND dialog)
+{
+    return ShowMessage(dialog,
+                       L"パッケージ化を開始します。\nよろしいですか？\n"
+                       L"(この処理には数分かかる場合があります。また、処理が始まるとキャンセルできません。)",
+                       L"確認", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void OnPackage(HWND dialog)
+{
+    std::wstring skinFolder = FieldText(dialog, IDC_PACKAGING_FOLDER);
+    if (skinFolder.empty()) {
+        ShowMessage(dialog, L"WMS ファイルのフォルダ パスが入力されていません。", kCaption, MB_ICONWARNING);
+        return;
+    }
+    std::wstring outputFile = FieldText(dialog, IDC_PACKAGING_OUTPUT);
+    if (outputFile.empty()) {
+        ShowMessage(dialog, L"パッケージ出力先が入力されていません。", kCaption, MB_ICONWARNING);
+        return;
+    }
+    if (!ConfirmPackaging(dialog)) return;
+    SetControlsEnabled(dialog, false, false);
+    PrepareLogFolder();
+    int exitCode = RunPackager(skinFolder, outputFile);
+    if (exitCode == 0) {
+        ShowMessage(dialog, L"パッケージ化が完了しました。", L"パッケージ化完了", MB_ICONINFORMATION);
+        EndDialog(dialog, IDOK);
+        return;
+    }
+    wchar_t text[96];
+    swprintf(text, _countof(text), L"パッケージ化に失敗しました。\n(エラーコード : %01d)", exitCode);
+    ShowMessage(dialog, text, L"パッケージ化失敗", MB_ICONWARNING);
+    SetControlsEnabled(dialog, true, g_currentPath[0] != L'\0');
+}
+
+void OnInitDialog(HWND dialog)
+{
+    SendDlgItemMessageW(dialog, IDC_PACKAGING_FOLDER, EM_LIMITTEXT, kFieldLimit, 0);
+    SendDlgItemMessageW(dialog, IDC_PACKAGING_OUTPUT, EM_LIMITTEXT, kFieldLimit, 0);
+    EnableWindow(GetDlgItem(dialog, IDC_PACKAGING_AUTO_FILL), IsSkinDefinitionPath(g_currentPath));
+}
+
+void OnCommand(HWND dialog, int id)
+{
+    switch (id) {
+    case IDC_PACKAGING_BROWSE_FOLDER: BrowseForSkinFolder(dialog); break;
+    case IDC_PACKAGING_AUTO_FILL:
+        SetDlgItemTextW(dialog, IDC_PACKAGING_FOLDER, SkinFolderOfDocument(g_currentPath).c_str());
+        break;
+    case IDC_PACKAGING_BROWSE_OUTPUT: ChooseOutputFile(dialog); break;
+    case IDOK:      OnPackage(dialog); break;
+    case IDCANCEL:  EndDialog(dialog, IDCANCEL); break;
+    }
+}
+
+}  // namespace
+
+int CALLBACK BrowseFolderCallback(HWND browser, UINT message, LPARAM lParam, LPARAM)
+{
+    switch (message) {
+    case BFFM_SELCHANGED: {
+        wchar_t path[MAX_PATH] = L"";
+        bool hasPath = SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam), path) && path[0];
+        SendMessageW(browser, BFFM_ENABLEOK, 0, hasPath ? TRUE : FALSE);
+        return 0;
+    }
+    case BFFM_VALIDATEFAILEDW:
+        ShowMessage(browser, L"選択されたフォルダは使用できません。", kCaption, MB_ICONWARNING);
+        return 1;
+    }
+    return 0;
+}
+
+INT_PTR CALLBACK PackagingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        // A command posted while the packager runs would act on a locked dialog.
+        if (!g_packagerRunning) OnCommand(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR ShowPackagingDialog(HWND owner)
+{
+    return DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_PACKAGING), owner, PackagingDialogProc, 0);
+}
