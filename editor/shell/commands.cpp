@@ -3,6 +3,7 @@
 
 #include "about_box.h"
 #include "command_rules.h"
+#include "companions.h"
 #include "document_commands.h"
 #include "document_files.h"
 #include "editor_state.h"
@@ -12,6 +13,7 @@
 #include "options_dialog.h"
 #include "packaging_dialog.h"
 #include "resource.h"
+#include "run_and_print.h"
 #include "suspend.h"
 #include "template_insert.h"
 #include "wizards.h"
@@ -57,6 +59,8 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_FILE_OPEN:       OpenDocumentWithDialog(); break;
     case IDM_FILE_SAVE:       SaveDocument() || SaveDocumentAs(); break;
     case IDM_FILE_SAVE_AS:    SaveDocumentAs(); break;
+    case IDM_FILE_PRINT_PREVIEW: PreviewWithPpm(); break;
+    case IDM_FILE_PRINT:      PrintWithPpm(); break;
     case IDM_FILE_SUSPEND:
         if (SuspendAndEnd(window)) return;
         break;
@@ -84,7 +88,15 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_INSERT_PLAYLIST: ShowPlaylistWizard(window); break;
     case IDM_INSERT_SLIDER:   ShowSliderWizard(window); break;
     case IDM_ABOUT:           ShowAboutBox(g_hInstance, window, kAboutBox); break;
+    case IDM_TOOLS_RUN:       RunCurrentFile(); break;
     case IDM_PACKAGING:       ShowPackagingDialog(window); break;
+    case IDM_TOOLS_FERNCASTLE:
+    case IDM_TOOLS_CONVERTER:
+    case IDM_TOOLS_SETUP_MAKER: StartCompanion(id); break;
+    case IDM_TOOLS_SHORTCUT:  OfferDesktopShortcut(); break;
+    case IDM_HELP_CONTENTS:
+    case IDM_HELP_REFERENCE:
+    case IDM_HELP_SDK_MANUAL: OpenHelpFile(id); break;
     case IDM_TOOLS_INSERT_TEMPLATE: InsertTemplate(); break;
     case IDM_OPTIONS:         RunOptionsDialog(window); break;
     default: break;

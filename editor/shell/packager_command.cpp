@@ -35,12 +35,6 @@ std::wstring SkinFolderOfDocument(const std::wstring& documentPath)
     return folder;
 }
 
-std::wstring FolderOfProgram(const std::wstring& programPath)
-{
-    size_t slash = programPath.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : programPath.substr(0, slash + 1);
-}
-
 std::wstring PackagerPath(const std::wstring& programFolder)
 {
     return programFolder + kPackagerName;

@@ -9,9 +9,6 @@ bool IsSkinDefinitionPath(const std::wstring& path);
 // "C:\skins\blue"); a drive's root keeps it, as "C:" alone names another folder.
 std::wstring SkinFolderOfDocument(const std::wstring& documentPath);
 
-// The folder of a program path, with its trailing backslash.
-std::wstring FolderOfProgram(const std::wstring& programPath);
-
 // The packager's path in the program folder, and its whole command line: the program and
 // both paths each in double quotes, so blanks anywhere survive.
 std::wstring PackagerPath(const std::wstring& programFolder);

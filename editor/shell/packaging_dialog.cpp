@@ -4,6 +4,7 @@
 #include "editor_state.h"
 #include "message_box.h"
 #include "packager_command.h"
+#include "program_folder.h"
 #include "resource.h"
 
 #include <commdlg.h>
@@ -119,9 +120,7 @@ void WaitForPackager(HANDLE process)
 
 int RunPackager(const std::wstring& skinFolder, const std::wstring& outputFile)
 {
-    wchar_t self[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, self, _countof(self));
-    std::wstring folder = FolderOfProgram(self);
+    std::wstring folder = OwnProgramFolder();
     std::wstring program = PackagerPath(folder);
     std::wstring commandLine = PackagerCommandLine(folder, skinFolder, outputFile);
     STARTUPINFOW startup = {};

@@ -63,6 +63,9 @@ void SetRegDword(const std::wstring& key, const std::wstring& name, DWORD value)
 std::optional<std::wstring> RegString(const std::wstring& key, const std::wstring& name);
 std::optional<DWORD> RegDword(const std::wstring& key, const std::wstring& name);
 bool RegKeyExists(const std::wstring& key);
+// Makes the shell open files of the extension (".js") with the command ("... \"%1\"");
+// the extension's earlier file type comes back at the next reset.
+void SetOpenCommand(const std::wstring& extension, const std::wstring& command);
 // Wine's per-program Windows version: "win95", "win98", "nt40", "winxp", "win7", ...
 void SetWindowsVersion(const std::wstring& exeName, const std::wstring& version);
 

@@ -82,6 +82,39 @@ void RemoveDiskFullLinks()
     DiskFullLinks().clear();
 }
 
+struct FileType {
+    std::wstring extension;
+    std::optional<std::wstring> earlier;
+};
+
+std::vector<FileType>& FileTypes()
+{
+    static std::vector<FileType> types;
+    return types;
+}
+
+std::wstring TestProgId(const std::wstring& extension) { return L"QuillmereTest" + extension; }
+
+void SetClassesDefault(const std::wstring& key, const std::wstring& value)
+{
+    LSTATUS rc = RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    if (rc != ERROR_SUCCESS)
+        throw Failure(L"cannot write HKCR\\" + key);
+}
+
+void RestoreFileTypes()
+{
+    for (const FileType& type : FileTypes()) {
+        if (type.earlier)
+            SetClassesDefault(type.extension, *type.earlier);
+        else
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, type.extension.c_str());
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, TestProgId(type.extension).c_str());
+    }
+    FileTypes().clear();
+}
+
 std::vector<std::wstring>& SmallDisks()
 {
     static std::vector<std::wstring> paths;
@@ -215,6 +248,7 @@ void ResetState()
     KillPrograms();
     RemoveDiskFullLinks();
     UnmountSmallDisks();
+    RestoreFileTypes();
     // Without a window manager, Wine waits 2 s for one at every hide of a "managed"
     // window (each closed dialog); unmanaged windows close at once.
     SetRegString(L"Software\\Wine\\X11 Driver", L"Managed", L"N");
@@ -320,6 +354,17 @@ void UnmountSmallDisks()
         DeleteFileW(MountMarker(folder).c_str());
     }
     SmallDisks().clear();
+}
+
+void SetOpenCommand(const std::wstring& extension, const std::wstring& command)
+{
+    wchar_t earlier[MAX_PATH] = {};
+    DWORD size = sizeof earlier;
+    bool had = RegGetValueW(HKEY_CLASSES_ROOT, extension.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, earlier, &size) ==
+               ERROR_SUCCESS;
+    FileTypes().push_back({extension, had ? std::optional<std::wstring>(earlier) : std::nullopt});
+    SetClassesDefault(extension, TestProgId(extension));
+    SetClassesDefault(TestProgId(extension) + L"\\shell\\open\\command", command);
 }
 
 bool MountSmallDisk(const std::wstring& folder, int kilobytes)

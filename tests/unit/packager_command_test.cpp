@@ -1,5 +1,6 @@
 // The packaging dialog's path rules and the packager's command line.
 #include "packager_command.h"
+#include "program_folder.h"
 
 #include <gtest/gtest.h>
 
