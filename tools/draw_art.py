@@ -686,6 +686,61 @@ ICONS = [
         ...KKKKKKKPPPKK.
         ..........KKKK..
     """),
+    # a box closed by a zipper
+    ('packager/res/zipwright.ico', {
+        'K': INK, 'Y': GOLD, 'd': STEEL_DARK, 'g': STEEL, 'h': STEEL_LIGHT,
+        'o': GOLD_DARK, 'y': GOLD_LIGHT
+    }, """
+        ................................
+        ................................
+        ..KKKKKKKKKKKKKKKKKKKKKKKKKKKK..
+        ..KyyyyyyyyyyyKhdKyyyyyyyyyyyK..
+        ..KyyyyyyyyyyyKdhKyyyyyyyyyyyK..
+        ..KYYYYYYYYYYYKhdKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKdhKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYKKKKKKYYYYYYYYYoK..
+        ..KYYYYYYYYYYKggggKYYYYYYYYYoK..
+        ..KYYYYYYYYYYKggggKYYYYYYYYYoK..
+        ..KYYYYYYYYYYKKKKKKYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKggKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKggKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKKKKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKdhKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKhdKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKdhKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKhdKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKdhKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKhdKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKdhKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKhdKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKdhKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKhdKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKdhKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKhdKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKdhKYYYYYYYYYYoK..
+        ..KYYYYYYYYYYYKhdKYYYYYYYYYYoK..
+        ..KoooooooooooKdhKoooooooooooK..
+        ..KKKKKKKKKKKKKKKKKKKKKKKKKKKK..
+        ................................
+        ................................
+    """, """
+        ................
+        .KKKKKKKKKKKKKK.
+        .KyyyyydhyyyyyK.
+        .KYYYYYhdYYYYoK.
+        .KYYYYKggKYYYoK.
+        .KYYYYKggKYYYoK.
+        .KYYYYYdhYYYYoK.
+        .KYYYYYhdYYYYoK.
+        .KYYYYYdhYYYYoK.
+        .KYYYYYhdYYYYoK.
+        .KYYYYYdhYYYYoK.
+        .KYYYYYhdYYYYoK.
+        .KYYYYYdhYYYYoK.
+        .KooooohdoooooK.
+        .KKKKKKKKKKKKKK.
+        ................
+    """),
     # page with a star
     ('editor/res/wizard_102.ico', {
         'K': INK, 'W': PAPER, 'Y': GOLD, 'f': PAPER_FOLD, 'l': TEXT_LINE,

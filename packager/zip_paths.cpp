@@ -1,0 +1,111 @@
+// Paths as Zipwright resolves, compares and orders them.
+#include "zip_paths.h"
+
+#include <windows.h>
+
+namespace {
+
+bool EqualIgnoringCase(const wchar_t* a, const wchar_t* b, size_t length)
+{
+    int count = static_cast<int>(length);
+    return CompareStringOrdinal(a, count, b, count, TRUE) == CSTR_EQUAL;
+}
+
+bool FullPath(const wchar_t* given, std::wstring* full)
+{
+    DWORD needed = GetFullPathNameW(given, 0, nullptr, nullptr);
+    if (needed == 0) return false;
+    full->assign(needed, L'\0');
+    DWORD length = GetFullPathNameW(given, needed, &(*full)[0], nullptr);
+    if (length == 0 || length >= needed) return false;
+    full->resize(length);
+    return true;
+}
+
+// Short (8.3) spellings become long ones, so the output is recognised inside the folder
+// however either was typed. A path that does not exist yet stays as it is.
+void ExpandShortNames(std::wstring* path)
+{
+    DWORD needed = GetLongPathNameW(path->c_str(), nullptr, 0);
+    if (needed == 0) return;
+    std::wstring expanded(needed, L'\0');
+    DWORD length = GetLongPathNameW(path->c_str(), &expanded[0], needed);
+    if (length == 0 || length >= needed) return;
+    expanded.resize(length);
+    *path = expanded;
+}
+
+}  // namespace
+
+std::wstring ExtendedLengthPath(const std::wstring& fullPath)
+{
+    if (fullPath.compare(0, 4, L"\\\\?\\") == 0 || fullPath.compare(0, 4, L"\\\\.\\") == 0) return fullPath;
+    if (fullPath.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + fullPath.substr(2);
+    return L"\\\\?\\" + fullPath;
+}
+
+bool ResolvePath(const wchar_t* given, std::wstring* resolved)
+{
+    std::wstring full;
+    if (!given[0] || !FullPath(given, &full)) return false;
+    // A drive's root keeps its backslash: "C:" alone is that drive's current folder.
+    while (full.size() > 3 && full.back() == L'\\' && full[full.size() - 2] != L':') full.pop_back();
+    *resolved = ExtendedLengthPath(full);
+    ExpandShortNames(resolved);
+    return true;
+}
+
+bool ResolveOutputPath(const wchar_t* given, std::wstring* resolved)
+{
+    size_t length = wcslen(given);
+    std::wstring full;
+    if (length == 0 || given[length - 1] == L'\\' || given[length - 1] == L'/' || !FullPath(given, &full))
+        return false;
+    size_t slash = full.rfind(L'\\');
+    if (slash == std::wstring::npos || slash + 1 == full.size()) return false;
+    std::wstring folder = ExtendedLengthPath(full.substr(0, slash + 1));
+    ExpandShortNames(&folder);
+    if (folder.back() != L'\\') folder += L'\\';
+    *resolved = folder + full.substr(slash + 1);
+    return true;
+}
+
+bool IsOwnOutput(const std::wstring& path, const std::wstring& output)
+{
+    if (path.size() == output.size()) return EqualIgnoringCase(path.c_str(), output.c_str(), path.size());
+    std::wstring temporary = output + ZIP_TEMP_MARKER;
+    return path.size() > temporary.size() &&
+           EqualIgnoringCase(path.c_str(), temporary.c_str(), temporary.size());
+}
+
+bool PackageOrderLess(const std::wstring& a, const std::wstring& b)
+{
+    int order = CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE);
+    if (order != CSTR_EQUAL) return order == CSTR_LESS_THAN;
+    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, FALSE) == CSTR_LESS_THAN;
+}
+
+std::vector<std::wstring> SplitArguments(const wchar_t* commandLine)
+{
+    const wchar_t* p = commandLine;
+    // The program name ends at its closing quote or at the first blank.
+    if (*p == L'"') {
+        for (++p; *p && *p != L'"'; ++p) {
+        }
+        if (*p) ++p;
+    }
+    while (*p && *p != L' ' && *p != L'\t') ++p;
+    std::vector<std::wstring> arguments;
+    for (;;) {
+        while (*p == L' ' || *p == L'\t') ++p;
+        if (!*p) return arguments;
+        std::wstring argument;
+        for (bool quoted = false; *p && (quoted || (*p != L' ' && *p != L'\t')); ++p) {
+            if (*p == L'"')
+                quoted = !quoted;
+            else
+                argument += *p;
+        }
+        arguments.push_back(argument);
+    }
+}
