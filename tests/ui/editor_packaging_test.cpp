@@ -111,3 +111,18 @@ TEST_F(PackagingTest, PackagerGetsQuotedPathsAndTheDialogStaysLockedUntilItEnds)
     app().WaitDialog(L"確認").Answer(IDYES);
     ExpectFailure(L"-1");
 }
+
+TEST_F(PackagingTest, RealPackagerClosesTheDialogAndLeavesAPackage)
+{
+    std::wstring skin = Scratch(L"blue skin");
+    CreateDirectoryW(skin.c_str(), nullptr);
+    kit::WriteBytes(skin + L"\\blue.wms", "<theme/>");
+    kit::WriteBytes(skin + L"\\ボタン.bmp", std::string(4000, 'b'));
+    Start(L"\"" + skin + L"\\blue.wms\"", L"Quillmere - blue.wms");
+    Dialog dialog = Open();
+    Package(dialog, skin, Scratch(L"out put.wmz"));
+    ExpectBox(L"パッケージ化完了", L"パッケージ化が完了しました。", Icon::Information).Answer(IDOK);
+    app().WaitGone(L"#32770", kTitle);
+    EXPECT_EQ(0u, kit::FileBytes(Scratch(L"out put.wmz")).value_or("").find("PK\x03\x04"));
+    EXPECT_TRUE(kit::FileBytes(kit::AppDataDir() + L"\\Halvenor's Software\\Quillmere\\PACKLOG.TXT"));
+}
