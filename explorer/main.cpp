@@ -1,13 +1,18 @@
 // Fennick's entry point and main window procedure.
 #include "about_box.h"
+#include "bulk_copy.h"
 #include "fennick.h"
 #include "language.h"
 #include "resource.h"
 #include "single_instance.h"
+#include "skins_folder.h"
+
+#include <shellapi.h>
 
 HINSTANCE g_hInstance = nullptr;
 HWND g_hwndMain = nullptr;
 HANDLE g_instanceMutex = nullptr;
+wchar_t g_skinsRoot[MAX_PATH] = L"";
 
 namespace {
 
@@ -81,6 +86,17 @@ void GrayEntryCommands(HWND window)
     EnableMenuItem(menu, IDM_RENAME_SKIN, MF_BYCOMMAND | MF_GRAYED);
 }
 
+// Every argument is a setup file.
+int RunBulkCopyOfCommandLine()
+{
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!arguments) return 0;
+    int result = RunBulkCopy(count - 1, arguments + 1);
+    LocalFree(arguments);
+    return result;
+}
+
 int RunMessageLoop()
 {
     MSG msg;
@@ -96,8 +112,9 @@ int RunMessageLoop()
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
     g_hInstance = instance;
+    PrepareSkinsRoot(g_skinsRoot);
     // A command line asks for the bulk copy, which runs beside an open explorer.
-    if (commandLine && commandLine[0] != L'\0') return 0;
+    if (commandLine && commandLine[0] != L'\0') return RunBulkCopyOfCommandLine();
     if (HandOverToRunningCopy()) return 0;
     if (!RegisterMainClass(instance)) return 0;
     g_hwndMain = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,

@@ -22,6 +22,18 @@
 #define IDM_HELP                32779
 #define IDM_ABOUT               130
 
+// Icons of the list and the overwrite question
+#define IDI_SKIN                101
+#define IDI_FOLDER              102
+
+// Overwrite question of the bulk copy, Japanese / English
+#define IDD_OVERWRITE_JP            132
+#define IDD_OVERWRITE_EN            162
+#define IDC_OVERWRITE_YES_TO_ALL    300
+#define IDC_OVERWRITE_NO_TO_ALL     301
+#define IDC_OVERWRITE_MESSAGE       401
+#define IDC_OVERWRITE_QUESTION      402
+
 // About boxes, Japanese / English
 #define IDD_ABOUT_JP            130
 #define IDD_ABOUT_EN            160

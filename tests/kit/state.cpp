@@ -261,6 +261,7 @@ void ResetState()
     RemoveTree(docs + L"\\QLMテンプレート");
     RemoveTree(docs + L"\\QLM Templates");
     RemoveTree(AppDataDir() + L"\\Halvenor's Software");
+    RemoveTree(SkinsDir());
     for (const std::wstring& path : ExtraPaths())
         RemoveTree(path);
     std::wstring scratch = ScratchDir();
@@ -277,6 +278,7 @@ void RemoveAtReset(const std::wstring& path)
 
 std::wstring DocumentsDir() { return FolderPath(CSIDL_PERSONAL); }
 std::wstring AppDataDir() { return FolderPath(CSIDL_APPDATA); }
+std::wstring SkinsDir() { return AppDataDir() + L"\\Microsoft\\Media Player\\Skins"; }
 std::wstring SuspendFilePath() { return AppDataDir() + L"\\Halvenor's Software\\Quillmere\\QLM_TEMP.TXT"; }
 
 std::wstring ScratchDir()

@@ -140,11 +140,14 @@ TEST_F(FennickTest, CommandLineStartsNoWindowEvenBesideAnOpenExplorer)
     App first(L"Fennick.exe");
     Window explorer = WaitExplorer(first);
     App bulk(L"Fennick.exe", L"\"C:\\skins.qlmc\"");
+    bulk.WaitDialog(L"Ferncastle").Answer(IDNO);   // the bulk copy's own question, no explorer
     EXPECT_EQ(0u, bulk.WaitExit());
     EXPECT_TRUE(explorer.Visible());
 
     first.Kill();
     App alone(L"Fennick.exe", L"\"C:\\skins.qlmc\"");
+    EXPECT_FALSE(alone.Find(L"Fennick"));
+    alone.WaitDialog(L"Ferncastle").Answer(IDNO);
     EXPECT_EQ(0u, alone.WaitExit());
 }
 

@@ -1,0 +1,28 @@
+// The skin setup file (.qlmc): its copy list, read and written through the profile functions.
+#pragma once
+#include <string>
+#include <vector>
+
+// The reader stops at the first missing or empty key, and after this many.
+const int kSetupEntryLimit = 32768;
+
+// The "CopyInfo" values from Skin0 up, each at most 259 characters.
+std::vector<std::wstring> ReadSetupEntries(const std::wstring& setupPath);
+
+// True for a value that names a file at or below the folder it is taken from: no root,
+// drive, server or stream, and no ".." segment.
+bool IsContainedEntry(const std::wstring& value);
+
+// The same, and the value joined to the folder still lies below it once resolved.
+bool ResolvesInside(const std::wstring& folder, const std::wstring& value);
+// The path made absolute ("" when it cannot be).
+std::wstring FullPath(const std::wstring& path);
+
+// Rewrites the two sections of outputPath for the *.wmz files of the current directory,
+// keeping the file's other content. The number of files listed; 0 when there were none
+// (the two sections are then gone).
+int WriteSetupFile(const std::wstring& outputPath);
+
+// Where a bulk copy puts the packages: the current directory when it lies inside the
+// skins folder, the skins folder itself otherwise.
+std::wstring BulkCopyDestination(const std::wstring& currentDirectory, const std::wstring& skinsRoot);

@@ -1,0 +1,21 @@
+// The current user's Windows Media Player skins folder.
+#include "skins_folder.h"
+
+#include "registry_value.h"
+
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <initializer_list>
+
+void PrepareSkinsRoot(wchar_t (&root)[MAX_PATH])
+{
+    wchar_t path[MAX_PATH] = L"";
+    root[0] = L'\0';
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_DEFAULT, path))) return;
+    for (const wchar_t* level : {L"Microsoft", L"Media Player", L"Skins"}) {
+        if (!PathAppendW(path, level)) return;
+        CreateDirectoryW(path, nullptr);
+    }
+    CopyToBuffer(root, MAX_PATH, path);
+}
