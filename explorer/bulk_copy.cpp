@@ -61,8 +61,9 @@ CopyOutcome CopyEntry(const std::wstring& entry, const std::wstring& setupFolder
     if (!ResolvesInside(setupFolder, entry) || !ResolvesInside(destination, entry)) return CopyFailed;
     std::wstring source = setupFolder + L"\\" + entry;
     std::wstring target = destination + L"\\" + entry;
-    if (!FileFound(source)) return CopyFailed;
     if (CopyFileW(source.c_str(), target.c_str(), TRUE)) return CopySucceeded;
+    // Looked for only now: one search per package would double the cost of a large copy.
+    if (!FileFound(source)) return CopyFailed;
     switch (g_overwriteMode) {
     case 1:  return Overwrite(source, target);
     case 2:  return CopyFailed;

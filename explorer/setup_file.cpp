@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <cwchar>
 #include <cwctype>
+#include <unordered_map>
 
 namespace {
 
@@ -13,6 +15,11 @@ const wchar_t kCopySection[] = L"CopyInfo";
 std::wstring KeyOf(int index)
 {
     return L"Skin" + std::to_wstring(index);
+}
+
+std::wstring LowerKeyOf(int index)
+{
+    return L"skin" + std::to_wstring(index);
 }
 
 bool IsSeparator(wchar_t c)
@@ -32,16 +39,56 @@ bool SameText(const std::wstring& a, const std::wstring& b)
            CSTR_EQUAL;
 }
 
+std::wstring Trimmed(const std::wstring& text)
+{
+    size_t first = text.find_first_not_of(L" \t");
+    if (first == std::wstring::npos) return std::wstring();
+    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+std::wstring LowerCase(std::wstring text)
+{
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    return text;
+}
+
+// The value as the profile functions give it: one pair of enclosing quotes removed, at
+// most what a 260-character buffer holds.
+std::wstring ProfileValue(std::wstring value)
+{
+    if (value.size() >= 2 && value.front() == L'"' && value.back() == L'"') value = value.substr(1, value.size() - 2);
+    return value.substr(0, MAX_PATH - 1);
+}
+
+// The whole section in one read: asking key by key rescans the file for every key.
+std::unordered_map<std::wstring, std::wstring> ReadCopySection(const std::wstring& setupPath)
+{
+    std::vector<wchar_t> buffer(1 << 16);
+    DWORD length;
+    while ((length = GetPrivateProfileSectionW(kCopySection, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                               setupPath.c_str())) >= buffer.size() - 2 &&
+           buffer.size() < (1u << 26))
+        buffer.resize(buffer.size() * 2);
+    std::unordered_map<std::wstring, std::wstring> values;
+    for (const wchar_t* line = buffer.data(); line < buffer.data() + length && *line; line += wcslen(line) + 1) {
+        const wchar_t* equals = wcschr(line, L'=');
+        if (!equals) continue;
+        // The first of repeated keys counts, as for a key read alone.
+        values.emplace(LowerCase(Trimmed(std::wstring(line, equals))), ProfileValue(Trimmed(equals + 1)));
+    }
+    return values;
+}
+
 }  // namespace
 
 std::vector<std::wstring> ReadSetupEntries(const std::wstring& setupPath)
 {
+    std::unordered_map<std::wstring, std::wstring> values = ReadCopySection(setupPath);
     std::vector<std::wstring> entries;
     for (int index = 0; index < kSetupEntryLimit; ++index) {
-        wchar_t value[MAX_PATH] = L"";
-        GetPrivateProfileStringW(kCopySection, KeyOf(index).c_str(), L"", value, _countof(value), setupPath.c_str());
-        if (!value[0]) break;
-        entries.push_back(value);
+        auto found = values.find(LowerKeyOf(index));
+        if (found == values.end() || found->second.empty()) break;
+        entries.push_back(found->second);
     }
     return entries;
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Bulk-copies 1,000 packages of 200 KB with Fennick under Wine and with cp, in one run,
+# and prints both times and their ratio (goal: Fennick at most 1.5 times cp), with a bare
+# CopyFileW loop under Wine as the floor that Wine itself sets.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+BUILD_DIR=$build bash "$root/tools/build.sh" Fennick bulk_copy_bench >/dev/null
+
+export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench32}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=${QLM_LANG:-ja_JP.UTF-8} LC_ALL=${QLM_LANG:-ja_JP.UTF-8}
+[ -f "$WINEPREFIX/system.reg" ] || bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" win32 >/dev/null
+# Without a window manager Wine waits 2 s at every closed box of a managed window.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+source "$root/tools/display.sh"
+start_private_display
+work=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true; rm -rf "$work"' EXIT
+
+packages=$work/packages
+mkdir -p "$packages" "$work/cp-target" "$work/wine-target"
+{
+  echo "[QLMCInfo]"; echo "Version=1.0"; echo "[CopyInfo]"
+  for i in $(seq 0 999); do
+    head -c 204800 /dev/urandom > "$packages/skin$i.wmz"
+    echo "Skin$i=skin$i.wmz"
+  done
+} > "$packages/all.qlmc"
+skins=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming | head -1)/Microsoft/Media\ Player/Skins
+
+best() { sort -n | head -1; }
+cp_times=() fennick_times=() floor_times=()
+for round in 1 2 3; do
+  rm -rf "$work/cp-target"/* "$work/wine-target"/* "$skins"
+  sync
+  start=$(date +%s.%N)
+  cp "$packages"/*.wmz "$work/cp-target/"
+  cp_times+=("$(echo "$(date +%s.%N) - $start" | bc)")
+  mkdir -p "$skins"
+  read -r fennick floor < <(wine "$build/bin/bulk_copy_bench.exe" "$(winepath -w "$build/bin/Fennick.exe")" \
+      "$(winepath -w "$packages/all.qlmc")" "$(winepath -w "$packages")" "$(winepath -w "$work/wine-target")" | tr -d '\r')
+  fennick_times+=("$fennick") floor_times+=("$floor")
+done
+cp_best=$(printf '%s\n' "${cp_times[@]}" | best)
+fennick_best=$(printf '%s\n' "${fennick_times[@]}" | best)
+floor_best=$(printf '%s\n' "${floor_times[@]}" | best)
+copied=$(ls "$skins" | wc -l)
+echo "1,000 packages of 200 KB, best of 3 rounds ($copied copied by Fennick)"
+printf 'cp:       %8.3f s\n' "$cp_best"
+printf 'Fennick:  %8.3f s\n' "$fennick_best"
+printf 'CopyFileW loop under Wine: %8.3f s\n' "$floor_best"
+printf 'ratio to cp:              %8.2f (goal: at most 1.5)\n' "$(echo "$fennick_best / $cp_best" | bc -l)"
+printf 'ratio to the Wine floor:  %8.2f\n' "$(echo "$fennick_best / $floor_best" | bc -l)"
