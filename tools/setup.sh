@@ -11,7 +11,8 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 
 for p in cmake ninja-build mingw-w64 g++-mingw-w64-i686 libz-mingw-w64-dev googletest \
-         wine wine32:i386 wine64 xvfb xauth imagemagick fonts-ipafont-gothic locales zip unzip x11-utils; do
+         wine wine32:i386 wine64 xvfb xauth imagemagick fonts-ipafont-gothic locales zip unzip x11-utils \
+         fp-utils python3; do
   have_pkg "$p" || need+=("$p")
 done
 
