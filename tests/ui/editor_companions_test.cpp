@@ -130,6 +130,7 @@ TEST_F(CompanionTest, ShortcutOnTheDesktopPointsAtTheEditorAndIsOverwritten)
     SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
     std::wstring link = std::wstring(desktop) + L"\\Quillmere.lnk";
     kit::RemoveAtReset(link);
+    DeleteFileW(link.c_str());
     Start();
     const std::wstring question =
         L"デスクトップに Quillmere へのショートカットを作成してもよろしいですか？\n"
