@@ -1,11 +1,18 @@
-// Setwright's main dialog.
+// Setwright's main dialog: a target folder and an output file make a setup file.
 #include "setup_maker_dialog.h"
 
 #include "about_box.h"
 #include "language.h"
+#include "message_box.h"
 #include "resource.h"
+#include "setup_file.h"
 #include "setwright.h"
 #include "single_instance.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <string>
 
 namespace {
 
@@ -13,6 +20,146 @@ const AboutBoxConfig kAboutBox = {
     IDD_ABOUT_JP, IDD_ABOUT_EN, L"041104e4", L"040904e4",
     L"QLMC ファイル作成ツール", L"QLMC File Creation Tools", false,
 };
+
+// The program's texts: Japanese and English.
+struct Text {
+    const wchar_t* japanese;
+    const wchar_t* english;
+    const wchar_t* operator()() const { return IsJapaneseUi() ? japanese : english; }
+};
+
+const Text kCaption = {L"QLMC ファイル作成ツール", L"QLMC File Creation Tools"};
+const Text kNoTarget = {L"対象フォルダを指定してください。", L"Please Specify the Target Folder."};
+const Text kNoOutput = {L"出力先を指定してください。", L"Please Specify the Destination."};
+const Text kConfirm = {L"指定した内容で QLMC ファイルを作成します。\nよろしいですか？", L"Specified Contents of the QLMC File?"};
+const Text kConfirmCaption = {L"確認", L"Confirmation"};
+const Text kTargetMissing = {L"対象フォルダが存在しないか、開くことができません。\n対象フォルダを確認してください。",
+                             L"The Target Folder does not Exist or can not be Opened.\nPlease Check the Target Folder."};
+const Text kElsewhere = {
+    L"出力先のフォルダが対象フォルダと異なります。\n"
+    L"QLMC ファイルにはパッケージのファイル名だけが記録され、一括コピーはパッケージを QLMC ファイルと同じフォルダから探すため、"
+    L"このままではパッケージが見つかりません。\n\nこのまま作成しますか？",
+    L"The Output Folder Differs from the Target Folder.\n"
+    L"The QLMC File Lists only the Names of the Packages, and the Bulk Copy Looks for them beside the QLMC File, "
+    L"so it will not Find them.\n\nCreate the File Anyway?"};
+const Text kNoPackages = {L"対象フォルダに WMZ ファイルが含まれていません。", L"View WMZ File Folder does not exist."};
+const Text kWriteFailed = {
+    L"QLMC ファイルを作成できませんでした。\n出力先のフォルダが存在すること、ファイルが読み取り専用でないことを確認してください。",
+    L"QLMC File could not be Created.\nMake Sure the Output Folder Exists and the File is not Read-Only."};
+const Text kDone = {L"QLMC ファイルの作成が完了しました。", L"QLMC File has been Created."};
+const Text kDoneCaption = {L"作成完了", L"Complete"};
+
+std::wstring FieldText(HWND dialog, int id)
+{
+    wchar_t text[520] = L"";
+    GetDlgItemTextW(dialog, id, text, _countof(text));
+    return text;
+}
+
+void Warn(HWND owner, const Text& text)
+{
+    ShowMessage(owner, text(), kCaption(), MB_ICONWARNING);
+}
+
+// Says why nothing is written; the empty path stops the caller.
+std::wstring Refuse(HWND owner, const Text& text)
+{
+    Warn(owner, text);
+    return std::wstring();
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+std::wstring CurrentFolder()
+{
+    wchar_t folder[MAX_PATH] = L"";
+    GetCurrentDirectoryW(_countof(folder), folder);
+    std::wstring text = folder;
+    if (text.size() > 3 && text.back() == L'\\') text.pop_back();
+    return text;
+}
+
+bool SameFolder(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// The checks and questions before anything is written; the output made absolute, or
+// "" to stop. A bare output name lands beside the packages.
+std::wstring PrepareCreate(HWND dialog, const std::wstring& target, const std::wstring& output)
+{
+    if (target.empty()) return Refuse(dialog, kNoTarget);
+    if (output.empty()) return Refuse(dialog, kNoOutput);
+    if (ShowMessage(dialog, kConfirm(), kConfirmCaption(), MB_ICONQUESTION | MB_YESNO) != IDYES) return std::wstring();
+    // A folder that cannot be entered would leave another folder's packages listed.
+    if (!SetCurrentDirectoryW(target.c_str())) return Refuse(dialog, kTargetMissing);
+    std::wstring full = FullPath(output);
+    if (full.empty()) return Refuse(dialog, kWriteFailed);
+    if (!SameFolder(FolderOf(full), CurrentFolder()) &&
+        ShowMessage(dialog, kElsewhere(), kConfirmCaption(), MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2) != IDYES)
+        return std::wstring();
+    return full;
+}
+
+void OnCreate(HWND dialog)
+{
+    std::wstring output = PrepareCreate(dialog, FieldText(dialog, IDC_TARGET_FOLDER), FieldText(dialog, IDC_OUTPUT_FILE));
+    if (output.empty()) return;
+    SetupWriteResult result = WriteSetupFile(output);
+    if (result.count == 0) {
+        Warn(dialog, kNoPackages);
+        return;
+    }
+    if (!result.written) {
+        ShowMessage(dialog, kWriteFailed(), kCaption(), MB_ICONERROR);
+        return;
+    }
+    ShowMessage(dialog, kDone(), kDoneCaption(), MB_ICONINFORMATION);
+}
+
+void BrowseForTarget(HWND dialog)
+{
+    BROWSEINFOW browse = {};
+    browse.hwndOwner = dialog;
+    browse.lpszTitle = IsJapaneseUi() ? L"対象フォルダを指定してください。" : L"Select Target Folder.";
+    browse.ulFlags = BIF_VALIDATE;
+    browse.lpfn = TargetPickerCallback;
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&browse);
+    if (!item) return;
+    IMalloc* allocator = nullptr;
+    if (FAILED(SHGetMalloc(&allocator))) {
+        CoTaskMemFree(item);
+        return;
+    }
+    wchar_t path[MAX_PATH] = L"";
+    SHGetPathFromIDListW(item, path);
+    allocator->Free(item);
+    allocator->Release();
+    SetDlgItemTextW(dialog, IDC_TARGET_FOLDER, path);
+}
+
+void ChooseOutput(HWND dialog)
+{
+    wchar_t path[520] = L"";
+    wchar_t title[520] = L"";
+    OPENFILENAMEW save = {};
+    save.lStructSize = sizeof(save);
+    save.hwndOwner = dialog;
+    save.hInstance = g_hInstance;
+    save.lpstrFilter = IsJapaneseUi() ? L"Ferncastle スキン セットアップ ファイル (*.qlmc)\0*.qlmc\0"
+                                      : L"Ferncastle Skin Setup File (*.qlmc)\0*.qlmc\0";
+    save.lpstrFile = path;
+    save.nMaxFile = _countof(path);
+    save.lpstrFileTitle = title;
+    save.nMaxFileTitle = _countof(title);
+    save.lpstrDefExt = L"qlmc";
+    save.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    if (GetSaveFileNameW(&save)) SetDlgItemTextW(dialog, IDC_OUTPUT_FILE, path);
+}
 
 void OnInitDialog(HWND dialog)
 {
@@ -23,6 +170,23 @@ void OnInitDialog(HWND dialog)
 
 }  // namespace
 
+int CALLBACK TargetPickerCallback(HWND browser, UINT message, LPARAM lParam, LPARAM)
+{
+    switch (message) {
+    case BFFM_SELCHANGED: {
+        wchar_t path[MAX_PATH] = L"";
+        bool hasPath = SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam), path) && path[0];
+        SendMessageW(browser, BFFM_ENABLEOK, 0, hasPath ? TRUE : FALSE);
+        return 0;
+    }
+    case BFFM_VALIDATEFAILEDW:
+        ShowMessage(browser, IsJapaneseUi() ? L"選択されたフォルダは使用できません。" : L"Choose the Folder can not be used.",
+                    IsJapaneseUi() ? L"QLMC ファイル作成ツール" : L"QLMC File Creation Tool", MB_ICONWARNING);
+        return 1;
+    }
+    return 0;
+}
+
 INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
@@ -31,8 +195,11 @@ INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDC_SHOW_ABOUT: ShowAboutBox(g_hInstance, dialog, kAboutBox); return TRUE;
-        case IDCANCEL:       EndGuardedDialog(dialog, &g_instanceMutex); return TRUE;
+        case IDC_BROWSE_TARGET: BrowseForTarget(dialog); return TRUE;
+        case IDC_BROWSE_OUTPUT: ChooseOutput(dialog); return TRUE;
+        case IDC_SHOW_ABOUT:    ShowAboutBox(g_hInstance, dialog, kAboutBox); return TRUE;
+        case IDOK:              OnCreate(dialog); return TRUE;
+        case IDCANCEL:          EndGuardedDialog(dialog, &g_instanceMutex); return TRUE;
         }
         break;
     }

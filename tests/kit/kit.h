@@ -53,6 +53,8 @@ void MakeDiskFullFile(const std::wstring& path);
 bool MountSmallDisk(const std::wstring& folder, int kilobytes);
 // Unmounts them; done at every reset and at the end of every UI test.
 void UnmountSmallDisks();
+// Runs a Unix shell command (UTF-8) and returns what it printed, stdout and stderr.
+std::string UnixOutput(const std::string& shellCommand);
 // Windows Media Player's skins folder, which Fennick lists (emptied at every reset).
 std::wstring SkinsDir();
 // The editor's suspend file.

@@ -134,18 +134,6 @@ void SaveBmp(const std::wstring& path, const Pixels& px)
 
 }  // namespace
 
-// Z: is Wine's drive for the Unix root.
-std::wstring UnixPath(const std::wstring& path)
-{
-    if (path.size() < 2 || (path[0] != L'Z' && path[0] != L'z') || path[1] != L':')
-        return path;
-    std::wstring unix = path.substr(2);
-    for (wchar_t& c : unix)
-        if (c == L'\\')
-            c = L'/';
-    return unix;
-}
-
 std::wstring SaveScreen(const std::wstring& name, HWND window)
 {
     RECT r = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

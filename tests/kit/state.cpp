@@ -358,6 +358,25 @@ void UnmountSmallDisks()
     SmallDisks().clear();
 }
 
+std::wstring UnixPath(const std::wstring& windowsPath)
+{
+    return UnixFileName(windowsPath);
+}
+
+std::string UnixOutput(const std::string& shellCommand)
+{
+    std::wstring script = ScratchDir() + L"\\unix-command.sh";
+    std::wstring output = ScratchDir() + L"\\unix-output.txt";
+    std::wstring done = ScratchDir() + L"\\unix-done";
+    DeleteFileW(done.c_str());
+    WriteBytes(script, "(" + shellCommand + ") > '" + Utf8(UnixFileName(output)) + "' 2>&1\ntouch '" +
+                           Utf8(UnixFileName(done)) + "'\n");
+    RunUnix(L"/bin/sh \"" + UnixFileName(script) + L"\"");
+    if (!WaitUntil([&] { return Listed(done); }, Ms(30000)))
+        throw Failure(L"the Unix command did not end: " + std::wstring(shellCommand.begin(), shellCommand.end()));
+    return FileBytes(output).value_or("");
+}
+
 void SetOpenCommand(const std::wstring& extension, const std::wstring& command)
 {
     wchar_t earlier[MAX_PATH] = {};

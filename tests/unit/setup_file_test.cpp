@@ -63,7 +63,9 @@ TEST(SetupFile, RewriteListsTheFolderAndKeepsOtherSections)
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);
     SetCurrentDirectoryW(folder.c_str());
-    EXPECT_EQ(2, WriteSetupFile(path));
+    SetupWriteResult result = WriteSetupFile(path);
+    EXPECT_EQ(2, result.count);
+    EXPECT_TRUE(result.written);
     SetCurrentDirectoryW(previous);
     std::vector<std::wstring> entries = ReadSetupEntries(path);
     std::sort(entries.begin(), entries.end());

@@ -18,10 +18,15 @@ bool ResolvesInside(const std::wstring& folder, const std::wstring& value);
 // The path made absolute ("" when it cannot be).
 std::wstring FullPath(const std::wstring& path);
 
+struct SetupWriteResult {
+    int count = 0;          // packages listed; 0 when the folder had none
+    bool written = false;   // every write took and the file reads back as written
+};
+
 // Rewrites the two sections of outputPath for the *.wmz files of the current directory,
-// keeping the file's other content. The number of files listed; 0 when there were none
-// (the two sections are then gone).
-int WriteSetupFile(const std::wstring& outputPath);
+// keeping the file's other content; without packages only the two sections go. The file
+// turns UTF-16 when a name does not fit the ANSI code page, which would damage it.
+SetupWriteResult WriteSetupFile(const std::wstring& outputPath);
 
 // Where a bulk copy puts the packages: the current directory when it lies inside the
 // skins folder, the skins folder itself otherwise.

@@ -79,6 +79,56 @@ std::unordered_map<std::wstring, std::wstring> ReadCopySection(const std::wstrin
     return values;
 }
 
+std::vector<std::wstring> PackagesOfCurrentFolder()
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(L"*.wmz", &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+bool FitsAnsiCodePage(const std::vector<std::wstring>& names)
+{
+    for (const std::wstring& name : names) {
+        BOOL replaced = FALSE;
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), static_cast<int>(name.size()), nullptr, 0,
+                            nullptr, &replaced);
+        if (replaced) return false;
+    }
+    return true;
+}
+
+// The profile functions keep a file that starts with a UTF-16 mark in UTF-16; what the
+// file held in ANSI is carried over.
+bool MakeUnicodeProfile(const std::wstring& path)
+{
+    std::string bytes;
+    HANDLE in = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (in != INVALID_HANDLE_VALUE) {
+        DWORD size = GetFileSize(in, nullptr), read = 0;
+        bytes.resize(size == INVALID_FILE_SIZE ? 0 : size);
+        bool ok = bytes.empty() || (ReadFile(in, &bytes[0], size, &read, nullptr) && read == size);
+        CloseHandle(in);
+        if (!ok) return false;
+        if (bytes.compare(0, 2, "\xFF\xFE") == 0) return true;
+    }
+    std::wstring text = L"\xFEFF";
+    int length = bytes.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring converted(static_cast<size_t>(length), L'\0');
+    if (length) MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &converted[0], length);
+    text += converted;
+    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD bytesOut = static_cast<DWORD>(text.size() * sizeof(wchar_t)), written = 0;
+    bool ok = WriteFile(out, text.data(), bytesOut, &written, nullptr) && written == bytesOut;
+    return CloseHandle(out) && ok;
+}
+
 }  // namespace
 
 std::vector<std::wstring> ReadSetupEntries(const std::wstring& setupPath)
@@ -127,22 +177,23 @@ bool ResolvesInside(const std::wstring& folder, const std::wstring& value)
            IsSeparator(target[base.size()]);
 }
 
-int WriteSetupFile(const std::wstring& outputPath)
+SetupWriteResult WriteSetupFile(const std::wstring& outputPath)
 {
     const wchar_t* file = outputPath.c_str();
+    SetupWriteResult result;
+    std::vector<std::wstring> names = PackagesOfCurrentFolder();
+    result.count = static_cast<int>(names.size());
+    bool written = FitsAnsiCodePage(names) || MakeUnicodeProfile(outputPath);
     WritePrivateProfileStringW(kInfoSection, nullptr, nullptr, file);
     WritePrivateProfileStringW(kCopySection, nullptr, nullptr, file);
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(L"*.wmz", &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
-    WritePrivateProfileStringW(kInfoSection, L"Version", L"1.0", file);
-    int count = 0;
-    do {
-        WritePrivateProfileStringW(kCopySection, KeyOf(count++).c_str(), found.cFileName, file);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    if (names.empty()) return result;
+    written = written && WritePrivateProfileStringW(kInfoSection, L"Version", L"1.0", file);
+    for (size_t index = 0; written && index < names.size(); ++index)
+        written = WritePrivateProfileStringW(kCopySection, KeyOf(static_cast<int>(index)).c_str(), names[index].c_str(),
+                                             file) != FALSE;
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, file);
-    return count;
+    result.written = written && ReadSetupEntries(outputPath) == names;
+    return result;
 }
 
 std::wstring BulkCopyDestination(const std::wstring& currentDirectory, const std::wstring& skinsRoot)
