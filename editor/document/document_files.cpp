@@ -7,6 +7,7 @@
 #include "editor_state.h"
 #include "file_info.h"
 #include "file_replace.h"
+#include "line_ends.h"
 #include "message_box.h"
 #include "registry_value.h"
 #include "status_bar.h"
@@ -20,6 +21,8 @@
 namespace {
 
 const wchar_t kCaption[] = L"Quillmere";
+// The last file read had more than one kind of line end; said once, when it opens.
+bool g_lineEndsMixed = false;
 const wchar_t kWarningCaption[] = L"Quillmere 警告";
 const wchar_t kCannotOpen[] = L"ファイルを開けませんでした。";
 const wchar_t kCannotRead[] = L"ファイルを開くことができませんでした。";
@@ -126,13 +129,22 @@ bool LoadDocumentFile(const wchar_t* path, ReadChoice choice)
                     MB_ICONERROR);
         return false;
     }
+    LineEndCount lineEnds;
+    if (mode == WindowTextUnicode) decoded.text.wide = ToCrLf(decoded.text.wide, &lineEnds);
+    else decoded.text.ansi = ToCrLf(decoded.text.ansi, &lineEnds);
     PutWindowText(decoded.text, mode);
+    g_lineEndStyle = lineEnds.Dominant();
+    g_lineEndsMixed = lineEnds.Mixed();
     return true;
 }
 
 void ShowOpenedStatus(const wchar_t* path)
 {
-    SetStatusText(StatusPartMessage, L"ファイルを開きました。");
+    const wchar_t* style = g_lineEndStyle == LineEndLf ? L"LF" : g_lineEndStyle == LineEndCr ? L"CR" : L"CR+LF";
+    std::wstring text = L"ファイルを開きました。";
+    if (g_lineEndsMixed)
+        text += L" 改行コードが混在しているため、保存時には " + std::wstring(style) + L" に統一されます。";
+    SetStatusText(StatusPartMessage, text.c_str());
     SetStatusText(StatusPartPath, path);
 }
 
@@ -169,7 +181,10 @@ bool WriteDocument(const wchar_t* path, const WindowText& text, WindowTextMode m
         if (!ChooseAnsiLanguage(g_hwndMain)) return false;
         codePage = ChosenAnsiCodePage();
     }
-    EncodedText contents = EncodeDocumentText(text, encoding, mode, codePage);
+    WindowText fileText = text;
+    if (mode == WindowTextUnicode) fileText.wide = FromCrLf(text.wide, g_lineEndStyle);
+    else fileText.ansi = FromCrLf(text.ansi, g_lineEndStyle);
+    EncodedText contents = EncodeDocumentText(fileText, encoding, mode, codePage);
     if (contents.replacedCharacters && !ConfirmReplacedCharacters(codePage, L"保存")) return false;
     ReplaceOutcome outcome = WriteFileReplacing(path, contents.bytes);
     if (outcome.stage != ReplaceDone) {

@@ -1,6 +1,8 @@
 // Reading a template file: filters, size limits and decoding.
 #include "template_text.h"
 
+#include "line_ends.h"
+
 #include <algorithm>
 
 ReadPlan PlanTemplateRead(TextEncoding mark, DWORD filterIndex)
@@ -32,5 +34,6 @@ bool TemplateSizeAccepted(TextEncoding encoding, long long fileSize)
 std::wstring DecodeTemplateBytes(const std::string& fileBytes, const ReadPlan& plan, UINT codePage)
 {
     std::string bytes = fileBytes.substr(std::min(plan.markLength, fileBytes.size()));
-    return DecodeDocumentBytes(bytes, plan.encoding, WindowTextUnicode, codePage, false).text.wide;
+    // The document's own style decides alone how lines end on saving.
+    return ToCrLf(DecodeDocumentBytes(bytes, plan.encoding, WindowTextUnicode, codePage, false).text.wide);
 }

@@ -50,6 +50,7 @@ EditorSettings LoadEditorSettingsFromKey(HKEY root, const wchar_t* subKey)
     ReadText(key, L"FileNameFullPath", settings.FileNameFullPath, L"");
     ReadText(key, L"FileName", settings.FileName, L"");
     ReadNumber(key, L"IsUnicode", &settings.IsUnicode, 0);
+    ReadNumber(key, L"LineEndStyle", &settings.LineEndStyle, 0);
     RegCloseKey(key);
     return settings;
 }
@@ -74,12 +75,13 @@ bool WriteSuspendValues(HKEY key, const EditorSettings& settings)
     return WriteRegistryString(key, L"FileName", settings.FileName) &&
            WriteRegistryString(key, L"FileNameFullPath", settings.FileNameFullPath) &&
            WriteRegistryDword(key, L"SleepModeFlag", static_cast<DWORD>(settings.SleepModeFlag)) &&
-           WriteRegistryDword(key, L"IsUnicode", static_cast<DWORD>(settings.IsUnicode));
+           WriteRegistryDword(key, L"IsUnicode", static_cast<DWORD>(settings.IsUnicode)) &&
+           WriteRegistryDword(key, L"LineEndStyle", static_cast<DWORD>(settings.LineEndStyle));
 }
 
 void DeleteSuspendValues(HKEY key)
 {
-    for (const wchar_t* name : {L"FileName", L"FileNameFullPath", L"IsUnicode", L"SleepModeFlag"})
+    for (const wchar_t* name : {L"FileName", L"FileNameFullPath", L"IsUnicode", L"SleepModeFlag", L"LineEndStyle"})
         RegDeleteValueW(key, name);
 }
 

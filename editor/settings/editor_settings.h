@@ -13,6 +13,7 @@ struct EditorSettings {
     wchar_t FileNameFullPath[MAX_PATH];
     wchar_t FileName[MAX_PATH];
     int IsUnicode;                 // encoding mark of the suspended document's file
+    int LineEndStyle;              // line ends of the suspended document's file (0 CR LF)
 };
 
 extern const wchar_t kEditorSettingsKey[];
@@ -24,7 +25,8 @@ EditorSettings LoadEditorSettings();
 int SaveEditorSettings(const EditorSettings& settings);
 
 // The suspend state in an open settings key: "FileName", "FileNameFullPath",
-// "SleepModeFlag" and "IsUnicode" written in this order; false when a write failed.
+// "SleepModeFlag", "IsUnicode" and "LineEndStyle" written in this order; false when a
+// write failed.
 bool WriteSuspendValues(HKEY key, const EditorSettings& settings);
 // Deletes those values in the order a completed resume deletes them.
 void DeleteSuspendValues(HKEY key);

@@ -55,6 +55,7 @@ void FillSuspendValues(EditorSettings* settings, TextEncoding fileEncoding)
 {
     settings->SleepModeFlag = 1;
     settings->IsUnicode = SuspendFileEncoding(fileEncoding);
+    settings->LineEndStyle = g_lineEndStyle;
     CopyToBuffer(settings->FileName, MAX_PATH, FileTitleOf(g_currentPath).c_str());
     CopyToBuffer(settings->FileNameFullPath, MAX_PATH, g_currentPath);
 }
@@ -133,6 +134,9 @@ int RestoreFromFile(const EditorSettings& settings, HKEY key, const std::wstring
     }
     if (DetectEncodingMark(path.c_str()) != settings.IsUnicode && !AcceptOtherEncoding()) return 0;
     if (!OpenDocumentByPath(path.c_str())) return 0;
+    // The suspend file holds the control's CR LF; the document's file had its own style.
+    bool known = settings.LineEndStyle == LineEndLf || settings.LineEndStyle == LineEndCr;
+    g_lineEndStyle = known ? static_cast<LineEndStyle>(settings.LineEndStyle) : LineEndCrLf;
     SendMessageW(g_hwndEdit, EM_SETMODIFY, TRUE, 0);
     DiscardSuspendData(key, path);
     return 1;

@@ -13,6 +13,7 @@ void NewDocument()
 {
     if (!PassSaveGate()) return;
     SetWindowTextW(g_hwndEdit, L"");
+    g_lineEndStyle = LineEndCrLf;
     g_currentPath[0] = L'\0';
     g_currentTitle[0] = L'\0';
     UpdateRunCommandState(g_currentPath);

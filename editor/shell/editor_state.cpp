@@ -14,3 +14,4 @@ wchar_t g_currentPath[MAX_PATH] = L"";
 wchar_t g_currentTitle[MAX_PATH] = L"";
 int g_isWin9x = 0;
 EditorSettings g_settings = {};
+LineEndStyle g_lineEndStyle = LineEndCrLf;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "editor_settings.h"
+#include "line_ends.h"
 
 extern HINSTANCE g_hInstance;
 extern HWND g_hwndMain;
@@ -17,3 +18,5 @@ extern wchar_t g_currentPath[MAX_PATH];   // empty: a new, never saved document
 extern wchar_t g_currentTitle[MAX_PATH];
 extern int g_isWin9x;                     // 1 on Windows 95/98/Me, 0 on NT, -1 otherwise
 extern EditorSettings g_settings;
+// How the document's file ends its lines; the control always holds CR LF.
+extern LineEndStyle g_lineEndStyle;
