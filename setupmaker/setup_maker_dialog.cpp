@@ -2,6 +2,7 @@
 #include "setup_maker_dialog.h"
 
 #include "about_box.h"
+#include "folder_picker.h"
 #include "language.h"
 #include "message_box.h"
 #include "resource.h"
@@ -123,23 +124,10 @@ void OnCreate(HWND dialog)
 
 void BrowseForTarget(HWND dialog)
 {
-    BROWSEINFOW browse = {};
-    browse.hwndOwner = dialog;
-    browse.lpszTitle = IsJapaneseUi() ? L"対象フォルダを指定してください。" : L"Select Target Folder.";
-    browse.ulFlags = BIF_VALIDATE;
-    browse.lpfn = TargetPickerCallback;
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&browse);
-    if (!item) return;
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator))) {
-        CoTaskMemFree(item);
-        return;
-    }
-    wchar_t path[MAX_PATH] = L"";
-    SHGetPathFromIDListW(item, path);
-    allocator->Free(item);
-    allocator->Release();
-    SetDlgItemTextW(dialog, IDC_TARGET_FOLDER, path);
+    wchar_t path[MAX_PATH];
+    if (PickFolder(dialog, IsJapaneseUi() ? L"対象フォルダを指定してください。" : L"Select Target Folder.",
+                   TargetPickerCallback, path))
+        SetDlgItemTextW(dialog, IDC_TARGET_FOLDER, path);
 }
 
 void ChooseOutput(HWND dialog)
@@ -172,19 +160,11 @@ void OnInitDialog(HWND dialog)
 
 int CALLBACK TargetPickerCallback(HWND browser, UINT message, LPARAM lParam, LPARAM)
 {
-    switch (message) {
-    case BFFM_SELCHANGED: {
-        wchar_t path[MAX_PATH] = L"";
-        bool hasPath = SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam), path) && path[0];
-        SendMessageW(browser, BFFM_ENABLEOK, 0, hasPath ? TRUE : FALSE);
-        return 0;
-    }
-    case BFFM_VALIDATEFAILEDW:
-        ShowMessage(browser, IsJapaneseUi() ? L"選択されたフォルダは使用できません。" : L"Choose the Folder can not be used.",
-                    IsJapaneseUi() ? L"QLMC ファイル作成ツール" : L"QLMC File Creation Tool", MB_ICONWARNING);
-        return 1;
-    }
-    return 0;
+    // The caption is singular here, unlike the program's other boxes.
+    return HandleFolderPickerMessage(
+        browser, message, lParam,
+        IsJapaneseUi() ? L"選択されたフォルダは使用できません。" : L"Choose the Folder can not be used.",
+        IsJapaneseUi() ? L"QLMC ファイル作成ツール" : L"QLMC File Creation Tool");
 }
 
 INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

@@ -2,6 +2,7 @@
 #include "packaging_dialog.h"
 
 #include "editor_state.h"
+#include "folder_picker.h"
 #include "message_box.h"
 #include "packager_command.h"
 #include "program_folder.h"
@@ -34,23 +35,9 @@ std::wstring FieldText(HWND dialog, int id)
 
 void BrowseForSkinFolder(HWND dialog)
 {
-    BROWSEINFOW browse = {};
-    browse.hwndOwner = dialog;
-    browse.lpszTitle = L"対象となる WMS ファイルが保存されているフォルダを指定してください。";
-    browse.ulFlags = BIF_VALIDATE;
-    browse.lpfn = BrowseFolderCallback;
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&browse);
-    if (!item) return;
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator))) {
-        CoTaskMemFree(item);
-        return;
-    }
-    wchar_t path[MAX_PATH] = L"";
-    SHGetPathFromIDListW(item, path);
-    allocator->Free(item);
-    allocator->Release();
-    SetDlgItemTextW(dialog, IDC_PACKAGING_FOLDER, path);
+    wchar_t path[MAX_PATH];
+    if (PickFolder(dialog, L"対象となる WMS ファイルが保存されているフォルダを指定してください。", BrowseFolderCallback, path))
+        SetDlgItemTextW(dialog, IDC_PACKAGING_FOLDER, path);
 }
 
 void ChooseOutputFile(HWND dialog)
@@ -200,18 +187,7 @@ void OnCommand(HWND dialog, int id)
 
 int CALLBACK BrowseFolderCallback(HWND browser, UINT message, LPARAM lParam, LPARAM)
 {
-    switch (message) {
-    case BFFM_SELCHANGED: {
-        wchar_t path[MAX_PATH] = L"";
-        bool hasPath = SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam), path) && path[0];
-        SendMessageW(browser, BFFM_ENABLEOK, 0, hasPath ? TRUE : FALSE);
-        return 0;
-    }
-    case BFFM_VALIDATEFAILEDW:
-        ShowMessage(browser, L"選択されたフォルダは使用できません。", kCaption, MB_ICONWARNING);
-        return 1;
-    }
-    return 0;
+    return HandleFolderPickerMessage(browser, message, lParam, L"選択されたフォルダは使用できません。", kCaption);
 }
 
 INT_PTR CALLBACK PackagingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
