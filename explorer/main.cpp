@@ -1,23 +1,35 @@
 // Fennick's entry point and main window procedure.
 #include "about_box.h"
 #include "bulk_copy.h"
+#include "commands.h"
 #include "fennick.h"
 #include "language.h"
+#include "navigation.h"
 #include "resource.h"
 #include "single_instance.h"
+#include "skin_list.h"
 #include "skins_folder.h"
+#include "status_bar.h"
+#include "toolbar.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 HINSTANCE g_hInstance = nullptr;
 HWND g_hwndMain = nullptr;
+HWND g_hwndList = nullptr;
+HWND g_hwndToolbar = nullptr;
+HWND g_hwndStatus = nullptr;
 HANDLE g_instanceMutex = nullptr;
 wchar_t g_skinsRoot[MAX_PATH] = L"";
+wchar_t g_currentFolder[MAX_PATH] = L"";
+int g_sortDirection[3] = {0, 0, 0};
 
 namespace {
 
 const wchar_t kClassName[] = L"Fennick";
 const wchar_t kTitle[] = L"Ferncastle";
+const POINT kMinimumSize = {640, 400};
 
 const AboutBoxConfig kAboutBox = {
     IDD_ABOUT_JP, IDD_ABOUT_EN, L"041104e4", L"040904e4", L"Ferncastle", L"Ferncastle", false,
@@ -38,27 +50,101 @@ bool HandOverToRunningCopy()
     return true;
 }
 
-void OnClose(HWND window)
+void ReleaseImageLists()
 {
-    // Only released: the handle goes with the process.
-    if (g_instanceMutex) ReleaseMutex(g_instanceMutex);
-    DestroyWindow(window);
+    ReleaseSkinListImages();
+    ReleaseToolbarImages();
+}
+
+LRESULT OnCreate(HWND window)
+{
+    g_hwndMain = window;
+    InitCommonControls();
+    g_hwndToolbar = CreateExplorerToolbar(window);
+    g_hwndList = CreateSkinList(window);
+    g_hwndStatus = CreateExplorerStatusBar(window);
+    if (!g_hwndList) {
+        ReleaseImageLists();
+        return -1;
+    }
+    ShowFolder(g_skinsRoot);
+    return 0;
+}
+
+void LayOut(HWND window, LPARAM size)
+{
+    SendMessageW(g_hwndToolbar, WM_SIZE, 0, size);
+    SendMessageW(g_hwndStatus, WM_SIZE, 0, size);
+    RECT client, toolbar, status;
+    GetClientRect(window, &client);
+    GetClientRect(g_hwndToolbar, &toolbar);
+    GetClientRect(g_hwndStatus, &status);
+    int top = toolbar.bottom + 2;
+    MoveWindow(g_hwndList, client.left, top, client.right, client.bottom - status.bottom - top, TRUE);
+    SendMessageW(g_hwndList, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
+}
+
+void FollowSelection()
+{
+    UpdateCommandState(SelectedEntryCount());
+    ShowSelectionState();
+}
+
+void OnListNotify(HWND window, const NMHDR* header)
+{
+    switch (header->code) {
+    case NM_DBLCLK:       ActivateClickedItem(reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem); break;
+    case NM_RCLICK:       ShowContextMenu(window); break;
+    case LVN_COLUMNCLICK: SortSkinList(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem); break;
+    case LVN_ITEMCHANGED: FollowSelection(); break;
+    case LVN_KEYDOWN:
+        // Enter, as the menu names it; other keys keep their list-view meaning.
+        if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) ActivateSelectionMark();
+        break;
+    }
 }
 
 void OnCommand(HWND window, int id)
 {
     switch (id) {
-    case IDM_EXIT:  SendMessageW(window, WM_CLOSE, 0, 0); break;
-    case IDM_ABOUT: ShowAboutBox(g_hInstance, window, kAboutBox); break;
+    case IDM_OPEN_SKIN:    ActivateSelectionMark(); break;
+    case IDM_EXIT:         SendMessageW(window, WM_CLOSE, 0, 0); break;
+    case IDM_VIEW_ICON:    SetSkinListView(LVS_ICON); break;
+    case IDM_VIEW_LIST:    SetSkinListView(LVS_LIST); break;
+    case IDM_VIEW_DETAILS: SetSkinListView(LVS_REPORT); break;
+    case IDM_SORT_NAME:    SortSkinList(ColumnName); break;
+    case IDM_SORT_SIZE:    SortSkinList(ColumnSize); break;
+    case IDM_SORT_DATE:    SortSkinList(ColumnDate); break;
+    case IDM_REFRESH:      ShowFolder(g_currentFolder); break;
+    case IDM_HELP:         ShowHelp(window); break;
+    case IDM_ABOUT:        ShowAboutBox(g_hInstance, window, kAboutBox); break;
     }
+}
+
+void OnClose(HWND window)
+{
+    ReleaseImageLists();
+    // Only released: the handle goes with the process.
+    if (g_instanceMutex) ReleaseMutex(g_instanceMutex);
+    DestroyWindow(window);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND: OnCommand(window, LOWORD(wParam)); return 0;
-    case WM_CLOSE:   OnClose(window); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_CREATE:        return OnCreate(window);
+    case WM_SIZE:          LayOut(window, lParam); return 0;
+    case WM_GETMINMAXINFO: reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = kMinimumSize; return 0;
+    case WM_SETFOCUS:      SetFocus(g_hwndList); return 0;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == IDC_SKIN_LIST)
+            OnListNotify(window, reinterpret_cast<const NMHDR*>(lParam));
+        return 0;
+    case WM_COMMAND:       OnCommand(window, LOWORD(wParam)); return 0;
+    case WM_MENUSELECT:    ShowMenuHelp(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_EXITMENULOOP:  ShowSelectionState(); return 0;
+    case WM_CLOSE:         OnClose(window); return 0;
+    case WM_DESTROY:       PostQuitMessage(0); return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -78,14 +164,6 @@ bool RegisterMainClass(HINSTANCE instance)
     return RegisterClassExW(&wc) != 0;
 }
 
-void GrayEntryCommands(HWND window)
-{
-    HMENU menu = GetMenu(window);
-    EnableMenuItem(menu, IDM_OPEN_SKIN, MF_BYCOMMAND | MF_GRAYED);
-    EnableMenuItem(menu, IDM_DELETE_SKINS, MF_BYCOMMAND | MF_GRAYED);
-    EnableMenuItem(menu, IDM_RENAME_SKIN, MF_BYCOMMAND | MF_GRAYED);
-}
-
 // Every argument is a setup file.
 int RunBulkCopyOfCommandLine()
 {
@@ -97,10 +175,12 @@ int RunBulkCopyOfCommandLine()
     return result;
 }
 
-int RunMessageLoop()
+// The keys of the table go to the main window first, so the list never sees them.
+int RunMessageLoop(HACCEL accelerators)
 {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorW(g_hwndMain, accelerators, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -112,17 +192,17 @@ int RunMessageLoop()
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
     g_hInstance = instance;
+    if (!IsJapaneseUi()) UseEnglishStatusHelp();
     PrepareSkinsRoot(g_skinsRoot);
     // A command line asks for the bulk copy, which runs beside an open explorer.
     if (commandLine && commandLine[0] != L'\0') return RunBulkCopyOfCommandLine();
     if (HandOverToRunningCopy()) return 0;
     if (!RegisterMainClass(instance)) return 0;
-    g_hwndMain = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                 instance, nullptr);
-    if (!g_hwndMain) return 0;
-    GrayEntryCommands(g_hwndMain);
-    ShowWindow(g_hwndMain, showCommand);
-    UpdateWindow(g_hwndMain);
-    return RunMessageLoop();
+    HWND window = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (!window) return 0;
+    UpdateCommandState(0);
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return RunMessageLoop(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
 }

@@ -6,6 +6,37 @@
 #define IDM_MAIN_JP             150
 #define IDM_MAIN_EN             153
 
+// Context menus with and without a selection, Japanese / English
+#define IDM_CONTEXT_SELECTED_JP 151
+#define IDM_CONTEXT_EMPTY_JP    152
+#define IDM_CONTEXT_SELECTED_EN 154
+#define IDM_CONTEXT_EMPTY_EN    155
+
+#define IDR_ACCELERATORS        140
+
+// Main window children
+#define IDC_SKIN_LIST           200
+#define IDC_TOOLBAR             202
+#define IDC_STATUS              203
+
+// Toolbar: the strip of six pictures, and one tooltip per button position
+// (IDS_TOOLTIP_JP_FIRST / IDS_TOOLTIP_EN_FIRST + position; 3 and 6 are separators)
+#define IDB_TOOLBAR             120
+#define IDS_TOOLTIP_JP_FIRST    1000
+#define IDS_TOOLTIP_OPEN_JP     1000
+#define IDS_TOOLTIP_DELETE_JP   1001
+#define IDS_TOOLTIP_RENAME_JP   1002
+#define IDS_TOOLTIP_ADD_JP      1004
+#define IDS_TOOLTIP_REFRESH_JP  1005
+#define IDS_TOOLTIP_HELP_JP     1007
+#define IDS_TOOLTIP_EN_FIRST    1100
+#define IDS_TOOLTIP_OPEN_EN     1100
+#define IDS_TOOLTIP_DELETE_EN   1101
+#define IDS_TOOLTIP_RENAME_EN   1102
+#define IDS_TOOLTIP_ADD_EN      1104
+#define IDS_TOOLTIP_REFRESH_EN  1105
+#define IDS_TOOLTIP_HELP_EN     1107
+
 // Commands
 #define IDM_OPEN_SKIN           32768
 #define IDM_DELETE_SKINS        32769

@@ -48,7 +48,8 @@ def write_bmp(path, pixels, bpp):
     """Writes pixels (top-down rows of RGB tuples) as a bottom-up BMP.
 
     bpp 4 stores the picture against the 16 VGA colours; bpp 24 stores it
-    directly.  The header is a plain BITMAPINFOHEADER (BI_RGB)."""
+    directly; bpp 32 takes RGBA rows and keeps their alpha.  The header is a
+    plain BITMAPINFOHEADER (BI_RGB)."""
     height, width = len(pixels), len(pixels[0])
     stride = _row_stride(width, bpp)
     if bpp == 4:
@@ -60,6 +61,10 @@ def write_bmp(path, pixels, bpp):
         palette = b''
         rows = [b''.join(struct.pack('<BBB', b, g, r) for r, g, b in row).ljust(stride, b'\0')
                 for row in pixels]
+        colours_used = 0
+    elif bpp == 32:
+        palette = b''
+        rows = [b''.join(struct.pack('<BBBB', b, g, r, a) for r, g, b, a in row) for row in pixels]
         colours_used = 0
     else:
         raise ValueError('unsupported depth %d' % bpp)
@@ -459,6 +464,17 @@ RED_LIGHT     = (250, 150, 130)
 VIOLET        = (140, 84, 196)
 VIOLET_LIGHT  = (200, 164, 240)
 SKY           = (150, 200, 240)
+
+
+# Fennick's list: a skin package and a folder.
+SKIN_LEGEND = {
+    'B': BLUE, 'D': GREEN_DARK, 'E': GREEN_MID, 'K': INK, 'W': PAPER,
+    'b': BLUE_LIGHT, 'c': SKY, 'd': STEEL_DARK, 'e': GREEN_LIGHT, 'g': STEEL,
+    'h': STEEL_LIGHT, 'n': BLUE_DARK, 'w': (205, 230, 250)
+}
+FOLDER_LEGEND = {
+    'K': (150, 100, 20), 'Y': GOLD, 'o': GOLD_DARK, 'y': GOLD_LIGHT
+}
 
 
 ICONS = [
@@ -1453,7 +1469,224 @@ ICONS = [
         .....KKKKKK.....
         ................
     """),
+    # a player skin: screen, play button and two side buttons
+    ('explorer/res/skin.ico', SKIN_LEGEND, """
+        ................................
+        ................................
+        ................................
+        .....KKKKKKKKKKKKKKKKKKKKKK.....
+        ...KKbbbbbbbbbbbbbbbbbbbbbbKK...
+        ..KbbBBBBBBBBBBBBBBBBBBBBBBbbK..
+        ..KbBBBBBBBBBBBBBBBBBBBBBBBBnK..
+        .KbBBKKKKKKKKKKKKKKKKKKKKKKBBbK.
+        .KbBBKwwwwwwwwwwwwwwwwwwwwKBBnK.
+        .KbBBKwcccccccccccccccccccKBBnK.
+        .KbBBKwcccccccccccccccccccKBBnK.
+        .KbBBKwcccccccccccccccccccKBBnK.
+        .KbBBKwcccccccccccccccccccKBBnK.
+        .KbBBKwcccccccccccccccccccKBBnK.
+        .KbBBKwcccccccccccccccccccKBBnK.
+        .KbBBKKKKKKKKKKKKKKKKKKKKKKBBnK.
+        .KbBBBBBBBBBBBBBBBBBBBBBBBBBBnK.
+        .KbBBBBBBBBBBKKKKKKBBBBBBBBBBnK.
+        .KbBBBBBBBBBKeeeeEEKBBBBBBBBBnK.
+        .KbBBBBBBBBKeeWeEEEEKBBBBBBBBnK.
+        .KbBBBKKKBBKeeWWEEEEKBBKKKBBBnK.
+        .KbBBKhggKKeeeWWWEEEEKKhggKBBnK.
+        .KbBBKgggKKeeEWWWWEEDKKgggKBBnK.
+        .KbBBKggdKKeEEWWWEEDDKKggdKBBnK.
+        .KbBBBKKKBBKEEWWEEDDKBBKKKBBBnK.
+        .KbBBBBBBBBKEEWEEDDDKBBBBBBBBnK.
+        ..KbBBBBBBBBKEEEDDDKBBBBBBBBnK..
+        ..KbnBBBBBBBBKKKKKKBBBBBBBBnnK..
+        ...KKbnnnnnnnnnnnnnnnnnnnnnKK...
+        .....KKKKKKKKKKKKKKKKKKKKKK.....
+        ................................
+        ................................
+    """, """
+        ................
+        ...KKKKKKKKKK...
+        .KKbbbbbbbbbbKK.
+        .KbKKKKKKKKKKbK.
+        KbBKwwwwwwwwKBbK
+        KbBKwcccccccKBnK
+        KbBKwcccccccKBnK
+        KbBKwcccccccKBnK
+        KbBKKKKKKKKKKBnK
+        KbBBBBKKKKBBBBnK
+        KbBBBKeWEEKBBBnK
+        KbBBBKEWWEKBBBnK
+        .KbBBKEWEDKBBnK.
+        .KbnnnKKKKnnnnK.
+        ..KKKKKKKKKKKK..
+        ................
+    """),
+    # a closed folder
+    ('explorer/res/folder.ico', FOLDER_LEGEND, """
+        ................................
+        ................................
+        ................................
+        ................................
+        ..KKKKKKKKK.....................
+        .KyyyyyyyyyK....................
+        .KyoooooooooKKKKKKKKKKKKKKKKKKK.
+        .KyoooooooooooooooooooooooooooK.
+        .KyoooooooooooooooooooooooooooK.
+        .KyoooooooooooooooooooooooooooK.
+        .KKKKKKKKKKKKKKKKKKKKKKKKKKKKKK.
+        .KyyyyyyyyyyyyyyyyyyyyyyyyyyyyK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KyYYYYYYYYYYYYYYYYYYYYYYYYYYoK.
+        .KooooooooooooooooooooooooooooK.
+        .KKKKKKKKKKKKKKKKKKKKKKKKKKKKKK.
+        ................................
+        ................................
+        ................................
+    """, """
+        ................
+        ................
+        .KKKKK..........
+        KyyyyyK.........
+        KyoooooKKKKKKKK.
+        KyoooooooooooooK
+        KKKKKKKKKKKKKKKK
+        KyyyyyyyyyyyyyyK
+        KyYYYYYYYYYYYYoK
+        KyYYYYYYYYYYYYoK
+        KyYYYYYYYYYYYYoK
+        KyYYYYYYYYYYYYoK
+        KyYYYYYYYYYYYYoK
+        KooooooooooooooK
+        KKKKKKKKKKKKKKKK
+        ................
+    """),
 ]
+
+
+# --------------------------------------------------------------------------
+# Fennick's toolbar: six 16x16 pictures in one 32-bit strip (open, delete,
+# rename, add, refresh, help).  A small skin carries a badge for each skin
+# command; help is the editor's picture.
+# --------------------------------------------------------------------------
+
+SMALL_SKIN = """
+    ................
+    .KKKKKKKKKK.....
+    KbbbbbbbbbbK....
+    KbKKKKKKKKnK....
+    KbKwwwwwwKnK....
+    KbKwcccccKnK....
+    KbKwcccccKnK....
+    KbKKKKKKKKnK....
+    KbBBBKKBBBnK....
+    KbBBKeEKBBnK....
+    KbBBKEDKBBnK....
+    KbBBBKKBBBnK....
+    KbnnnnnnnnnK....
+    .KKKKKKKKKK.....
+    ................
+    ................
+"""
+
+BADGE_LEGEND = {
+    'G': GREEN_MID, 'R': RED_MID, 'g': GREEN_LIGHT, 'r': RED_LIGHT,
+    'o': GOLD_DARK, 't': (236, 200, 150), 'y': GOLD
+}
+
+
+def with_badge(badge, left, top):
+    """SMALL_SKIN with the badge's pixels (all but '.') drawn over it."""
+    rows = [list(row) for row in parse(SMALL_SKIN, 16)]
+    for y, line in enumerate(line.strip() for line in badge.strip().splitlines()):
+        for x, ch in enumerate(line):
+            if ch != '.':
+                rows[top + y][left + x] = ch
+    return '\n'.join(''.join(row) for row in rows)
+
+
+EXPLORER_TOOLBAR = [
+    ('open_skin', with_badge("""
+        KK.....
+        KgKK...
+        KgGGKK.
+        KgGGGGK
+        KgGGKK.
+        KGKK...
+        KK.....
+    """, 9, 8)),
+    ('delete_skins', with_badge("""
+        KK...KK
+        KRK.KRK
+        .KRKRK.
+        ..KRK..
+        .KRKRK.
+        KRK.KRK
+        KK...KK
+    """, 9, 9)),
+    ('rename_skin', with_badge("""
+        ......KK.
+        .....KrrK
+        ....KyoK.
+        ...KyoK..
+        ..KyoK...
+        .KyoK....
+        .KtK.....
+        KKK......
+    """, 7, 8)),
+    ('add_skins', with_badge("""
+        ..KKK..
+        ..KGK..
+        KKKGKKK
+        KGGGGGK
+        KKKGKKK
+        ..KGK..
+        ..KKK..
+    """, 9, 9)),
+    ('refresh', """
+        ................
+        .....KKKKK......
+        ...KKGGGGGKK.K..
+        ..KGGKKKKKGGKGK.
+        .KGKK.....KKGGK.
+        .KGK.....KGGGGK.
+        KGK......KKKKKK.
+        KK..............
+        ..............KK
+        .KKKKKK......KGK
+        .KGGGGK.....KGK.
+        .KGGKK.....KKGK.
+        .KGKGGKKKKKGGK..
+        ..K.KKGGGGGKK...
+        ......KKKKK.....
+        ................
+    """),
+]
+
+
+def explorer_toolbar_strip():
+    """The six pictures side by side as RGBA rows; the magenta background is
+    transparent (alpha 0) for the list that reads alpha, and the mask colour
+    for the one that does not."""
+    skin = dict(SKIN_LEGEND, **BADGE_LEGEND)
+    pictures = [paint(parse(grid, 16), skin, XP_BACKGROUND) for _, grid in EXPLORER_TOOLBAR]
+    _, help_legend, help_grid = [entry for entry in TOOLBAR if entry[0] == 'help'][0]
+    help_colours = {ch: pair[1] for ch, pair in help_legend.items()}
+    pictures.append(paint(parse(help_grid, 16), help_colours, XP_BACKGROUND))
+    rows = [sum((picture[y] for picture in pictures), []) for y in range(16)]
+    return [[rgb + ((0,) if rgb == XP_BACKGROUND else (255,)) for rgb in row] for row in rows]
 
 
 
@@ -1471,6 +1704,7 @@ def main():
     res = lambda *parts: os.path.normpath(os.path.join(root, *parts))
     write_bmp(res('editor', 'res', 'toolbar_classic.bmp'), toolbar_strip(0), 4)
     write_bmp(res('editor', 'res', 'toolbar.bmp'), toolbar_strip(1), 24)
+    write_bmp(res('explorer', 'res', 'toolbar.bmp'), explorer_toolbar_strip(), 32)
     for path, legend, big, small in ICONS:
         write_ico(res(*path.split('/')), icon_images(legend, big, small))
 

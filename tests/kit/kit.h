@@ -140,6 +140,11 @@ public:
     bool ToolbarButtonChecked(int commandId) const;
     bool ToolbarHasButton(int commandId) const;
     MenuItem Menu(int commandId) const;
+    // List view: one item's text, a whole column in item order, and a new selection
+    // (the selection mark on its first item), as a click would leave it.
+    std::wstring ListItemText(int index, int column) const;
+    std::vector<std::wstring> ListColumn(int column) const;
+    void SelectListItems(const std::vector<int>& indexes) const;
     // Drops the files on this window as Explorer would (WM_DROPFILES, posted).
     void DropFiles(const std::vector<std::wstring>& paths) const;
 

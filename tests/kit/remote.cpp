@@ -1,4 +1,4 @@
-// Reading controls whose messages need memory in the target: status bar, toolbar, menus.
+// Reading controls whose messages need memory in the target: status bar, toolbar, list view, menus.
 #include "kit.h"
 #include "probe.h"
 #include <commctrl.h>
@@ -138,6 +138,45 @@ bool Window::ToolbarButtonChecked(int commandId) const
     return Send(TB_ISBUTTONCHECKED, commandId) != 0;
 }
 
+
+std::wstring Window::ListItemText(int index, int column) const
+{
+    const int chars = 520;
+    TargetProcess p(Pid());
+    RemoteBlock block(p, sizeof(LVITEMW) + chars * sizeof(wchar_t));
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.cchTextMax = chars;
+    item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(block.addr()) + sizeof(LVITEMW));
+    block.Write(&item, sizeof(item));
+    Send(LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(block.addr()));
+    std::vector<wchar_t> bytes(sizeof(LVITEMW) / sizeof(wchar_t) + chars);
+    block.Read(bytes.data(), sizeof(LVITEMW) + chars * sizeof(wchar_t));
+    const wchar_t* text = bytes.data() + sizeof(LVITEMW) / sizeof(wchar_t);
+    return std::wstring(text, wcsnlen(text, chars));
+}
+
+std::vector<std::wstring> Window::ListColumn(int column) const
+{
+    std::vector<std::wstring> texts;
+    int count = static_cast<int>(Send(LVM_GETITEMCOUNT));
+    for (int index = 0; index < count; ++index) texts.push_back(ListItemText(index, column));
+    return texts;
+}
+
+void Window::SelectListItems(const std::vector<int>& indexes) const
+{
+    TargetProcess p(Pid());
+    RemoteBlock block(p, sizeof(LVITEMW));
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED;
+    block.Write(&item, sizeof(item));
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(block.addr()));
+    item.state = LVIS_SELECTED;
+    block.Write(&item, sizeof(item));
+    for (int index : indexes) Send(LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(block.addr()));
+    if (!indexes.empty()) Send(LVM_SETSELECTIONMARK, 0, indexes.front());
+}
 
 // Wine keeps menus per process, so the probe inside the program reads them.
 MenuItem Window::Menu(int commandId) const

@@ -1,0 +1,66 @@
+// What the selection allows, the context menus, and help.
+#include "commands.h"
+
+#include "fennick.h"
+#include "html_help.h"
+#include "language.h"
+#include "resource.h"
+#include "skin_list.h"
+#include "toolbar.h"
+
+#include <htmlhelp.h>
+#include <shlwapi.h>
+
+namespace {
+
+struct CommandRule {
+    int command;
+    bool enabled;
+};
+
+void ApplyRules(HMENU menu, int selected, bool toolbar)
+{
+    const CommandRule rules[] = {
+        {IDM_OPEN_SKIN, selected == 1}, {IDM_DELETE_SKINS, selected >= 1}, {IDM_RENAME_SKIN, selected == 1}};
+    for (const CommandRule& rule : rules) {
+        EnableMenuItem(menu, rule.command, MF_BYCOMMAND | (rule.enabled ? MF_ENABLED : MF_GRAYED));
+        if (toolbar) EnableToolbarCommand(rule.command, rule.enabled);
+    }
+}
+
+int ContextMenuId(bool selection)
+{
+    if (IsJapaneseUi()) return selection ? IDM_CONTEXT_SELECTED_JP : IDM_CONTEXT_EMPTY_JP;
+    return selection ? IDM_CONTEXT_SELECTED_EN : IDM_CONTEXT_EMPTY_EN;
+}
+
+}  // namespace
+
+void UpdateCommandState(int selected)
+{
+    ApplyRules(GetMenu(g_hwndMain), selected, true);
+}
+
+void ShowContextMenu(HWND owner)
+{
+    POINT cursor;
+    GetCursorPos(&cursor);
+    int selected = SelectedEntryCount();
+    HMENU menu = LoadMenuW(g_hInstance, MAKEINTRESOURCEW(ContextMenuId(selected > 0)));
+    if (!menu) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    ApplyRules(popup, selected, false);
+    TrackPopupMenu(popup, TPM_LEFTALIGN, cursor.x, cursor.y, 0, owner, nullptr);
+    DestroyMenu(menu);
+}
+
+void ShowHelp(HWND owner)
+{
+    // The module's own path: the command line may name the program relative to another folder.
+    wchar_t path[MAX_PATH] = L"";
+    DWORD length = GetModuleFileNameW(nullptr, path, _countof(path));
+    if (length == 0 || length >= _countof(path)) return;
+    PathRemoveFileSpecW(path);
+    if (!PathAppendW(path, L"Fennick.chm")) return;
+    CallHtmlHelp(owner, path, HH_DISPLAY_TOPIC, 0);
+}

@@ -1,0 +1,11 @@
+// What the selection allows, the context menus, and help.
+#pragma once
+#include <windows.h>
+
+// Open and rename need exactly one selected entry, delete at least one; in the main
+// menu and on the toolbar.
+void UpdateCommandState(int selected);
+// The context menu for the selection, at the cursor; its commands go to the owner.
+void ShowContextMenu(HWND owner);
+// Fennick.chm beside the program, through HTML Help; silent when help cannot be had.
+void ShowHelp(HWND owner);

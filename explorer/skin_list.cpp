@@ -1,0 +1,256 @@
+// The skin list: the list view, the entries one listing finds, their order and the views.
+#include "skin_list.h"
+
+#include "commands.h"
+#include "fennick.h"
+#include "language.h"
+#include "list_order.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum { ImageSkin, ImageFolder };
+
+const wchar_t kParentJapanese[] = L"(1 つ上のフォルダへ)";
+const wchar_t kParentEnglish[] = L"(Up to Folder)";
+
+struct ColumnLayout {
+    const wchar_t* japanese;
+    const wchar_t* english;
+    int format;
+    int width;
+};
+
+const ColumnLayout kColumns[ColumnCount] = {
+    {L"ファイル名", L"Filename", LVCFMT_LEFT, 300},
+    {L"サイズ (バイト)", L"Size (Byte(s))", LVCFMT_RIGHT, 100},
+    {L"更新日時", L"Date Modified", LVCFMT_LEFT, 150},
+};
+
+// Every entry's texts, indexed by its item parameter: the sort reads them here instead
+// of searching the list view for each item it compares.
+struct EntryTexts {
+    std::wstring column[ColumnCount];
+};
+std::vector<EntryTexts> g_entries;
+
+HIMAGELIST g_smallIcons = nullptr;
+HIMAGELIST g_largeIcons = nullptr;
+
+UINT IconColourDepth(HWND parent)
+{
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExW(&version);
+    bool windows2000 = version.dwMajorVersion == 5 && version.dwMinorVersion == 0;
+    return !IsWindowUnicode(parent) || windows2000 ? ILC_COLOR16 : ILC_COLOR32;
+}
+
+HIMAGELIST MakeIconList(int size, UINT depth)
+{
+    HIMAGELIST list = ImageList_Create(size, size, ILC_MASK | depth, 2, 2);
+    if (!list) return nullptr;
+    for (int icon : {IDI_SKIN, IDI_FOLDER}) {
+        HICON handle = static_cast<HICON>(LoadImageW(g_hInstance, MAKEINTRESOURCEW(icon), IMAGE_ICON, size, size, 0));
+        if (!handle) continue;
+        ImageList_AddIcon(list, handle);
+        DestroyIcon(handle);
+    }
+    return list;
+}
+
+void AddColumns(HWND list)
+{
+    bool japanese = IsJapaneseUi();
+    for (int index = 0; index < ColumnCount; ++index) {
+        LVCOLUMNW column = {};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.fmt = kColumns[index].format;
+        column.cx = kColumns[index].width;
+        column.pszText = const_cast<wchar_t*>(japanese ? kColumns[index].japanese : kColumns[index].english);
+        column.iSubItem = index;
+        SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+std::wstring DateText(const FILETIME& written)
+{
+    FILETIME local;
+    SYSTEMTIME time;
+    if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToSystemTime(&local, &time)) return std::wstring();
+    wchar_t text[32];
+    swprintf(text, _countof(text), L"%04d/%02d/%02d %02d:%02d", time.wYear, time.wMonth, time.wDay, time.wHour,
+             time.wMinute);
+    return text;
+}
+
+std::wstring SizeText(const WIN32_FIND_DATAW& found)
+{
+    return std::to_wstring((static_cast<ULONGLONG>(found.nFileSizeHigh) << 32) | found.nFileSizeLow);
+}
+
+void SetSubItemText(int item, int column, const std::wstring& text)
+{
+    if (text.empty()) return;
+    LVITEMW subItem = {};
+    subItem.iSubItem = column;
+    subItem.pszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(g_hwndList, LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&subItem));
+}
+
+// The item's index and parameter are both its place in the listing.
+void AddEntry(const wchar_t* name, const std::wstring& size, const std::wstring& date, int image)
+{
+    int sequence = static_cast<int>(g_entries.size());
+    g_entries.push_back({{name, size, date}});
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = sequence;
+    item.pszText = const_cast<wchar_t*>(name);
+    item.iImage = image;
+    item.lParam = sequence;
+    int index = static_cast<int>(SendMessageW(g_hwndList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    SetSubItemText(index, ColumnSize, size);
+    SetSubItemText(index, ColumnDate, date);
+}
+
+void AddParentEntry()
+{
+    GetCurrentDirectoryW(_countof(g_currentFolder), g_currentFolder);
+    // The skins folder is as far up as the list leads.
+    if (wcscmp(g_currentFolder, g_skinsRoot) == 0) return;
+    AddEntry(IsJapaneseUi() ? kParentJapanese : kParentEnglish, L"", L"", ImageFolder);
+}
+
+void AddFolderEntry(const WIN32_FIND_DATAW& found)
+{
+    // A name whose attributes cannot be read answers all bits set, and so counts as a folder.
+    if (!(GetFileAttributesW(found.cFileName) & FILE_ATTRIBUTE_DIRECTORY)) return;
+    if (wcscmp(found.cFileName, L".") == 0) return;
+    if (wcscmp(found.cFileName, L"..") == 0)
+        AddParentEntry();
+    else
+        AddEntry(found.cFileName, L"", DateText(found.ftLastWriteTime), ImageFolder);
+}
+
+bool ListFolders()
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(L"*.*", &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    do AddFolderEntry(found);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return true;
+}
+
+void ListPackages()
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(L"*.wmz", &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do AddEntry(found.cFileName, SizeText(found), DateText(found.ftLastWriteTime), ImageSkin);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+const wchar_t* EntryText(LPARAM entry, LPARAM column)
+{
+    if (entry < 0 || static_cast<size_t>(entry) >= g_entries.size() || column < 0 || column >= ColumnCount)
+        return L"";
+    return g_entries[entry].column[column].c_str();
+}
+
+}  // namespace
+
+HWND CreateSkinList(HWND parent)
+{
+    UINT depth = IconColourDepth(parent);
+    g_smallIcons = MakeIconList(16, depth);
+    g_largeIcons = MakeIconList(32, depth);
+    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 0, 0,
+                                parent, reinterpret_cast<HMENU>(IDC_SKIN_LIST), g_hInstance, nullptr);
+    if (!list) return nullptr;
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_smallIcons));
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(g_largeIcons));
+    AddColumns(list);
+    return list;
+}
+
+void ReleaseSkinListImages()
+{
+    // Taken back first: a list view destroys the image lists it still holds.
+    if (g_hwndList) {
+        SendMessageW(g_hwndList, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+        SendMessageW(g_hwndList, LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
+    }
+    if (g_smallIcons) ImageList_Destroy(g_smallIcons);
+    if (g_largeIcons) ImageList_Destroy(g_largeIcons);
+    g_smallIcons = g_largeIcons = nullptr;
+}
+
+void FillSkinList(const wchar_t* folder)
+{
+    // Drawn once when complete: scrolling and repainting at every insertion would cost
+    // far more than the listing itself.
+    SendMessageW(g_hwndList, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(g_hwndList, LVM_DELETEALLITEMS, 0, 0);
+    g_entries.clear();
+    SetCurrentDirectoryW(folder);
+    if (ListFolders()) ListPackages();
+    SendMessageW(g_hwndList, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(g_hwndList, nullptr, TRUE);
+    UpdateCommandState(0);
+}
+
+void SortSkinList(int column)
+{
+    if (column < 0 || column >= ColumnCount) return;
+    g_sortDirection[column] = g_sortDirection[column] == 1 ? 2 : 1;
+    SendMessageW(g_hwndList, LVM_SORTITEMS, column, reinterpret_cast<LPARAM>(CompareListItems));
+    SendMessageW(g_hwndList, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
+}
+
+void SetSkinListView(DWORD view)
+{
+    SetWindowLongPtrW(g_hwndList, GWL_STYLE, WS_CHILD | WS_VISIBLE | view);
+    SendMessageW(g_hwndList, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
+}
+
+void ReadEntryName(int item, wchar_t* buffer, int capacity)
+{
+    if (item < 0) return;
+    LVITEMW request = {};
+    request.iSubItem = ColumnName;
+    request.pszText = buffer;
+    request.cchTextMax = capacity;
+    SendMessageW(g_hwndList, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request));
+}
+
+int SelectedEntryCount()
+{
+    return static_cast<int>(SendMessageW(g_hwndList, LVM_GETSELECTEDCOUNT, 0, 0));
+}
+
+int EntryCount()
+{
+    return static_cast<int>(SendMessageW(g_hwndList, LVM_GETITEMCOUNT, 0, 0));
+}
+
+bool IsParentEntryText(const wchar_t* text)
+{
+    return wcscmp(text, kParentJapanese) == 0 || wcscmp(text, kParentEnglish) == 0;
+}
+
+int CALLBACK CompareListItems(LPARAM first, LPARAM second, LPARAM column)
+{
+    int direction = column >= 0 && column < ColumnCount ? g_sortDirection[column] : 1;
+    return CompareInDirection(EntryText(first, column), EntryText(second, column), direction);
+}

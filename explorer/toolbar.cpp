@@ -1,0 +1,86 @@
+// The explorer's toolbar: six buttons over the list, with tooltips in the user's language.
+#include "toolbar.h"
+
+#include "fennick.h"
+#include "language.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+namespace {
+
+const int kSeparator = -1;
+
+// Position in the bar -> picture in the strip and command; the tooltip string follows
+// the position.
+struct ButtonPlace {
+    int image;
+    int command;
+};
+
+const ButtonPlace kButtons[] = {
+    {0, IDM_OPEN_SKIN}, {1, IDM_DELETE_SKINS}, {2, IDM_RENAME_SKIN}, {kSeparator, 0},
+    {3, IDM_ADD_SKINS}, {4, IDM_REFRESH},      {kSeparator, 0},     {5, IDM_HELP},
+};
+const int kButtonCount = _countof(kButtons);
+
+HIMAGELIST g_toolbarImages = nullptr;
+
+void AddTooltips(HWND owner, HWND toolbar)
+{
+    HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, g_hInstance, nullptr);
+    if (!tooltips) return;
+    int firstString = IsJapaneseUi() ? IDS_TOOLTIP_JP_FIRST : IDS_TOOLTIP_EN_FIRST;
+    for (int position = 0; position < kButtonCount; ++position) {
+        // Separators have no string and no command to tell them apart.
+        if (kButtons[position].image == kSeparator) continue;
+        TOOLINFOW tool = {};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = toolbar;
+        tool.uId = kButtons[position].command;
+        SendMessageW(toolbar, TB_GETITEMRECT, position, reinterpret_cast<LPARAM>(&tool.rect));
+        tool.hinst = g_hInstance;
+        tool.lpszText = MAKEINTRESOURCEW(firstString + position);
+        SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(toolbar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltips), 0);
+}
+
+}  // namespace
+
+HWND CreateExplorerToolbar(HWND parent)
+{
+    g_toolbarImages = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDB_TOOLBAR), 16, 9, CLR_DEFAULT,
+                                           IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    TBBUTTON buttons[kButtonCount] = {};
+    for (int position = 0; position < kButtonCount; ++position) {
+        bool separator = kButtons[position].image == kSeparator;
+        buttons[position].iBitmap = separator ? 0 : kButtons[position].image;
+        buttons[position].idCommand = kButtons[position].command;
+        buttons[position].fsState = TBSTATE_ENABLED;
+        buttons[position].fsStyle = separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
+    }
+    // The pictures come from the image list, so the bar is made without a bitmap.
+    HWND toolbar = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE, IDC_TOOLBAR, 0, nullptr, 0, buttons, kButtonCount,
+                                   0, 0, 0, 0, sizeof(TBBUTTON));
+    if (!toolbar) return nullptr;
+    SetWindowLongPtrW(toolbar, GWL_STYLE, GetWindowLongPtrW(toolbar, GWL_STYLE) | TBSTYLE_FLAT);
+    SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(g_toolbarImages));
+    SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
+    AddTooltips(parent, toolbar);
+    return toolbar;
+}
+
+void EnableToolbarCommand(int command, bool enabled)
+{
+    SendMessageW(g_hwndToolbar, TB_ENABLEBUTTON, command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
+void ReleaseToolbarImages()
+{
+    if (g_hwndToolbar) SendMessageW(g_hwndToolbar, TB_SETIMAGELIST, 0, 0);
+    if (g_toolbarImages) ImageList_Destroy(g_toolbarImages);
+    g_toolbarImages = nullptr;
+}
