@@ -3,6 +3,9 @@
 set -eu
 dir=$1 arch=$2
 export WINEPREFIX=$dir WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Booted in Japanese, Wine links its system fonts to a Japanese font; otherwise captions
+# and message boxes show Japanese text as boxes in every later run.
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 WINEPREFIX=$dir wineserver -k 2>/dev/null || true
 # A run that died may have left a test's small disk mounted inside the prefix.
 if [ -d "$dir" ]; then

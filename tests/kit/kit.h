@@ -39,7 +39,7 @@ std::wstring DocumentsDir();
 std::wstring AppDataDir();
 // A folder for the running test's files, emptied at every reset.
 std::wstring ScratchDir();
-// A program of the build, beside ui_tests.exe; a path is taken as it is.
+// A program of the build, beside ui_tests.exe; an absolute path is taken as it is.
 std::wstring ProgramPath(const std::wstring& exeName);
 // Whole-file bytes (std::nullopt when the file cannot be read), and a whole-file write.
 std::optional<std::string> FileBytes(const std::wstring& path);
@@ -179,7 +179,7 @@ int FileDialogFilter(const Dialog& dialog);
 // A started program; terminated by the destructor if it is still running.
 class App {
 public:
-    // exeName is resolved beside ui_tests.exe unless it is a path; args are appended raw.
+    // exeName is resolved beside ui_tests.exe unless it is an absolute path; args are appended raw.
     explicit App(const std::wstring& exeName, const std::wstring& args = L"",
                  const std::wstring& workDir = L"");
     ~App();

@@ -292,7 +292,8 @@ std::wstring ScratchDir()
 
 std::wstring ProgramPath(const std::wstring& exeName)
 {
-    if (exeName.find(L'\\') != std::wstring::npos)
+    bool absolute = (exeName.size() > 2 && exeName[1] == L':') || exeName.compare(0, 2, L"\\\\") == 0;
+    if (absolute)
         return exeName;
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
