@@ -18,6 +18,9 @@
 #define IDD_ABOUT                   130
 #define IDD_OPTIONS                 131
 #define IDD_PACKAGING               133
+#define IDD_COLOR_SURVEY            135
+#define IDD_ASSOCIATIONS            136
+#define IDD_ADMIN_NOTICE            137
 #define IDD_WIZARD_HELP             138
 #define IDD_ANSI_LANGUAGE           139
 #define IDD_INITIAL_INPUT           140
@@ -36,7 +39,9 @@
 #define IDD_SLIDER_HANDLERS         153
 #define IDD_SLIDER_OPTIONS          154
 
-// Icons (IDI_APP is shared)
+// Icons (IDI_APP is shared). IDI_ASSOCIATIONS, the second icon in the file, is also the
+// template file type's icon (",1" in its DefaultIcon).
+#define IDI_ASSOCIATIONS            101
 #define IDI_INITIAL_INPUT           102
 #define IDI_COMMENT                 103
 #define IDI_THEME                   104
@@ -68,6 +73,20 @@
 
 // ANSI language dialog
 #define IDC_ANSI_LANGUAGE_LIST      300
+
+// Colour survey dialog
+#define IDC_COLOR_COPY              300
+#define IDC_COLOR_PICK              301
+#define IDC_COLOR_INSERT            302
+#define IDC_COLOR_RED               303
+#define IDC_COLOR_GREEN             304
+#define IDC_COLOR_BLUE              305
+#define IDC_COLOR_CODE              306
+
+// File associations dialog and its notice
+#define IDC_ASSOCIATIONS_ASSOCIATE  300
+#define IDC_ASSOCIATIONS_REMOVE     301
+#define IDC_NOTICE_ICON             302
 
 // Every wizard: OK and Cancel are IDOK and IDCANCEL
 #define IDC_WIZARD_HELP             9

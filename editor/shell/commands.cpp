@@ -2,6 +2,8 @@
 #include "commands.h"
 
 #include "about_box.h"
+#include "associations_dialog.h"
+#include "color_survey.h"
 #include "command_rules.h"
 #include "companions.h"
 #include "document_commands.h"
@@ -90,6 +92,8 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_ABOUT:           ShowAboutBox(g_hInstance, window, kAboutBox); break;
     case IDM_TOOLS_RUN:       RunCurrentFile(); break;
     case IDM_PACKAGING:       ShowPackagingDialog(window); break;
+    case IDM_COLOR_SURVEY:    ShowColorSurvey(window); break;
+    case IDM_ASSOCIATIONS:    ShowAssociations(window); break;
     case IDM_TOOLS_FERNCASTLE:
     case IDM_TOOLS_CONVERTER:
     case IDM_TOOLS_SETUP_MAKER: StartCompanion(id); break;

@@ -78,3 +78,10 @@ ToolbarArt ToolbarArtForThisSystem()
     OSVERSIONINFOW info = QueryVersion();
     return ChooseToolbarArt(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
 }
+
+void QueryPlatformVersion(DWORD* platformId, DWORD* majorVersion)
+{
+    OSVERSIONINFOW info = QueryVersion();
+    *platformId = info.dwPlatformId;
+    *majorVersion = info.dwMajorVersion;
+}

@@ -21,3 +21,6 @@ bool LocaleAllowsStart(bool mainWindowIsUnicode, UINT ansiCodePage);
 enum ToolbarArt { ToolbarArtNone, ToolbarArtClassic, ToolbarArtModern };
 ToolbarArt ChooseToolbarArt(DWORD platformId, DWORD majorVersion, DWORD minorVersion);
 ToolbarArt ToolbarArtForThisSystem();
+
+// The platform (VER_PLATFORM_WIN32_*) and major version of the running system.
+void QueryPlatformVersion(DWORD* platformId, DWORD* majorVersion);

@@ -115,6 +115,40 @@ void RestoreFileTypes()
     FileTypes().clear();
 }
 
+// HKCR keys of the editor's file associations, deleted whole at every reset.
+const wchar_t* const kAssociationKeys[] = {
+    L".qlmc", L"QLMCFile", L".qlmt", L"QLMTFile", L"WMSFile\\Shell\\QLM3Edit",
+    L"WMP11.AssocFile.WMS\\Shell\\QLM3Edit", L".wms\\ShellNew", L"JSFile\\Shell\\QLM3Edit", L".js\\ShellNew",
+};
+// Keys the associations create around them, children first: deleted unless the first reset
+// found them. (The prefix has none of the "Shell" keys, whose default verb would need keeping.)
+const wchar_t* const kAssociationParents[] = {
+    L"WMSFile\\Shell", L"WMSFile", L"WMP11.AssocFile.WMS\\Shell", L"WMP11.AssocFile.WMS",
+    L".wms", L"JSFile\\Shell", L"JSFile", L".js",
+};
+
+bool ClassesKeyExists(const wchar_t* path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void RemoveAssociations()
+{
+    static std::vector<bool> existed;
+    if (existed.empty())
+        for (const wchar_t* path : kAssociationParents)
+            existed.push_back(ClassesKeyExists(path));
+    for (const wchar_t* path : kAssociationKeys)
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, path);
+    for (size_t i = 0; i < existed.size(); ++i)
+        if (!existed[i])
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, kAssociationParents[i]);
+}
+
 std::vector<std::wstring>& SmallDisks()
 {
     static std::vector<std::wstring> paths;
@@ -249,6 +283,7 @@ void ResetState()
     RemoveDiskFullLinks();
     UnmountSmallDisks();
     RestoreFileTypes();
+    RemoveAssociations();
     // Without a window manager, Wine waits 2 s for one at every hide of a "managed"
     // window (each closed dialog); unmanaged windows close at once.
     SetRegString(L"Software\\Wine\\X11 Driver", L"Managed", L"N");

@@ -1,0 +1,8 @@
+// The file associations dialog, and menu command 136 that opens it or the notice.
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK AssociationsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The dialog, or on Vista and later for a user without elevation the notice.
+void ShowAssociations(HWND owner);

@@ -1,0 +1,87 @@
+// The colour survey dialog: a colour from the system picker as values and a #RRGGBB code.
+#include "color_survey.h"
+
+#include "editor_state.h"
+#include "insert_text.h"
+#include "message_box.h"
+#include "resource.h"
+#include "wizard_text.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+namespace {
+
+const wchar_t kCaption[] = L"Quillmere";
+
+// Kept for the run only; the wizards' picker has colours of its own.
+COLORREF g_surveyColor = RGB(0, 0, 0);
+COLORREF g_surveyCustomColors[16] = {};
+
+void SetValueLabel(HWND dialog, int id, const wchar_t* label, unsigned value)
+{
+    SetDlgItemTextW(dialog, id, (std::wstring(label) + std::to_wstring(value)).c_str());
+}
+
+void PickColor(HWND dialog)
+{
+    CHOOSECOLORW cc = {};
+    cc.lStructSize = sizeof(cc);
+    cc.hwndOwner = dialog;
+    cc.rgbResult = g_surveyColor;
+    cc.lpCustColors = g_surveyCustomColors;
+    cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorW(&cc)) return;
+    g_surveyColor = cc.rgbResult;
+    unsigned red = GetRValue(cc.rgbResult), green = GetGValue(cc.rgbResult), blue = GetBValue(cc.rgbResult);
+    SetValueLabel(dialog, IDC_COLOR_RED, L"赤 : ", red);
+    SetValueLabel(dialog, IDC_COLOR_GREEN, L"緑 : ", green);
+    SetValueLabel(dialog, IDC_COLOR_BLUE, L"青 : ", blue);
+    SetDlgItemTextW(dialog, IDC_COLOR_CODE, ColorCodeText(red, green, blue).c_str());
+    EnableWindow(GetDlgItem(dialog, IDC_COLOR_COPY), TRUE);
+    EnableWindow(GetDlgItem(dialog, IDC_COLOR_INSERT), TRUE);
+}
+
+void CopyCode(HWND dialog)
+{
+    if (ShowMessage(dialog, L"取得したカラーコードをクリップボードへコピーしてもよろしいですか？", kCaption,
+                    MB_YESNO | MB_ICONQUESTION) == IDNO)
+        return;
+    HWND code = GetDlgItem(dialog, IDC_COLOR_CODE);
+    SendMessageW(code, EM_SETSEL, 0, -1);
+    SendMessageW(code, WM_COPY, 0, 0);
+    ShowMessage(dialog, L"取得したカラーコードをクリップボードへコピーしました。", kCaption, MB_ICONINFORMATION);
+}
+
+void InsertCode(HWND dialog)
+{
+    wchar_t code[8] = L"";   // "#RRGGBB" and its terminator
+    GetDlgItemTextW(dialog, IDC_COLOR_CODE, code, _countof(code));
+    InsertTextAtCaret(g_hwndEdit, code);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK ColorSurveyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:   // Copy and Insert start disabled in the template
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_COLOR_PICK:   PickColor(dialog); return TRUE;
+        case IDC_COLOR_COPY:   CopyCode(dialog); return TRUE;
+        case IDC_COLOR_INSERT: InsertCode(dialog); return TRUE;
+        case IDOK:
+        case IDCANCEL:         EndDialog(dialog, LOWORD(wParam)); return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+void ShowColorSurvey(HWND owner)
+{
+    DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_COLOR_SURVEY), owner, ColorSurveyDialogProc, 0);
+}
