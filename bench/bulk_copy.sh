@@ -3,21 +3,9 @@
 # and prints both times and their ratio (goal: Fennick at most 1.5 times cp), with a bare
 # CopyFileW loop under Wine as the floor that Wine itself sets.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-BUILD_DIR=$build bash "$root/tools/build.sh" Fennick bulk_copy_bench >/dev/null
-
-export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench32}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=${QLM_LANG:-ja_JP.UTF-8} LC_ALL=${QLM_LANG:-ja_JP.UTF-8}
-[ -f "$WINEPREFIX/system.reg" ] || bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" win32 >/dev/null
-# Without a window manager Wine waits 2 s at every closed box of a managed window.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-
-source "$root/tools/display.sh"
-start_private_display
+source "$(dirname "$0")/common.sh" Fennick bulk_copy_bench
 work=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'bench_cleanup; rm -rf "$work"' EXIT
 
 packages=$work/packages
 mkdir -p "$packages" "$work/cp-target" "$work/wine-target"
@@ -30,7 +18,7 @@ mkdir -p "$packages" "$work/cp-target" "$work/wine-target"
 } > "$packages/all.qlmc"
 skins=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming | head -1)/Microsoft/Media\ Player/Skins
 
-best() { sort -n | head -1; }
+best() { sort -n | sed -n 1p; }   # head would end sort early: a broken pipe under pipefail
 cp_times=() fennick_times=() floor_times=()
 for round in 1 2 3; do
   rm -rf "$work/cp-target"/* "$work/wine-target"/* "$skins"
