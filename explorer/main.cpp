@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "single_instance.h"
 #include "skin_list.h"
+#include "skin_operations.h"
 #include "skins_folder.h"
 #include "status_bar.h"
 #include "toolbar.h"
@@ -108,6 +109,9 @@ void OnCommand(HWND window, int id)
 {
     switch (id) {
     case IDM_OPEN_SKIN:    ActivateSelectionMark(); break;
+    case IDM_DELETE_SKINS: DeleteSelectedSkins(); break;
+    case IDM_RENAME_SKIN:  RenameSelectedSkin(); break;
+    case IDM_ADD_SKINS:    AddSkin(); break;
     case IDM_EXIT:         SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_VIEW_ICON:    SetSkinListView(LVS_ICON); break;
     case IDM_VIEW_LIST:    SetSkinListView(LVS_LIST); break;

@@ -3,6 +3,7 @@
 
 #include "fennick.h"
 #include "skin_list.h"
+#include "skin_operations.h"
 #include "status_bar.h"
 
 #include <commctrl.h>
@@ -39,5 +40,8 @@ void ActivateClickedItem(int item)
 void OpenEntryPath(const wchar_t* path)
 {
     // A failed query answers all bits set: a name gone meanwhile re-lists the folder.
-    if (GetFileAttributesW(path) & FILE_ATTRIBUTE_DIRECTORY) ShowFolder(path);
+    if (GetFileAttributesW(path) & FILE_ATTRIBUTE_DIRECTORY)
+        ShowFolder(path);
+    else
+        OpenSkinPackage(path);
 }

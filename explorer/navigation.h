@@ -12,5 +12,5 @@ void ActivateSelectionMark();
 // The double-clicked item; -1 (empty space) re-lists the folder on screen.
 void ActivateClickedItem(int item);
 
-// A folder, or a path that does not exist, is listed; a package is left as it is.
+// A folder, or a path that does not exist, is listed; a package is opened through the shell.
 void OpenEntryPath(const wchar_t* path);

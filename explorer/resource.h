@@ -68,3 +68,9 @@
 // About boxes, Japanese / English
 #define IDD_ABOUT_JP            130
 #define IDD_ABOUT_EN            160
+
+// Rename dialog, Japanese / English
+#define IDD_RENAME_JP           131
+#define IDD_RENAME_EN           161
+#define IDC_RENAME_CURRENT      300
+#define IDC_RENAME_NEW          301

@@ -1,0 +1,169 @@
+// What Fennick does to the entries of its list: open, delete, rename, add.
+#include "skin_operations.h"
+
+#include "file_names.h"
+#include "fennick.h"
+#include "language.h"
+#include "message_box.h"
+#include "navigation.h"
+#include "rename_dialog.h"
+#include "skin_list.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace {
+
+const wchar_t* Text(const wchar_t* japanese, const wchar_t* english)
+{
+    return IsJapaneseUi() ? japanese : english;
+}
+
+void Warn(const wchar_t* japanese, const wchar_t* english)
+{
+    ShowMessage(g_hwndMain, Text(japanese, english), L"Ferncastle", MB_ICONWARNING);
+}
+
+std::wstring Lowered(std::wstring text)
+{
+    if (!text.empty()) CharLowerW(&text[0]);
+    return text;
+}
+
+std::wstring FullPath(const std::wstring& path)
+{
+    wchar_t full[1040] = L"";
+    DWORD length = GetFullPathNameW(path.c_str(), _countof(full), full, nullptr);
+    return length > 0 && length < _countof(full) ? std::wstring(full) : path;
+}
+
+bool IsSetupFile(const wchar_t* title)
+{
+    const wchar_t* dot = wcsrchr(title, L'.');
+    return dot && Lowered(dot) == L".qlmc";
+}
+
+// The bulk copy runs in a second copy of the program, which takes the setup file as its argument.
+void StartBulkCopy(const wchar_t* setupFile)
+{
+    wchar_t program[MAX_PATH] = L"";
+    DWORD length = GetModuleFileNameW(nullptr, program, _countof(program));
+    if (length == 0 || length >= _countof(program)) return;
+    std::wstring parameters = L"\"" + std::wstring(setupFile) + L"\"";
+    ShellExecuteW(g_hwndMain, L"open", program, parameters.c_str(), nullptr, SW_SHOWNORMAL);
+}
+
+bool ChooseSkinFile(wchar_t* file, DWORD fileCapacity, wchar_t* title, DWORD titleCapacity)
+{
+    const wchar_t* filter = Text(
+        L"Windows Media Player スキン パッケージ (*.wmz)\0*.wmz\0セットアップ ファイル (*.qlmc)\0*.qlmc\0",
+        L"Windows Media Player Skin Package (*.wmz)\0*.wmz\0Setup File (*.qlmc)\0*.qlmc\0");
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = g_hwndMain;
+    ofn.lpstrFilter = filter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = fileCapacity;
+    ofn.lpstrFileTitle = title;
+    ofn.nMaxFileTitle = titleCapacity;
+    ofn.lpstrTitle = Text(L"スキンの追加", L"Add Skins");
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    return GetOpenFileNameW(&ofn) != FALSE;
+}
+
+// False when the copy failed; the overwrite question answered No counts as failed.
+bool CopyIntoFolder(const wchar_t* source, const std::wstring& destination, const wchar_t* title)
+{
+    if (CopyFileW(source, destination.c_str(), TRUE)) return true;
+    DWORD error = GetLastError();
+    if (error == ERROR_NOT_READY || error == ERROR_REQUEST_ABORTED) {
+        ShowMessage(g_hwndMain, Text(L"コピーに失敗しました。\nドライブにアクセスできません。",
+                                     L"Failed to copy.\nI can not access the drive."),
+                    L"Ferncastle", MB_ICONERROR);
+        return false;
+    }
+    if (error != ERROR_FILE_EXISTS) return false;
+    std::wstring question = std::wstring(title) + Text(L"\nは既に存在します。上書きしますか？",
+                                                       L"\nalready exists. Do you want to overwrite?");
+    if (ShowMessage(g_hwndMain, question.c_str(), Text(L"上書き確認", L"Overwrite confirmation"),
+                    MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+        return false;
+    return CopyFileW(source, destination.c_str(), FALSE) != FALSE;
+}
+
+}  // namespace
+
+void OpenSkinPackage(const wchar_t* path)
+{
+    int selected = SelectedEntryCount();
+    if (selected > 1)
+        return Warn(L"スキンを 2 個以上同時に開くことはできません。", L"Skin two or more can not be opened simultaneously.");
+    if (selected == 0) return;
+    HINSTANCE result = ShellExecuteW(g_hwndMain, L"Open", path, nullptr, nullptr, SW_SHOWDEFAULT);
+    if (reinterpret_cast<INT_PTR>(result) <= 32) Warn(L"スキンを開けませんでした。", L"Skin could not be opened.");
+}
+
+void DeleteSelectedSkins()
+{
+    int selected = SelectedEntryCount();
+    if (selected == 0) {
+        ShowMessage(g_hwndMain, Text(L"削除したいスキンを選択してください。", L"You want to delete, please select the skin."),
+                    Text(L"Quillmere", L"Ferncastle"), MB_ICONWARNING);
+        return;
+    }
+    std::wstring question = std::to_wstring(selected) +
+                            Text(L" 個のスキンを削除してもよろしいですか？\n(この操作は後で元に戻すことができません。)",
+                                 L" Skin(s) to remove?\n(This operation can not undo later.)");
+    if (ShowMessage(g_hwndMain, question.c_str(), Text(L"確認", L"Check"), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+        return;
+    // Folders and the parent entry are no files: DeleteFileW leaves them, silently.
+    for (int item = -1; (item = static_cast<int>(SendMessageW(g_hwndList, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0;) {
+        wchar_t name[520] = L"";
+        ReadEntryName(item, name, _countof(name));
+        DeleteFileW(name);
+    }
+    ShowFolder(g_currentFolder);
+}
+
+void RenameSelectedSkin()
+{
+    wchar_t name[520] = L"";
+    ReadEntryName(static_cast<int>(SendMessageW(g_hwndList, LVM_GETSELECTIONMARK, 0, 0)), name, _countof(name));
+    int selected = SelectedEntryCount();
+    if (selected > 1) return Warn(L"2 個以上のスキンをリネームすることはできません。", L"Two or more Skins to Rename it.");
+    if (selected == 0) return Warn(L"リネームするスキンを 1 つ選択してください。", L"Skin rename Please select one.");
+    // A failed query answers all bits set: the parent entry and a vanished file count as folders.
+    if (GetFileAttributesW(name) & FILE_ATTRIBUTE_DIRECTORY)
+        return Warn(L"フォルダをリネームすることはできません。", L"You can not rename the folder.");
+    const wchar_t* dot = wcsrchr(name, L'.');
+    std::wstring base = dot ? std::wstring(name, static_cast<size_t>(dot - name)) : std::wstring(name);
+    // A longer name would be cut in the dialog, and the cut name is some other file.
+    if (!FitsRenameBudget(base.c_str()))
+        return Warn(L"ファイル名が長すぎるため、リネームできません。", L"The file name is too long to rename.");
+    if (RunRenameDialog(g_hwndMain, name) != IDOK) return;
+    ShowFolder(g_currentFolder);
+    ShowMessage(g_hwndMain, Text(L"リネームが完了しました。", L"Rename Complete."), L"Ferncastle", MB_ICONINFORMATION);
+}
+
+void AddSkin()
+{
+    wchar_t file[MAX_PATH] = L"";
+    wchar_t title[MAX_PATH] = L"";
+    if (!ChooseSkinFile(file, _countof(file), title, _countof(title))) return;
+    if (IsSetupFile(title)) return StartBulkCopy(file);
+    std::wstring destination = std::wstring(g_currentFolder) + L"\\" + title;
+    // Compared as full paths and in any case: a copy onto itself could only lose the file.
+    if (Lowered(FullPath(file)) == Lowered(FullPath(destination))) {
+        ShowMessage(g_hwndMain, Text(L"Skins フォルダ内にあるファイルは処理できません。", L"Skins folder in the file can not be processed."),
+                    Text(L"コピー開始エラー", L"Copy start error"), MB_ICONWARNING);
+        return;
+    }
+    if (!CopyIntoFolder(file, destination, title)) return;
+    ShowFolder(g_currentFolder);
+    ShowMessage(g_hwndMain, Text(L"1 個のスキンを処理しました。", L"1 Skin(s) to be processed."),
+                Text(L"処理完了", L"Complete"), MB_ICONINFORMATION);
+}
