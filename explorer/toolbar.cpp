@@ -4,6 +4,7 @@
 #include "fennick.h"
 #include "language.h"
 #include "resource.h"
+#include "toolbar_tips.h"
 
 #include <commctrl.h>
 
@@ -26,28 +27,6 @@ const int kButtonCount = _countof(kButtons);
 
 HIMAGELIST g_toolbarImages = nullptr;
 
-void AddTooltips(HWND owner, HWND toolbar)
-{
-    HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, g_hInstance, nullptr);
-    if (!tooltips) return;
-    int firstString = IsJapaneseUi() ? IDS_TOOLTIP_JP_FIRST : IDS_TOOLTIP_EN_FIRST;
-    for (int position = 0; position < kButtonCount; ++position) {
-        // Separators have no string and no command to tell them apart.
-        if (kButtons[position].image == kSeparator) continue;
-        TOOLINFOW tool = {};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = toolbar;
-        tool.uId = kButtons[position].command;
-        SendMessageW(toolbar, TB_GETITEMRECT, position, reinterpret_cast<LPARAM>(&tool.rect));
-        tool.hinst = g_hInstance;
-        tool.lpszText = MAKEINTRESOURCEW(firstString + position);
-        SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    SendMessageW(toolbar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltips), 0);
-}
-
 }  // namespace
 
 HWND CreateExplorerToolbar(HWND parent)
@@ -69,7 +48,8 @@ HWND CreateExplorerToolbar(HWND parent)
     SetWindowLongPtrW(toolbar, GWL_STYLE, GetWindowLongPtrW(toolbar, GWL_STYLE) | TBSTYLE_FLAT);
     SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(g_toolbarImages));
     SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
-    AddTooltips(parent, toolbar);
+    AddToolbarTooltips(parent, toolbar, g_hInstance, kButtons,
+                       IsJapaneseUi() ? IDS_TOOLTIP_JP_FIRST : IDS_TOOLTIP_EN_FIRST);
     return toolbar;
 }
 

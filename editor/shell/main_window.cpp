@@ -15,6 +15,7 @@
 #include "status_bar.h"
 #include "suspend.h"
 #include "template_folder.h"
+#include "toolbar_tips.h"
 
 #include <commctrl.h>
 #include <cwchar>
@@ -49,27 +50,6 @@ void ReleaseWindowResources()
     g_editFont = nullptr;
     if (g_toolbarImages) ImageList_Destroy(g_toolbarImages);
     g_toolbarImages = nullptr;
-}
-
-void AddToolbarTooltips(HWND parent, HWND toolbar)
-{
-    HWND tooltips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, g_hInstance, nullptr);
-    if (!tooltips) return;
-    for (int index = 0; index < kToolbarButtonCount; ++index) {
-        // Separators have no text and share command 0, so they get no tool.
-        if (kToolbarButtons[index].image < 0) continue;
-        TOOLINFOW tool = {};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = toolbar;
-        tool.uId = kToolbarButtons[index].command;
-        SendMessageW(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
-        tool.hinst = g_hInstance;
-        tool.lpszText = MAKEINTRESOURCEW(IDS_TOOLTIP_FIRST + index);
-        SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    SendMessageW(toolbar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltips), 0);
 }
 
 void LayOutChildren(HWND window, int width, int height)
@@ -287,7 +267,7 @@ HWND CreateMainToolbar(HWND parent)
         SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(g_toolbarImages));
     }
     SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
-    AddToolbarTooltips(parent, toolbar);
+    AddToolbarTooltips(parent, toolbar, g_hInstance, kToolbarButtons, IDS_TOOLTIP_FIRST);
     return toolbar;
 }
 
