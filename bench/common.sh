@@ -13,6 +13,8 @@ source "$root/tools/display.sh"
 start_private_display
 # A wineserver left from another run would keep drawing on that run's display.
 wineserver -k 2>/dev/null || true
+# One server for the whole run: each program starts faster.
+wineserver -p
 # Without a window manager Wine waits 2 s at every closed window it manages.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 bench_cleanup() { wineserver -k 2>/dev/null || true; kill "$XVFB_PID" 2>/dev/null || true; }

@@ -4,14 +4,7 @@
 # listing's (the goal: at most 1).
 set -euo pipefail
 count=${1:-10000}
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-BUILD_DIR=$build bash "$root/tools/build.sh" Fennick fennick_list_bench >/dev/null
-
-export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench32}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=${QLM_LANG:-ja_JP.UTF-8}
-[ -f "$WINEPREFIX/system.reg" ] || bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" win32 >/dev/null
+source "$(dirname "$0")/common.sh" Fennick fennick_list_bench
 
 # Sparse packages of varied sizes and dates, named in another order than they are made.
 skins="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/Microsoft/Media Player/Skins"
@@ -28,7 +21,5 @@ for i in range(count):
     os.utime(path, (stamp, stamp))
 PY
 
-source "$root/tools/display.sh"
-start_private_display
-trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true; rm -rf "$skins"' EXIT
+trap 'bench_cleanup; rm -rf "$skins"' EXIT
 wine "$build/bin/fennick_list_bench.exe"

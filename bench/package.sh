@@ -2,14 +2,7 @@
 # Packs one 50 MB skin folder with Zipwright (under Wine) and with zip -9, best of three
 # runs each, and prints sizes, times and their ratios.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-BUILD_DIR=$build bash "$root/tools/build.sh" Zipwright >/dev/null
-
-export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench32}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=${QLM_LANG:-ja_JP.UTF-8}
-[ -f "$WINEPREFIX/system.reg" ] || bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" win32 >/dev/null
+source "$(dirname "$0")/common.sh" Zipwright
 
 work=$build/bench-package
 skin=$work/skin
@@ -49,10 +42,6 @@ for i in range(4):
 PY
 fi
 
-source "$root/tools/display.sh"
-start_private_display
-trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true' EXIT
-wineserver -p
 wine "$build/bin/Zipwright.exe" >/dev/null 2>&1 || true  # a first start boots Wine's services
 
 read -r skin_w out_w <<<"$(winepath -w "$skin" "$work/zipwright.wmz" | tr '\n' ' ')"
