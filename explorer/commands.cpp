@@ -4,12 +4,12 @@
 #include "fennick.h"
 #include "html_help.h"
 #include "language.h"
+#include "program_folder.h"
 #include "resource.h"
 #include "skin_list.h"
 #include "toolbar.h"
 
 #include <htmlhelp.h>
-#include <shlwapi.h>
 
 namespace {
 
@@ -56,11 +56,5 @@ void ShowContextMenu(HWND owner)
 
 void ShowHelp(HWND owner)
 {
-    // The module's own path: the command line may name the program relative to another folder.
-    wchar_t path[MAX_PATH] = L"";
-    DWORD length = GetModuleFileNameW(nullptr, path, _countof(path));
-    if (length == 0 || length >= _countof(path)) return;
-    PathRemoveFileSpecW(path);
-    if (!PathAppendW(path, L"Fennick.chm")) return;
-    CallHtmlHelp(owner, path, HH_DISPLAY_TOPIC, 0);
+    CallHtmlHelp(owner, (OwnProgramFolder() + L"Fennick.chm").c_str(), HH_DISPLAY_TOPIC, 0);
 }

@@ -17,14 +17,9 @@ struct RenameFields {
     std::wstring typed;     // the new name as typed
 };
 
-const wchar_t* Text(const wchar_t* japanese, const wchar_t* english)
-{
-    return IsJapaneseUi() ? japanese : english;
-}
-
 void ShowRenameError(HWND dialog, const wchar_t* japanese, const wchar_t* english)
 {
-    ShowMessage(dialog, Text(japanese, english), Text(L"リネームエラー", L"Rename Error"), MB_ICONWARNING);
+    ShowMessage(dialog, UiText(japanese, english), UiText(L"リネームエラー", L"Rename Error"), MB_ICONWARNING);
 }
 
 // The base name of the entry joined to the folder on screen: no folder, no extension.

@@ -6,7 +6,9 @@
 #include "language.h"
 #include "message_box.h"
 #include "navigation.h"
+#include "program_folder.h"
 #include "rename_dialog.h"
+#include "setup_file.h"
 #include "skin_list.h"
 
 #include <commctrl.h>
@@ -17,27 +19,15 @@
 
 namespace {
 
-const wchar_t* Text(const wchar_t* japanese, const wchar_t* english)
-{
-    return IsJapaneseUi() ? japanese : english;
-}
-
 void Warn(const wchar_t* japanese, const wchar_t* english)
 {
-    ShowMessage(g_hwndMain, Text(japanese, english), L"Ferncastle", MB_ICONWARNING);
+    ShowMessage(g_hwndMain, UiText(japanese, english), L"Ferncastle", MB_ICONWARNING);
 }
 
 std::wstring Lowered(std::wstring text)
 {
     if (!text.empty()) CharLowerW(&text[0]);
     return text;
-}
-
-std::wstring FullPath(const std::wstring& path)
-{
-    wchar_t full[1040] = L"";
-    DWORD length = GetFullPathNameW(path.c_str(), _countof(full), full, nullptr);
-    return length > 0 && length < _countof(full) ? std::wstring(full) : path;
 }
 
 bool IsSetupFile(const wchar_t* title)
@@ -49,16 +39,13 @@ bool IsSetupFile(const wchar_t* title)
 // The bulk copy runs in a second copy of the program, which takes the setup file as its argument.
 void StartBulkCopy(const wchar_t* setupFile)
 {
-    wchar_t program[MAX_PATH] = L"";
-    DWORD length = GetModuleFileNameW(nullptr, program, _countof(program));
-    if (length == 0 || length >= _countof(program)) return;
     std::wstring parameters = L"\"" + std::wstring(setupFile) + L"\"";
-    ShellExecuteW(g_hwndMain, L"open", program, parameters.c_str(), nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(g_hwndMain, L"open", OwnProgramPath().c_str(), parameters.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 bool ChooseSkinFile(wchar_t* file, DWORD fileCapacity, wchar_t* title, DWORD titleCapacity)
 {
-    const wchar_t* filter = Text(
+    const wchar_t* filter = UiText(
         L"Windows Media Player スキン パッケージ (*.wmz)\0*.wmz\0セットアップ ファイル (*.qlmc)\0*.qlmc\0",
         L"Windows Media Player Skin Package (*.wmz)\0*.wmz\0Setup File (*.qlmc)\0*.qlmc\0");
     OPENFILENAMEW ofn = {};
@@ -70,7 +57,7 @@ bool ChooseSkinFile(wchar_t* file, DWORD fileCapacity, wchar_t* title, DWORD tit
     ofn.nMaxFile = fileCapacity;
     ofn.lpstrFileTitle = title;
     ofn.nMaxFileTitle = titleCapacity;
-    ofn.lpstrTitle = Text(L"スキンの追加", L"Add Skins");
+    ofn.lpstrTitle = UiText(L"スキンの追加", L"Add Skins");
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     return GetOpenFileNameW(&ofn) != FALSE;
 }
@@ -81,15 +68,15 @@ bool CopyIntoFolder(const wchar_t* source, const std::wstring& destination, cons
     if (CopyFileW(source, destination.c_str(), TRUE)) return true;
     DWORD error = GetLastError();
     if (error == ERROR_NOT_READY || error == ERROR_REQUEST_ABORTED) {
-        ShowMessage(g_hwndMain, Text(L"コピーに失敗しました。\nドライブにアクセスできません。",
+        ShowMessage(g_hwndMain, UiText(L"コピーに失敗しました。\nドライブにアクセスできません。",
                                      L"Failed to copy.\nI can not access the drive."),
                     L"Ferncastle", MB_ICONERROR);
         return false;
     }
     if (error != ERROR_FILE_EXISTS) return false;
-    std::wstring question = std::wstring(title) + Text(L"\nは既に存在します。上書きしますか？",
+    std::wstring question = std::wstring(title) + UiText(L"\nは既に存在します。上書きしますか？",
                                                        L"\nalready exists. Do you want to overwrite?");
-    if (ShowMessage(g_hwndMain, question.c_str(), Text(L"上書き確認", L"Overwrite confirmation"),
+    if (ShowMessage(g_hwndMain, question.c_str(), UiText(L"上書き確認", L"Overwrite confirmation"),
                     MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return false;
     return CopyFileW(source, destination.c_str(), FALSE) != FALSE;
@@ -111,14 +98,14 @@ void DeleteSelectedSkins()
 {
     int selected = SelectedEntryCount();
     if (selected == 0) {
-        ShowMessage(g_hwndMain, Text(L"削除したいスキンを選択してください。", L"You want to delete, please select the skin."),
-                    Text(L"Quillmere", L"Ferncastle"), MB_ICONWARNING);
+        ShowMessage(g_hwndMain, UiText(L"削除したいスキンを選択してください。", L"You want to delete, please select the skin."),
+                    UiText(L"Quillmere", L"Ferncastle"), MB_ICONWARNING);
         return;
     }
     std::wstring question = std::to_wstring(selected) +
-                            Text(L" 個のスキンを削除してもよろしいですか？\n(この操作は後で元に戻すことができません。)",
+                            UiText(L" 個のスキンを削除してもよろしいですか？\n(この操作は後で元に戻すことができません。)",
                                  L" Skin(s) to remove?\n(This operation can not undo later.)");
-    if (ShowMessage(g_hwndMain, question.c_str(), Text(L"確認", L"Check"), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+    if (ShowMessage(g_hwndMain, question.c_str(), UiText(L"確認", L"Check"), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return;
     // Folders and the parent entry are no files: DeleteFileW leaves them, silently.
     for (int item = -1; (item = static_cast<int>(SendMessageW(g_hwndList, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0;) {
@@ -146,7 +133,7 @@ void RenameSelectedSkin()
         return Warn(L"ファイル名が長すぎるため、リネームできません。", L"The file name is too long to rename.");
     if (RunRenameDialog(g_hwndMain, name) != IDOK) return;
     ShowFolder(g_currentFolder);
-    ShowMessage(g_hwndMain, Text(L"リネームが完了しました。", L"Rename Complete."), L"Ferncastle", MB_ICONINFORMATION);
+    ShowMessage(g_hwndMain, UiText(L"リネームが完了しました。", L"Rename Complete."), L"Ferncastle", MB_ICONINFORMATION);
 }
 
 void AddSkin()
@@ -157,13 +144,14 @@ void AddSkin()
     if (IsSetupFile(title)) return StartBulkCopy(file);
     std::wstring destination = std::wstring(g_currentFolder) + L"\\" + title;
     // Compared as full paths and in any case: a copy onto itself could only lose the file.
-    if (Lowered(FullPath(file)) == Lowered(FullPath(destination))) {
-        ShowMessage(g_hwndMain, Text(L"Skins フォルダ内にあるファイルは処理できません。", L"Skins folder in the file can not be processed."),
-                    Text(L"コピー開始エラー", L"Copy start error"), MB_ICONWARNING);
+    std::wstring fullFile = FullPath(file);
+    if (!fullFile.empty() && Lowered(fullFile) == Lowered(FullPath(destination))) {
+        ShowMessage(g_hwndMain, UiText(L"Skins フォルダ内にあるファイルは処理できません。", L"Skins folder in the file can not be processed."),
+                    UiText(L"コピー開始エラー", L"Copy start error"), MB_ICONWARNING);
         return;
     }
     if (!CopyIntoFolder(file, destination, title)) return;
     ShowFolder(g_currentFolder);
-    ShowMessage(g_hwndMain, Text(L"1 個のスキンを処理しました。", L"1 Skin(s) to be processed."),
-                Text(L"処理完了", L"Complete"), MB_ICONINFORMATION);
+    ShowMessage(g_hwndMain, UiText(L"1 個のスキンを処理しました。", L"1 Skin(s) to be processed."),
+                UiText(L"処理完了", L"Complete"), MB_ICONINFORMATION);
 }

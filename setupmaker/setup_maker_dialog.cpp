@@ -26,7 +26,7 @@ const AboutBoxConfig kAboutBox = {
 struct Text {
     const wchar_t* japanese;
     const wchar_t* english;
-    const wchar_t* operator()() const { return IsJapaneseUi() ? japanese : english; }
+    const wchar_t* operator()() const { return UiText(japanese, english); }
 };
 
 const Text kCaption = {L"QLMC ファイル作成ツール", L"QLMC File Creation Tools"};

@@ -7,3 +7,8 @@ bool IsJapaneseUi()
 {
     return GetACP() == 932;
 }
+
+const wchar_t* UiText(const wchar_t* japanese, const wchar_t* english)
+{
+    return IsJapaneseUi() ? japanese : english;
+}

@@ -1,4 +1,4 @@
-// The editor's own path and folder, where its companion programs and help files lie.
+// A program's own path and folder, where the programs and help files shipped with it lie.
 #include "program_folder.h"
 
 #include <windows.h>

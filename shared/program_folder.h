@@ -1,4 +1,4 @@
-// The editor's own path and folder, where its companion programs and help files lie.
+// A program's own path and folder, where the programs and help files shipped with it lie.
 #pragma once
 #include <string>
 
@@ -6,6 +6,6 @@
 std::wstring FolderOfProgram(const std::wstring& programPath);
 
 // Taken from the module, not the command line: a relative start path would resolve
-// against the documents folder that start-up makes current.
+// against whatever folder the program has made current since.
 std::wstring OwnProgramPath();
 std::wstring OwnProgramFolder();
