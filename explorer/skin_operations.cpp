@@ -1,6 +1,7 @@
 // What Fennick does to the entries of its list: open, delete, rename, add.
 #include "skin_operations.h"
 
+#include "file_extension.h"
 #include "file_names.h"
 #include "fennick.h"
 #include "language.h"
@@ -32,8 +33,7 @@ std::wstring Lowered(std::wstring text)
 
 bool IsSetupFile(const wchar_t* title)
 {
-    const wchar_t* dot = wcsrchr(title, L'.');
-    return dot && Lowered(dot) == L".qlmc";
+    return HasExtension(title, L".qlmc");
 }
 
 // The bulk copy runs in a second copy of the program, which takes the setup file as its argument.

@@ -1,24 +1,7 @@
 // Texts and rules of the main window that depend only on the document's path.
 #include "command_rules.h"
 
-#include <cwctype>
-
-namespace {
-
-std::wstring LowerCase(std::wstring text)
-{
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-    return text;
-}
-
-std::wstring ExtensionOf(const std::wstring& path)
-{
-    std::wstring title = FileTitleOf(path);
-    size_t dot = title.find_last_of(L'.');
-    return dot == std::wstring::npos ? std::wstring() : title.substr(dot);
-}
-
-}  // namespace
+#include "file_extension.h"
 
 std::wstring FileTitleOf(const std::wstring& path)
 {
@@ -28,8 +11,7 @@ std::wstring FileTitleOf(const std::wstring& path)
 
 bool IsRunnablePath(const std::wstring& path)
 {
-    std::wstring extension = LowerCase(ExtensionOf(path));
-    return extension == L".wms" || extension == L".js";
+    return HasExtension(path, L".wms") || HasExtension(path, L".js");
 }
 
 std::wstring SaveChangesQuestion(const std::wstring& path)

@@ -1,7 +1,7 @@
 // What the packaging dialog hands the packager, from paths alone.
 #include "packager_command.h"
 
-#include <cwctype>
+#include "file_extension.h"
 
 namespace {
 
@@ -19,10 +19,7 @@ std::wstring Quoted(const std::wstring& text)
 
 bool IsSkinDefinitionPath(const std::wstring& path)
 {
-    if (path.size() < 4) return false;
-    std::wstring extension = path.substr(path.size() - 4);
-    for (wchar_t& c : extension) c = static_cast<wchar_t>(std::towlower(c));
-    return extension == L".wms";
+    return HasExtension(path, L".wms");
 }
 
 std::wstring SkinFolderOfDocument(const std::wstring& documentPath)
