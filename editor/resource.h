@@ -38,6 +38,7 @@
 #define IDD_SLIDER_IMAGES           152
 #define IDD_SLIDER_HANDLERS         153
 #define IDD_SLIDER_OPTIONS          154
+#define IDD_SKIN_CHECK              155
 
 // Icons (IDI_APP is shared). IDI_ASSOCIATIONS, the second icon in the file, is also the
 // template file type's icon (",1" in its DefaultIcon).
@@ -82,6 +83,10 @@
 #define IDC_COLOR_GREEN             304
 #define IDC_COLOR_BLUE              305
 #define IDC_COLOR_CODE              306
+
+// Skin check dialog
+#define IDC_SKIN_CHECK_SUMMARY      300
+#define IDC_SKIN_CHECK_LIST         301
 
 // File associations dialog and its notice
 #define IDC_ASSOCIATIONS_ASSOCIATE  300
@@ -372,6 +377,7 @@
 #define IDM_HELP_REFERENCE          32792
 #define IDM_HELP_SDK_MANUAL         32793
 #define IDM_INSERT_TAG_MENU         32794
+#define IDM_TOOLS_SKIN_CHECK        32795
 
 // Toolbar tooltips: IDS_TOOLTIP_FIRST + the button's index
 #define IDS_TOOLTIP_FIRST           1000

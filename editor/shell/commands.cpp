@@ -13,9 +13,11 @@
 #include "find_replace.h"
 #include "message_box.h"
 #include "options_dialog.h"
+#include "packager_command.h"
 #include "packaging_dialog.h"
 #include "resource.h"
 #include "run_and_print.h"
+#include "skin_check_dialog.h"
 #include "suspend.h"
 #include "template_insert.h"
 #include "wizards.h"
@@ -92,6 +94,7 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_ABOUT:           ShowAboutBox(g_hInstance, window, kAboutBox); break;
     case IDM_TOOLS_RUN:       RunCurrentFile(); break;
     case IDM_PACKAGING:       ShowPackagingDialog(window); break;
+    case IDM_TOOLS_SKIN_CHECK: CheckCurrentSkin(window); break;
     case IDM_COLOR_SURVEY:    ShowColorSurvey(window); break;
     case IDM_ASSOCIATIONS:    ShowAssociations(window); break;
     case IDM_TOOLS_FERNCASTLE:
@@ -168,6 +171,8 @@ int UpdateRunCommandState(const wchar_t* path)
 {
     bool runnable = IsRunnablePath(path);
     SetCommandEnabled(GetMenu(g_hwndMain), IDM_TOOLS_RUN, runnable);
+    // The check reads skin definitions; a new document may become one.
+    EnableMenuCommand(GetMenu(g_hwndMain), IDM_TOOLS_SKIN_CHECK, path[0] == L'\0' || IsSkinDefinitionPath(path));
     return runnable ? 1 : 0;
 }
 

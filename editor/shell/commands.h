@@ -10,7 +10,8 @@ void EnableMenuCommand(HMENU menu, unsigned id, bool enabled);
 void SetCommandEnabled(HMENU menu, unsigned id, bool enabled);
 
 void UpdateEditCommandState(HMENU menu, HWND edit);
-// Enables Run for .wms and .js files; 1 when it is enabled.
+// Enables Run for .wms and .js files (1 when it is enabled), and the skin check for
+// .wms files and new documents.
 int UpdateRunCommandState(const wchar_t* path);
 void UpdateFindCommandState();
 void UpdatePrintCommandState();

@@ -7,12 +7,14 @@
 #include "packager_command.h"
 #include "program_folder.h"
 #include "resource.h"
+#include "skin_check.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -136,6 +138,18 @@ bool ConfirmPackaging(HWND dialog)
                        L"確認", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+// A skin the player would refuse is worth a question before anything is packed.
+bool AcceptSkinErrors(HWND dialog, const std::wstring& skinFolder)
+{
+    std::vector<SkinFileErrors> files = CountSkinErrorsInFolder(skinFolder);
+    if (files.empty()) return true;
+    std::wstring text = L"次のスキン定義にエラーがあります。\n";
+    for (const SkinFileErrors& file : files)
+        text += L"\n" + file.fileName + L" : エラー " + std::to_wstring(file.errors) + L" 件";
+    text += L"\n\nこのままパッケージ化しますか？";
+    return ShowMessage(dialog, text.c_str(), L"スキンのチェック", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 void OnPackage(HWND dialog)
 {
     std::wstring skinFolder = FieldText(dialog, IDC_PACKAGING_FOLDER);
@@ -148,7 +162,7 @@ void OnPackage(HWND dialog)
         ShowMessage(dialog, L"パッケージ出力先が入力されていません。", kCaption, MB_ICONWARNING);
         return;
     }
-    if (!ConfirmPackaging(dialog)) return;
+    if (!AcceptSkinErrors(dialog, skinFolder) || !ConfirmPackaging(dialog)) return;
     SetControlsEnabled(dialog, false, false);
     PrepareLogFolder();
     int exitCode = RunPackager(skinFolder, outputFile);

@@ -145,6 +145,8 @@ public:
     std::wstring ListItemText(int index, int column) const;
     std::vector<std::wstring> ListColumn(int column) const;
     void SelectListItems(const std::vector<int>& indexes) const;
+    // Clicks, then double-clicks the middle of the item's label (posted).
+    void DoubleClickListItem(int index) const;
     // Drops the files on this window as Explorer would (WM_DROPFILES, posted).
     void DropFiles(const std::vector<std::wstring>& paths) const;
 

@@ -178,6 +178,22 @@ void Window::SelectListItems(const std::vector<int>& indexes) const
     if (!indexes.empty()) Send(LVM_SETSELECTIONMARK, 0, indexes.front());
 }
 
+void Window::DoubleClickListItem(int index) const
+{
+    TargetProcess p(Pid());
+    RemoteBlock block(p, sizeof(RECT));
+    RECT rect = {LVIR_LABEL, 0, 0, 0};
+    block.Write(&rect, sizeof(rect));
+    if (!Send(LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(block.addr())))
+        throw Failure(L"no list item " + std::to_wstring(index) + L" in " + Describe());
+    block.Read(&rect, sizeof(rect));
+    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    Post(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Post(WM_LBUTTONUP, 0, at);
+    Post(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    Post(WM_LBUTTONUP, 0, at);
+}
+
 // Wine keeps menus per process, so the probe inside the program reads them.
 MenuItem Window::Menu(int commandId) const
 {

@@ -126,3 +126,26 @@ TEST_F(PackagingTest, RealPackagerClosesTheDialogAndLeavesAPackage)
     EXPECT_EQ(0u, kit::FileBytes(Scratch(L"out put.wmz")).value_or("").find("PK\x03\x04"));
     EXPECT_TRUE(kit::FileBytes(kit::AppDataDir() + L"\\Halvenor's Software\\Quillmere\\PACKLOG.TXT"));
 }
+
+TEST_F(PackagingTest, ASkinWithErrorsIsQuestionedAndNoLeavesEverything)
+{
+    std::wstring skin = Scratch(L"broken skin");
+    CreateDirectoryW(skin.c_str(), nullptr);
+    kit::WriteBytes(skin + L"\\broken.wms", "<theme>\r\n<view>\r\n<button image=\"gone.bmp\"/>\r\n</theme>");
+    kit::WriteBytes(skin + L"\\fine.wms", "<theme/>");
+    std::wstring output = Scratch(L"broken.wmz");
+    kit::WriteBytes(output, "old");
+    Start();
+    Dialog dialog = Open();
+    dialog.Item(kFolder).SetText(skin);
+    dialog.Item(kOutput).SetText(output);
+    dialog.Item(IDOK).Click();
+    Dialog box = ExpectBox(L"スキンのチェック",
+                           L"次のスキン定義にエラーがあります。\n\nbroken.wms : エラー 2 件\n\nこのままパッケージ化しますか？",
+                           Icon::Warning);
+    EXPECT_EQ(IDNO, box.DefaultButton());
+    box.Answer(IDNO);
+    EXPECT_TRUE(dialog.Exists());
+    EXPECT_EQ(skin, dialog.Item(kFolder).Text());
+    EXPECT_EQ("old", kit::FileBytes(output).value_or(""));
+}

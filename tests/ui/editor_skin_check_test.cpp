@@ -1,0 +1,62 @@
+// UI tests of the skin check: its findings list, going to a line, and the clean answer.
+#include "document_test.h"
+
+#include <string>
+
+namespace {
+
+enum { kSkinCheck = 32795, kFindings = 155, kSummary = 300, kList = 301 };
+const wchar_t kCaption[] = L"スキンのチェック";
+
+class SkinCheckTest : public DocumentTest {};
+
+}  // namespace
+
+TEST_F(SkinCheckTest, FindingsAreListedByLineAndADoubleClickGoesToTheLine)
+{
+    std::wstring folder = Scratch(L"red skin");
+    CreateDirectoryW(folder.c_str(), nullptr);
+    kit::WriteBytes(folder + L"\\play.bmp", "b");
+    kit::WriteBytes(folder + L"\\red.wms",
+                    "<theme>\r\n <view backgroundColor=\"black\">\r\n"
+                    "  <button image=\"play.bmp\" upToolTp=\"Play\"/>\r\n"
+                    "  <button image=\"stop.bmp\"/>\r\n </view>\r\n</theme>\r\n");
+    Start(L"\"" + folder + L"\\red.wms\"", L"Quillmere - red.wms");
+    EXPECT_TRUE(main_.Menu(kSkinCheck).enabled);
+    main_.PostCommand(kSkinCheck);
+    Dialog findings = app().WaitDialog(kCaption);
+    Window list = findings.Item(kList);
+    ASSERT_TRUE(kit::WaitUntil([&] { return list.Send(LVM_GETITEMCOUNT) == 2; }));
+    EXPECT_EQ((std::vector<std::wstring>{L"3", L"4"}), list.ListColumn(0));
+    EXPECT_EQ((std::vector<std::wstring>{L"警告", L"エラー"}), list.ListColumn(1));
+    EXPECT_NE(std::wstring::npos, list.ListItemText(0, 2).find(L"upToolTp"));
+    EXPECT_NE(std::wstring::npos, list.ListItemText(0, 2).find(L"upToolTip"));
+    EXPECT_NE(std::wstring::npos, list.ListItemText(1, 2).find(L"stop.bmp"));
+    EXPECT_EQ(L"エラー 1 件、警告 1 件、情報 0 件が見つかりました。", findings.Item(kSummary).Text());
+
+    list.DoubleClickListItem(1);
+    LRESULT lineFour = Edit().Send(EM_LINEINDEX, 3);
+    EXPECT_TRUE(kit::WaitUntil([&] { return LOWORD(Edit().Send(EM_GETSEL)) == lineFour; }))
+        << "the caret is at " << LOWORD(Edit().Send(EM_GETSEL));
+    EXPECT_EQ(lineFour + 28, HIWORD(Edit().Send(EM_GETSEL))) << "the whole line is selected";
+
+    // Mended, the same command closes the list and says so.
+    Edit().SetText(L"<THEME><VIEW><BUTTON image=\"play.bmp\"/></VIEW></theme>");
+    main_.PostCommand(kSkinCheck);
+    ASSERT_TRUE(kit::WaitUntil([&] { return !findings.Exists(); }));
+    ExpectBox(kCaption, L"問題は見つかりませんでした。", Icon::Information).Answer(IDOK);
+}
+
+TEST_F(SkinCheckTest, ServesSkinDefinitionsAndNewDocumentsOnly)
+{
+    Start();
+    EXPECT_TRUE(main_.Menu(kSkinCheck).enabled) << "a new document";
+    Edit().SetText(L"<theme>\r\n<view><image/></view>\r\n</theme>");
+    main_.PostCommand(kSkinCheck);
+    Dialog findings = app().WaitDialog(kCaption);
+    EXPECT_EQ(L"2", findings.Item(kList).ListItemText(0, 0));
+    findings.Answer(IDCANCEL);
+
+    Drop(WriteFile(L"player.js", "var x;"));
+    EXPECT_FALSE(main_.Menu(kSkinCheck).enabled) << "a script";
+}
