@@ -1,4 +1,5 @@
 // Migrato's entry point: the single-instance guard, the language test, the dialog.
+#include "control_classes.h"
 #include "converter_dialog.h"
 #include "language.h"
 #include "message_box.h"
@@ -22,6 +23,7 @@ const SecondInstanceWarning kSecondInstance = {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     g_hInstance = instance;
+    RegisterControlClasses(ICC_STANDARD_CLASSES);
     if (RefuseSecondInstance(kMutexName, kSecondInstance, &g_instanceMutex)) return 0;
     if (!IsJapaneseUi()) {
         ShowMessage(nullptr, L"Non-Japanese version of Windows environment cannot start.",

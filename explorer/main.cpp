@@ -2,6 +2,7 @@
 #include "about_box.h"
 #include "bulk_copy.h"
 #include "commands.h"
+#include "control_classes.h"
 #include "fennick.h"
 #include "language.h"
 #include "navigation.h"
@@ -60,7 +61,6 @@ void ReleaseImageLists()
 LRESULT OnCreate(HWND window)
 {
     g_hwndMain = window;
-    InitCommonControls();
     g_hwndToolbar = CreateExplorerToolbar(window);
     g_hwndList = CreateSkinList(window);
     g_hwndStatus = CreateExplorerStatusBar(window);
@@ -196,6 +196,8 @@ int RunMessageLoop(HACCEL accelerators)
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
     g_hInstance = instance;
+    // Here rather than at window creation: the bulk copy shows dialogs too.
+    RegisterControlClasses(ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES);
     if (!IsJapaneseUi()) UseEnglishStatusHelp();
     PrepareSkinsRoot(g_skinsRoot);
     // A command line asks for the bulk copy, which runs beside an open explorer.

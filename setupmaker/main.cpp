@@ -1,4 +1,5 @@
 // Setwright's entry point: the single-instance guard, then the dialog.
+#include "control_classes.h"
 #include "setup_maker_dialog.h"
 #include "setwright.h"
 #include "single_instance.h"
@@ -19,6 +20,7 @@ const SecondInstanceWarning kSecondInstance = {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     g_hInstance = instance;
+    RegisterControlClasses(ICC_STANDARD_CLASSES);
     if (RefuseSecondInstance(kMutexName, kSecondInstance, &g_instanceMutex)) return 0;
     ShowSetupMakerDialog(instance);
     return 0;

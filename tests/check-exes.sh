@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The shipped programs are 32-bit PE files that import nothing but Windows' own DLLs.
+# The shipped programs are 32-bit PE files that import nothing but Windows' own DLLs, and
+# carry the application manifest: common controls 6, asInvoker, Vista to 11, system DPI.
 set -u
 allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|shfolder|version|ole32|oleaut32|advapi32|msvcrt)\.dll$'
 status=0
@@ -10,9 +11,22 @@ for exe in "$@"; do
   fi
   bad=$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | grep -Ev "$allowed")
   if [ -n "$bad" ]; then
-    echo "FAIL $name imports $(echo $bad)"; status=1
+    echo "FAIL $name imports $(echo $bad)"; status=1; continue
+  fi
+  # The manifest is resource 1 of type 24 (RT_MANIFEST), which windres prints as rc text.
+  manifest=$(i686-w64-mingw32-windres -J coff -i "$exe" -O rc 2>/dev/null |
+             awk '/^1 24 /{on=1; next} on && /^END/{exit} on' | tr -d '\n')
+  missing=""
+  for want in 'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""' 'level=""asInvoker""' \
+              e2011457-1546-43c5-a5fe-008deee3d3f0 35138b9a-5d96-4fbd-8e2d-a2440225f93a \
+              4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 1f676c76-80e1-4239-95bb-83d0f6d0da78 \
+              8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a '>true</dpiAware>'; do
+    [[ $manifest == *"$want"* ]] || missing="$missing [$want]"
+  done
+  if [ -n "$missing" ]; then
+    echo "FAIL $name: its manifest lacks$missing"; status=1
   else
-    echo "ok   $name: PE32 i386, imports only system DLLs"
+    echo "ok   $name: PE32 i386, imports only system DLLs, carries the manifest"
   fi
 done
 exit $status

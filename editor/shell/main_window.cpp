@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "command_rules.h"
 #include "commands.h"
+#include "control_classes.h"
 #include "document_commands.h"
 #include "document_files.h"
 #include "editor_state.h"
@@ -71,7 +72,7 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTW* create)
 {
     g_hInstance = create->hInstance;
     SetTimer(window, IDT_MAIN_TIMER, kTimerPeriod, nullptr);
-    InitCommonControls();
+    RegisterControlClasses(ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES);
     g_hwndEdit = CreateEditControl(window);
     g_hwndToolbar = CreateMainToolbar(window);
     g_hwndStatus = CreateMainStatusBar(window);
