@@ -5,6 +5,9 @@
 // Bitmaps, menus, accelerators
 #define IDB_TOOLBAR_CLASSIC         110
 #define IDB_TOOLBAR                 111
+// The same strips at 24 pixels, for 144 DPI and more
+#define IDB_TOOLBAR_CLASSIC_24      112
+#define IDB_TOOLBAR_24              113
 #define IDR_ACCELERATORS            121
 #define IDR_MAIN_MENU               122
 

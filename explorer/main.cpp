@@ -7,6 +7,7 @@
 #include "language.h"
 #include "navigation.h"
 #include "resource.h"
+#include "screen_dpi.h"
 #include "single_instance.h"
 #include "skin_list.h"
 #include "skin_operations.h"
@@ -31,6 +32,7 @@ namespace {
 
 const wchar_t kClassName[] = L"Fennick";
 const wchar_t kTitle[] = L"Ferncastle";
+// At 96 DPI; it grows with the screen's DPI.
 const POINT kMinimumSize = {640, 400};
 
 const AboutBoxConfig kAboutBox = {
@@ -80,9 +82,15 @@ void LayOut(HWND window, LPARAM size)
     GetClientRect(window, &client);
     GetClientRect(g_hwndToolbar, &toolbar);
     GetClientRect(g_hwndStatus, &status);
-    int top = toolbar.bottom + 2;
+    int top = toolbar.bottom + ScaleForDpi(2, ScreenDpi(window));
     MoveWindow(g_hwndList, client.left, top, client.right, client.bottom - status.bottom - top, TRUE);
     SendMessageW(g_hwndList, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
+}
+
+void SetMinimumSize(HWND window, MINMAXINFO* limits)
+{
+    int dpi = ScreenDpi(window);
+    limits->ptMinTrackSize = {ScaleForDpi(kMinimumSize.x, dpi), ScaleForDpi(kMinimumSize.y, dpi)};
 }
 
 void FollowSelection()
@@ -138,7 +146,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_CREATE:        return OnCreate(window);
     case WM_SIZE:          LayOut(window, lParam); return 0;
-    case WM_GETMINMAXINFO: reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = kMinimumSize; return 0;
+    case WM_GETMINMAXINFO: SetMinimumSize(window, reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_SETFOCUS:      SetFocus(g_hwndList); return 0;
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == IDC_SKIN_LIST)

@@ -19,9 +19,10 @@
 #define IDC_TOOLBAR             202
 #define IDC_STATUS              203
 
-// Toolbar: the strip of six pictures, and one tooltip per button position
+// Toolbar: the strip of six pictures (16 and 24 pixels), and one tooltip per button position
 // (IDS_TOOLTIP_JP_FIRST / IDS_TOOLTIP_EN_FIRST + position; 3 and 6 are separators)
 #define IDB_TOOLBAR             120
+#define IDB_TOOLBAR_24          121
 #define IDS_TOOLTIP_JP_FIRST    1000
 #define IDS_TOOLTIP_OPEN_JP     1000
 #define IDS_TOOLTIP_DELETE_JP   1001

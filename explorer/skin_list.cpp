@@ -6,6 +6,7 @@
 #include "language.h"
 #include "list_order.h"
 #include "resource.h"
+#include "screen_dpi.h"
 
 #include <commctrl.h>
 
@@ -69,11 +70,12 @@ HIMAGELIST MakeIconList(int size, UINT depth)
 void AddColumns(HWND list)
 {
     bool japanese = IsJapaneseUi();
+    int dpi = ScreenDpi(list);
     for (int index = 0; index < ColumnCount; ++index) {
         LVCOLUMNW column = {};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = kColumns[index].format;
-        column.cx = kColumns[index].width;
+        column.cx = ScaleForDpi(kColumns[index].width, dpi);
         column.pszText = const_cast<wchar_t*>(japanese ? kColumns[index].japanese : kColumns[index].english);
         column.iSubItem = index;
         SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
@@ -173,8 +175,9 @@ const wchar_t* EntryText(LPARAM entry, LPARAM column)
 HWND CreateSkinList(HWND parent)
 {
     UINT depth = IconColourDepth(parent);
-    g_smallIcons = MakeIconList(16, depth);
-    g_largeIcons = MakeIconList(32, depth);
+    int dpi = ScreenDpi(parent);
+    g_smallIcons = MakeIconList(ScaleForDpi(16, dpi), depth);
+    g_largeIcons = MakeIconList(ScaleForDpi(32, dpi), depth);
     HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 0, 0,
                                 parent, reinterpret_cast<HMENU>(IDC_SKIN_LIST), g_hInstance, nullptr);
     if (!list) return nullptr;

@@ -4,6 +4,7 @@
 #include "fennick.h"
 #include "language.h"
 #include "resource.h"
+#include "screen_dpi.h"
 #include "toolbar_tips.h"
 
 #include <commctrl.h>
@@ -31,8 +32,9 @@ HIMAGELIST g_toolbarImages = nullptr;
 
 HWND CreateExplorerToolbar(HWND parent)
 {
-    g_toolbarImages = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDB_TOOLBAR), 16, 9, CLR_DEFAULT,
-                                           IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    int size = ToolbarImageSize(ScreenDpi(parent));
+    g_toolbarImages = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(size == 24 ? IDB_TOOLBAR_24 : IDB_TOOLBAR),
+                                           size, 9, CLR_DEFAULT, IMAGE_BITMAP, LR_CREATEDIBSECTION);
     TBBUTTON buttons[kButtonCount] = {};
     for (int position = 0; position < kButtonCount; ++position) {
         bool separator = kButtons[position].image == kSeparator;

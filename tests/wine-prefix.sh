@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Boots a fresh Wine prefix for one test run: win32 (no WOW64) or win64 (WOW64).
+# Boots a fresh Wine prefix for one test run: win32 (no WOW64) or win64 (WOW64), at the
+# screen DPI given third (96 when omitted).
 set -eu
-dir=$1 arch=$2
+dir=$1 arch=$2 dpi=${3:-96}
 export WINEPREFIX=$dir WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Booted in Japanese, Wine links its system fonts to a Japanese font; otherwise captions
 # and message boxes show Japanese text as boxes in every later run.
@@ -20,10 +21,14 @@ wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /
 # The dialogs ask for "MS UI Gothic", as a Windows with Japanese support has it; Wine
 # maps it to a Japanese font only under a Japanese locale, so the English runs map it here.
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS UI Gothic' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
+# Wine 8 takes the screen's DPI from the user's LogPixels, else from the machine's, as
+# each program starts.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 wineserver -w
 # wineboot links Documents, Desktop and the like to $HOME, where the template folders and
 # shortcuts of every run would meet: give the prefix real folders of its own.
 for link in "$dir"/drive_c/users/*/*; do
   if [ -L "$link" ]; then rm "$link"; mkdir "$link"; fi
 done
-echo "prefix $dir ($arch) ready"
+echo "prefix $dir ($arch, $dpi DPI) ready"

@@ -12,7 +12,7 @@ cmake --build "$build" --target dist >/dev/null
 source "$root/tools/display.sh"
 start_private_display
 cleanup() {
-  for p in "$build"/wine/prefix32 "$build"/wine/prefix64; do
+  for p in "$build"/wine/prefix32 "$build"/wine/prefix64 "$build"/wine/prefix144; do
     [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null || true
   done
   kill "$XVFB_PID" 2>/dev/null || true

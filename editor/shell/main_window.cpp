@@ -13,6 +13,7 @@
 #include "os_checks.h"
 #include "resource.h"
 #include "registry_value.h"
+#include "screen_dpi.h"
 #include "status_bar.h"
 #include "suspend.h"
 #include "template_folder.h"
@@ -27,6 +28,8 @@ namespace {
 const wchar_t kClassName[] = L"Quillpad";
 const wchar_t kCaption[] = L"Quillmere";
 const UINT kTimerPeriod = 1000;
+// The document's font: 16 pixels high at 96 DPI.
+const int kEditFontPoints = 12;
 
 HFONT g_editFont = nullptr;
 HIMAGELIST g_toolbarImages = nullptr;
@@ -64,7 +67,7 @@ void LayOutChildren(HWND window, int width, int height)
     GetClientRect(g_hwndToolbar, &toolbar);
     GetClientRect(g_hwndStatus, &status);
     GetClientRect(window, &client);
-    int top = toolbar.bottom + 2;
+    int top = toolbar.bottom + ScaleForDpi(2, ScreenDpi(window));
     MoveWindow(g_hwndEdit, 0, top, client.right, height - status.bottom - top, TRUE);
 }
 
@@ -222,7 +225,9 @@ ATOM RegisterMainClass(HINSTANCE instance)
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0));
+    int smallIcon = GetSystemMetrics(SM_CXSMICON);
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, smallIcon, smallIcon, 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
@@ -237,8 +242,9 @@ HWND CreateEditControl(HWND parent)
             ES_NOHIDESEL | ES_WANTRETURN,
         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(IDC_MAIN_EDIT), g_hInstance, nullptr);
     if (!edit) return nullptr;
-    g_editFont = CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 0, L"ＭＳ ゴシック");
+    g_editFont = CreateFontW(FontCellHeight(kEditFontPoints, ScreenDpi(parent)), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                             FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 0,
+                             L"ＭＳ ゴシック");
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(g_editFont), TRUE);
     // The 9x edit control holds 64 KB at most; 0 lets the NT control use its largest limit.
     SendMessageW(edit, EM_LIMITTEXT, GetOsFamily() != 0 ? 65536 : 0, 0);
@@ -262,8 +268,10 @@ HWND CreateMainToolbar(HWND parent)
 
     ToolbarArt art = ToolbarArtForThisSystem();
     if (art != ToolbarArtNone) {
-        int bitmap = art == ToolbarArtClassic ? IDB_TOOLBAR_CLASSIC : IDB_TOOLBAR;
-        g_toolbarImages = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(bitmap), 16, 9, CLR_DEFAULT,
+        int size = ToolbarImageSize(ScreenDpi(parent));
+        int bitmap = art == ToolbarArtClassic ? (size == 24 ? IDB_TOOLBAR_CLASSIC_24 : IDB_TOOLBAR_CLASSIC)
+                                              : (size == 24 ? IDB_TOOLBAR_24 : IDB_TOOLBAR);
+        g_toolbarImages = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(bitmap), size, 9, CLR_DEFAULT,
                                                IMAGE_BITMAP, LR_CREATEDIBSECTION);
         SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(g_toolbarImages));
     }

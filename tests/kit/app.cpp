@@ -1,5 +1,6 @@
 // Starting a program, finding its top-level windows and waiting for them.
 #include "kit.h"
+#include <psapi.h>
 #include <algorithm>
 #include <set>
 
@@ -116,6 +117,23 @@ void App::Kill()
     }
     CloseHandle(process_);
     process_ = nullptr;
+}
+
+std::wstring App::ModulePath(const std::wstring& dllName) const
+{
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    if (!EnumProcessModules(process_, modules, sizeof modules, &bytes))
+        throw Failure(L"cannot list the modules of " + name_);
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < 512; ++i) {
+        wchar_t path[MAX_PATH] = {};
+        if (!GetModuleFileNameExW(process_, modules[i], path, MAX_PATH))
+            continue;
+        const wchar_t* name = wcsrchr(path, L'\\');
+        if (_wcsicmp(name ? name + 1 : path, dllName.c_str()) == 0)
+            return path;
+    }
+    return L"";
 }
 
 bool App::Running() const

@@ -1,6 +1,7 @@
 // kit::UiTest: every UI test starts from the known state, in the locale its suite names.
 #include "kit.h"
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace kit {
@@ -42,9 +43,11 @@ void ShotAtFailure()
     if (!info || g_shotTaken)
         return;
     g_shotTaken = true;
+    // The runs at 96 and 144 DPI fail apart and run at once: their shots must not meet.
+    std::wstring dpi = ScreenDpi() == 96 ? L"" : L"-" + std::to_wstring(ScreenDpi()) + L"dpi";
     try {
         CurrentShot() = SaveScreen(L"failed-" + Widen(info->test_suite_name()) + L"." +
-                                   Widen(info->name()));
+                                   Widen(info->name()) + dpi);
     } catch (const Failure&) {
     }
 }
@@ -59,6 +62,9 @@ void UiTest::SetUp()
     ASSERT_EQ(GetACP(), wantAcp) << "suite " << suite << " runs in the wrong locale";
     ASSERT_EQ(IsWow64(), StartsWith(suite, "Wow64")) << "suite " << suite
                                                        << " runs in the wrong prefix";
+    if (const char* dpi = std::getenv("QLM_DPI")) {
+        ASSERT_EQ(std::atoi(dpi), ScreenDpi()) << "the prefix runs at the wrong DPI";
+    }
     ResetState();
 }
 

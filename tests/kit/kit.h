@@ -211,6 +211,8 @@ public:
                   Ms timeout = kTimeout) const;
     DWORD WaitExit(Ms timeout = kTimeout) const;
     void Kill();
+    // The full path of a DLL the program has loaded ("comctl32.dll"); empty when none.
+    std::wstring ModulePath(const std::wstring& dllName) const;
 
 private:
     std::wstring name_;
@@ -219,6 +221,9 @@ private:
 };
 
 // ---- Screen --------------------------------------------------------------------------
+
+// The screen's DPI, the same for every program in the prefix.
+int ScreenDpi();
 
 // Saves the screen (or one window's rectangle) as a 24-bit BMP <build>/screenshots/<name>.bmp,
 // prints its Unix path and returns its Windows path.
@@ -230,8 +235,8 @@ std::wstring UnixPath(const std::wstring& windowsPath);
 // ---- Fixture -------------------------------------------------------------------------
 
 // Base of every UI test: checks the suite runs in its locale and prefix (English*:
-// code page 1252; Wow64*: 64-bit prefix; others: 932 in the 32-bit prefix) and resets
-// the state. At a test's first failure the screen is saved as
+// code page 1252; Wow64*: 64-bit prefix; others: 932 in the 32-bit prefix), at the DPI
+// that QLM_DPI names if set, and resets the state. At a test's first failure the screen is saved as
 // screenshots/failed-<Suite>.<Test>.bmp, while its windows are still open.
 class UiTest : public ::testing::Test {
 protected:

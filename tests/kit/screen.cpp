@@ -134,6 +134,14 @@ void SaveBmp(const std::wstring& path, const Pixels& px)
 
 }  // namespace
 
+int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 std::wstring SaveScreen(const std::wstring& name, HWND window)
 {
     RECT r = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
