@@ -95,14 +95,6 @@ Pixels Settled(const RECT& r)
     return last;
 }
 
-bool Uniform(const Pixels& p)
-{
-    for (DWORD c : p.bgra)
-        if ((c & 0xFFFFFF) != (p.bgra[0] & 0xFFFFFF))
-            return false;
-    return true;
-}
-
 void SaveBmp(const std::wstring& path, const Pixels& px)
 {
     int stride = (px.width * 3 + 3) & ~3;
@@ -176,6 +168,7 @@ std::wstring Screenshot(const std::wstring& name, HWND window)
 
 Icon Dialog::IconKind() const
 {
+    const double kMatchingIcon = 20.0;
     HWND icon = GetDlgItem(hwnd_, 1088);
     if (!icon || !IsWindowVisible(icon))
         return Icon::None;
@@ -195,20 +188,24 @@ Icon Dialog::IconKind() const
         {Icon::Question, IDI_QUESTION},
         {Icon::Information, IDI_INFORMATION},
     };
-    Pixels shot;
-    // Until the static has painted, the screen there shows one colour or nothing yet.
-    WaitUntil([&] { shot = Capture(r); return !Uniform(shot); }, Ms(3000));
     Icon best = Icon::None;
     double bestDistance = 1e9;
-    for (const auto& candidate : kIcons) {
-        double d = Distance(shot, Reference(candidate.id, w, h));
+    // Until the static has painted, the screen there shows what lay beneath the box, which
+    // may be anything: look again until it matches one of the four or the time is up.
+    WaitUntil([&] {
+        Pixels shot = Capture(r);
+        bestDistance = 1e9;
+        for (const auto& candidate : kIcons) {
+            double d = Distance(shot, Reference(candidate.id, w, h));
             if (d < bestDistance) {
-            bestDistance = d;
-            best = candidate.kind;
+                bestDistance = d;
+                best = candidate.kind;
+            }
         }
-    }
+        return bestDistance <= kMatchingIcon;
+    }, Ms(3000));
     // Identical images give 0; a foreign icon or a covered box is far from all four.
-    if (bestDistance > 20.0)
+    if (bestDistance > kMatchingIcon)
         throw Failure(L"the icon of " + Describe() + L" looks like none of the four (" +
                       std::to_wstring(bestDistance) + L")");
     return best;
