@@ -102,7 +102,9 @@ TEST_F(PackagingTest, PackagerGetsQuotedPathsAndTheDialogStaysLockedUntilItEnds)
     ExpectFailure(L"3");
     EXPECT_EQ(kit::Utf8(L"\"" + folder + L"\\Zipwright.exe\" \"C:\\my skins\\blue\\\\\" \"" + output + L"\""),
               kit::FileBytes(recorded).value_or(""));
-    for (int id : kLocked) EXPECT_TRUE(dialog.Item(id).Enabled()) << id << " after the failure";
+    // The dialog unlocks once the failure box has returned, a moment after it has gone.
+    for (int id : kLocked)
+        EXPECT_TRUE(kit::WaitUntil([&] { return dialog.Item(id).Enabled(); })) << id << " after the failure";
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((kit::AppDataDir() + L"\\Halvenor's Software\\Quillmere").c_str()))
         << "the log folder is made";
 
