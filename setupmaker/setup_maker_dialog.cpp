@@ -9,6 +9,7 @@
 #include "setup_file.h"
 #include "setwright.h"
 #include "single_instance.h"
+#include "window_text.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
@@ -49,13 +50,6 @@ const Text kWriteFailed = {
     L"QLMC File could not be Created.\nMake Sure the Output Folder Exists and the File is not Read-Only."};
 const Text kDone = {L"QLMC ファイルの作成が完了しました。", L"QLMC File has been Created."};
 const Text kDoneCaption = {L"作成完了", L"Complete"};
-
-std::wstring FieldText(HWND dialog, int id)
-{
-    wchar_t text[520] = L"";
-    GetDlgItemTextW(dialog, id, text, _countof(text));
-    return text;
-}
 
 void Warn(HWND owner, const Text& text)
 {

@@ -1,13 +1,12 @@
 // The colour survey dialog: a colour from the system picker as values and a #RRGGBB code.
 #include "color_survey.h"
 
+#include "color_picker.h"
 #include "editor_state.h"
 #include "insert_text.h"
 #include "message_box.h"
 #include "resource.h"
 #include "wizard_text.h"
-
-#include <commdlg.h>
 
 #include <string>
 
@@ -24,17 +23,10 @@ void SetValueLabel(HWND dialog, int id, const wchar_t* label, unsigned value)
     SetDlgItemTextW(dialog, id, (std::wstring(label) + std::to_wstring(value)).c_str());
 }
 
-void PickColor(HWND dialog)
+void ShowPickedColor(HWND dialog)
 {
-    CHOOSECOLORW cc = {};
-    cc.lStructSize = sizeof(cc);
-    cc.hwndOwner = dialog;
-    cc.rgbResult = g_surveyColor;
-    cc.lpCustColors = g_surveyCustomColors;
-    cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorW(&cc)) return;
-    g_surveyColor = cc.rgbResult;
-    unsigned red = GetRValue(cc.rgbResult), green = GetGValue(cc.rgbResult), blue = GetBValue(cc.rgbResult);
+    if (!PickColor(dialog, &g_surveyColor, g_surveyCustomColors)) return;
+    unsigned red = GetRValue(g_surveyColor), green = GetGValue(g_surveyColor), blue = GetBValue(g_surveyColor);
     SetValueLabel(dialog, IDC_COLOR_RED, L"赤 : ", red);
     SetValueLabel(dialog, IDC_COLOR_GREEN, L"緑 : ", green);
     SetValueLabel(dialog, IDC_COLOR_BLUE, L"青 : ", blue);
@@ -70,7 +62,7 @@ INT_PTR CALLBACK ColorSurveyDialogProc(HWND dialog, UINT message, WPARAM wParam,
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDC_COLOR_PICK:   PickColor(dialog); return TRUE;
+        case IDC_COLOR_PICK:   ShowPickedColor(dialog); return TRUE;
         case IDC_COLOR_COPY:   CopyCode(dialog); return TRUE;
         case IDC_COLOR_INSERT: InsertCode(dialog); return TRUE;
         case IDOK:

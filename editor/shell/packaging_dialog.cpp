@@ -8,6 +8,7 @@
 #include "program_folder.h"
 #include "resource.h"
 #include "skin_check.h"
+#include "window_text.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
@@ -27,13 +28,6 @@ const int kLockedControls[] = {IDC_PACKAGING_FOLDER, IDC_PACKAGING_BROWSE_FOLDER
 const int kPackagerNotStarted = -1;
 
 bool g_packagerRunning = false;
-
-std::wstring FieldText(HWND dialog, int id)
-{
-    wchar_t text[MAX_PATH] = L"";
-    GetDlgItemTextW(dialog, id, text, _countof(text));
-    return text;
-}
 
 void BrowseForSkinFolder(HWND dialog)
 {

@@ -1,6 +1,7 @@
 // The dialog procedure every modal wizard runs, the steps of OK, the pickers and the help window.
 #include "wizard_dialog.h"
 
+#include "color_picker.h"
 #include "editor_state.h"
 #include "insert_text.h"
 #include "message_box.h"
@@ -172,11 +173,6 @@ bool PutWizardText(HWND dialog, const std::wstring& text)
     return true;
 }
 
-std::wstring FieldText(HWND dialog, int id)
-{
-    return WholeWindowText(GetDlgItem(dialog, id));
-}
-
 bool IsChecked(HWND dialog, int id)
 {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
@@ -227,16 +223,10 @@ BOOL ChooseImageIntoField(HWND dialog, int fieldId)
 
 BOOL ChooseColorIntoField(HWND dialog, int fieldId)
 {
-    CHOOSECOLORW cc = {};
-    cc.lStructSize = sizeof(cc);
-    cc.hwndOwner = dialog;
-    cc.rgbResult = g_lastChosenColor;
-    cc.lpCustColors = g_customColors;
-    cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorW(&cc)) return FALSE;
-    g_lastChosenColor = cc.rgbResult;
+    if (!PickColor(dialog, &g_lastChosenColor, g_customColors)) return FALSE;
     SetDlgItemTextW(dialog, fieldId,
-                    ColorCodeText(GetRValue(cc.rgbResult), GetGValue(cc.rgbResult), GetBValue(cc.rgbResult)).c_str());
+                    ColorCodeText(GetRValue(g_lastChosenColor), GetGValue(g_lastChosenColor), GetBValue(g_lastChosenColor))
+                        .c_str());
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include "window_text.h"
 #include "wizard_text.h"
 
 #include <initializer_list>
@@ -49,7 +50,6 @@ bool InsertWizardText(HWND dialog, const std::wstring& text);
 // The guard and the insertion alone, for a modeless wizard that ends itself.
 bool PutWizardText(HWND dialog, const std::wstring& text);
 
-std::wstring FieldText(HWND dialog, int id);
 bool IsChecked(HWND dialog, int id);
 int ListSelection(HWND dialog, int listId);   // CB_ERR (-1) when nothing is selected
 void EnableControls(HWND dialog, std::initializer_list<int> ids, bool enabled);

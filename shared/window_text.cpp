@@ -1,4 +1,4 @@
-// A window's whole text as a wide string.
+// A window's or a dialog control's whole text as a wide string.
 #include "window_text.h"
 
 std::wstring WholeWindowText(HWND window)
@@ -7,4 +7,9 @@ std::wstring WholeWindowText(HWND window)
     int read = GetWindowTextW(window, &text[0], static_cast<int>(text.size()));
     text.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
     return text;
+}
+
+std::wstring FieldText(HWND dialog, int id)
+{
+    return WholeWindowText(GetDlgItem(dialog, id));
 }
