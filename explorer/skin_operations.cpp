@@ -10,6 +10,7 @@
 #include "program_folder.h"
 #include "rename_dialog.h"
 #include "setup_file.h"
+#include "shell_open.h"
 #include "skin_list.h"
 
 #include <commctrl.h>
@@ -90,8 +91,7 @@ void OpenSkinPackage(const wchar_t* path)
     if (selected > 1)
         return Warn(L"スキンを 2 個以上同時に開くことはできません。", L"Skin two or more can not be opened simultaneously.");
     if (selected == 0) return;
-    HINSTANCE result = ShellExecuteW(g_hwndMain, L"Open", path, nullptr, nullptr, SW_SHOWDEFAULT);
-    if (reinterpret_cast<INT_PTR>(result) <= 32) Warn(L"スキンを開けませんでした。", L"Skin could not be opened.");
+    if (!ShellOpen(g_hwndMain, path)) Warn(L"スキンを開けませんでした。", L"Skin could not be opened.");
 }
 
 void DeleteSelectedSkins()

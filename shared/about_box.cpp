@@ -4,9 +4,9 @@
 #include "language.h"
 #include "message_box.h"
 #include "shared_ids.h"
+#include "shell_open.h"
 #include "version_info.h"
 
-#include <shellapi.h>
 #include <string>
 
 namespace {
@@ -75,8 +75,7 @@ void CentreOnOwner(HWND dialog)
 
 void OpenWebSite(HWND dialog, const AboutBoxConfig& config)
 {
-    HINSTANCE result = ShellExecuteW(dialog, L"Open", kWebSite, nullptr, nullptr, SW_SHOWDEFAULT);
-    if (reinterpret_cast<INT_PTR>(result) > 32) return;
+    if (ShellOpen(dialog, kWebSite)) return;
     bool japanese = IsJapaneseUi();
     ShowMessage(dialog, japanese ? kWebFailureJapanese : kWebFailureEnglish,
                 japanese ? config.failureCaptionJapanese : config.failureCaptionEnglish, MB_ICONWARNING);

@@ -7,9 +7,9 @@
 #include "message_box.h"
 #include "program_folder.h"
 #include "resource.h"
+#include "shell_open.h"
 
 #include <htmlhelp.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <string>
@@ -71,8 +71,7 @@ void StartCompanion(unsigned command)
     const Companion* program = Find(kPrograms, command);
     if (!program) return;
     std::wstring path = OwnProgramFolder() + program->file;
-    HINSTANCE result = ShellExecuteW(g_hwndMain, L"open", path.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
-    if (reinterpret_cast<INT_PTR>(result) <= 32) ShowMessage(g_hwndMain, program->failure, kCaption, MB_ICONWARNING);
+    if (!ShellOpen(g_hwndMain, path.c_str())) ShowMessage(g_hwndMain, program->failure, kCaption, MB_ICONWARNING);
 }
 
 void OpenHelpFile(unsigned command)

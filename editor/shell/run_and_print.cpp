@@ -5,9 +5,9 @@
 #include "editor_state.h"
 #include "file_info.h"
 #include "message_box.h"
+#include "shell_open.h"
 #include "status_bar.h"
 
-#include <shellapi.h>
 
 #include <string>
 
@@ -28,15 +28,9 @@ SaveAnswer SaveFirst(const wchar_t* question)
     }
 }
 
-bool Open(const wchar_t* file, const wchar_t* parameters)
-{
-    HINSTANCE result = ShellExecuteW(g_hwndMain, L"open", file, parameters, nullptr, SW_SHOWDEFAULT);
-    return reinterpret_cast<INT_PTR>(result) > 32;
-}
-
 void StartPpm(const std::wstring& parameters)
 {
-    if (!Open(g_settings.PPMPath, parameters.c_str()))
+    if (!ShellOpen(g_hwndMain, g_settings.PPMPath, parameters.c_str()))
         ShowMessage(g_hwndMain, L"PPM を起動できませんでした。", kCaption, MB_ICONWARNING);
 }
 
@@ -59,7 +53,7 @@ void RunCurrentFile()
     case SaveGoOn:
         break;
     }
-    if (Open(g_currentPath, nullptr)) {
+    if (ShellOpen(g_hwndMain, g_currentPath)) {
         SetStatusText(StatusPartMessage, L"実行処理が完了しました。");
         return;
     }
