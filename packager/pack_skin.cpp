@@ -10,12 +10,6 @@
 
 namespace {
 
-bool IsExistingFolder(const std::wstring& path)
-{
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // The path as the user would write it, without the \\?\ prefix.
 std::wstring DisplayPath(const std::wstring& path)
 {
@@ -58,7 +52,7 @@ PackResult PackSkinFolder(const std::wstring& folder, const std::wstring& output
     LogLine(log, L"folder: " + folder);
     LogLine(log, L"output: " + output);
     std::wstring root, package, failedPath;
-    if (!ResolvePath(folder.c_str(), &root) || !IsExistingFolder(root)) return PackFolderMissing;
+    if (!ResolvePath(folder.c_str(), &root) || !IsFolder(root)) return PackFolderMissing;
     if (!ResolveOutputPath(output.c_str(), &package)) return PackUnwritableOutput;
     std::vector<SourceFile> files;
     PackResult result = ListSkinFolder(root, package, &files, &failedPath);

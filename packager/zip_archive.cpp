@@ -28,12 +28,6 @@ bool SeekTo(HANDLE file, uint64_t offset)
     return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) != 0;
 }
 
-bool IsFolder(const std::wstring& path)
-{
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 }  // namespace
 
 PackResult OpenArchive(const std::wstring& outputPath, Archive* archive)

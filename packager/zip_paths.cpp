@@ -109,3 +109,9 @@ std::vector<std::wstring> SplitArguments(const wchar_t* commandLine)
         arguments.push_back(argument);
     }
 }
+
+bool IsFolder(const std::wstring& path)
+{
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
