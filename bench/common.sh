@@ -1,14 +1,25 @@
-# Sourced by the benchmarks: builds the targets named, then a Wine prefix of their own
-# (booted once, windows unmanaged) and a private display; both end with the script.
-# Sets root, build, WINEPREFIX and DISPLAY.
+# Sourced by the benchmarks: builds the targets named in the flavour this host runs, then a
+# Wine prefix of their own (booted once, windows unmanaged) and a private display; both end
+# with the script. Sets root, build (that flavour's build folder), WINEPREFIX and DISPLAY;
+# `wine` and `winepath` run that flavour's Wine.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/tools/flavours.sh"
+qlm_host_flavour
+export QLM_FLAVOUR=$QLM_HOST_FLAVOUR
 build=${BUILD_DIR:-$root/build}
-BUILD_DIR=$build bash "$root/tools/build.sh" "$@" >/dev/null
+BUILD_DIR=$build QLM_FLAVOURS=$QLM_FLAVOUR bash "$root/tools/build.sh" "$@" >/dev/null
+build=$build/$QLM_FLAVOUR
+QLM_WINE=$(qlm_wine "$QLM_FLAVOUR")
+wine() { "$QLM_WINE" "$@"; }
+winepath() { "$QLM_WINE" winepath "$@"; }
 
-export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench32}
+export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=${QLM_LANG:-ja_JP.UTF-8}
-[ -f "$WINEPREFIX/system.reg" ] || bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" win32 >/dev/null
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  if [ "$QLM_FLAVOUR" = x86 ]; then arch=win32; else arch=win64; fi
+  bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" "$arch" >/dev/null
+fi
 source "$root/tools/display.sh"
 start_private_display
 # A wineserver left from another run would keep drawing on that run's display.

@@ -1,27 +1,36 @@
 #!/usr/bin/env bash
-# Builds everything and starts the editor under Wine: on the current display, or, where
-# there is none, on a private Xvfb display with a screenshot saved to the build folder.
+# Builds everything and starts the editor of the flavour this host runs (x86 where it runs
+# 32-bit code, else x64) under Wine: on the current display, or, where there is none, on a
+# private Xvfb display with a screenshot saved to the build folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 export BUILD_DIR=$build
 bash "$root/tools/build.sh"
-cmake --build "$build" --target dist >/dev/null
+source "$root/tools/flavours.sh"
+qlm_host_flavour
+flavour=$QLM_HOST_FLAVOUR
+cmake --build "$build/$flavour" --target dist >/dev/null
 
-export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/run32}
+export QLM_FLAVOUR=$flavour
+export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/run-$flavour}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=${QLM_LANG:-ja_JP.UTF-8}
-[ -f "$WINEPREFIX/system.reg" ] || bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" win32
-editor="$build/dist/Quillmere/Quillpad.exe"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  if [ "$flavour" = x86 ]; then arch=win32; else arch=win64; fi
+  bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" "$arch"
+fi
+wine=$(qlm_wine "$flavour")
+editor="$build/dist/Quillmere-$flavour/Quillpad.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
-  exec wine "$editor" "$@"
+  exec "$wine" "$editor" "$@"
 fi
 
 source "$root/tools/display.sh"
 start_private_display
 trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true' EXIT
-wine "$editor" "$@" &
+"$wine" "$editor" "$@" &
 for _ in $(seq 200); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Quillmere - ' && break
   sleep 0.1
@@ -30,4 +39,4 @@ sleep 1
 mkdir -p "$build/screenshots"
 shot="$build/screenshots/editor.png"
 import -window root "$shot"
-echo "No display: the editor ran on Xvfb $DISPLAY; screenshot saved to $shot"
+echo "No display: the $flavour editor ran on Xvfb $DISPLAY; screenshot saved to $shot"

@@ -64,8 +64,8 @@ def make_skin(root):
 
 
 def windows_paths(*paths):
-    out = subprocess.run(['winepath', '-w', *paths], capture_output=True, text=True,
-                         env=dict(os.environ, WINEDEBUG='-all')).stdout
+    # Through the flavour's Wine: the plain winepath command needs Wine's 32-bit loader.
+    out = subprocess.run([WINE_RUN, 'winepath', '-w', *paths], capture_output=True, text=True).stdout
     return out.splitlines()
 
 

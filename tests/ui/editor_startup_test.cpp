@@ -187,7 +187,7 @@ TEST_F(EditorTest, OptionsOkStoresTheFieldsAndZeroesTheRetiredValues)
     Dialog options = OpenOptions(main);
     EXPECT_EQ(L"QLMテンプレート", options.Item(kOptTemplate).Text());
     EXPECT_EQ(L"C:\\tools\\PPM.exe", options.Item(kOptPpm).Text());
-    EXPECT_FALSE(options.Item(kOptNoX64).Visible()) << "hidden on 32-bit Windows";
+    EXPECT_FALSE(options.Item(kOptNoX64).Visible()) << "hidden unless under WOW64";
     kit::Screenshot(L"editor-options", options.hwnd());
     options.Item(kOptTemplate).SetText(L"Skin Templates");
     options.Item(kOptSdk).SetText(L"C:\\sdk\\wmplayer.chm");

@@ -11,7 +11,8 @@
 namespace {
 
 const wchar_t* const kPrograms[] = {L"Quillpad.exe", L"Fennick.exe", L"Setwright.exe", L"Migrato.exe"};
-const wchar_t kCommonControls6[] = L"\\winsxs\\x86_microsoft.windows.common-controls_6595b64144ccf1df_6.0.";
+// Under winsxs, after the flavour's processor name (x86_ or amd64_).
+const wchar_t kCommonControls6[] = L"_microsoft.windows.common-controls_6595b64144ccf1df_6.0.";
 
 // The editor's and Fennick's children share their ids.
 enum { kEdit = 200, kList = 200, kToolbar = 202, kSetwrightDialog = 131 };
@@ -24,7 +25,7 @@ bool UsesCommonControls6(const kit::App& app)
 {
     std::wstring path = app.ModulePath(L"comctl32.dll");
     CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
-    return path.find(kCommonControls6) != std::wstring::npos;
+    return path.find(L"\\winsxs\\") != std::wstring::npos && path.find(kCommonControls6) != std::wstring::npos;
 }
 
 // The side of a toolbar's pictures: its buttons less their padding.
@@ -181,6 +182,22 @@ TEST_F(ScreenDpiTest, ProgramsRunWithVersion6OfTheCommonControls)
     kit::App plain(L"kit_target.exe");
     plain.WaitWindow(L"");
     EXPECT_FALSE(UsesCommonControls6(plain));
+}
+
+// Each flavour's programs have the bitness of the tests built with them: the x64 ones run
+// natively on 64-bit Windows, never under WOW64.
+TEST_F(ScreenDpiTest, ProgramsRunWithTheBitnessOfTheirFlavour)
+{
+    SYSTEM_INFO native = {};
+    GetNativeSystemInfo(&native);
+    bool windows64 = native.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64;
+    for (const wchar_t* exe : kPrograms) {
+        kit::App app(exe);
+        app.WaitWindow(L"");
+        BOOL wow64 = FALSE;
+        ASSERT_TRUE(IsWow64Process(app.Handle(), &wow64));
+        EXPECT_EQ(windows64 && sizeof(void*) == 4, wow64 != FALSE) << kit::Utf8(exe);
+    }
 }
 
 TEST_F(ScreenDpiTest, EditorFontAndPicturesGrowWithTheDpi)
