@@ -9,7 +9,7 @@ build=${BUILD_DIR:-$root/build}
 export BUILD_DIR=$build
 
 bash "$root/tools/build.sh"
-for flavour in x86 x64; do cmake --build "$build/$flavour" --target dist >/dev/null; done
+for flavour in ${QLM_FLAVOURS:-x86 x64}; do cmake --build "$build/$flavour" --target dist >/dev/null; done
 
 source "$root/tools/flavours.sh"
 qlm_host_flavour
