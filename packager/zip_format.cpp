@@ -3,11 +3,6 @@
 
 namespace {
 
-const uint32_t kLocalSignature = 0x04034b50;
-const uint32_t kCentralSignature = 0x02014b50;
-const uint32_t kEndSignature = 0x06054b50;
-const uint16_t kFlagMaximumDeflate = 0x0002;
-const uint16_t kFlagUtf8Name = 0x0800;
 // Host 11 (NTFS): readers take the external attributes as DOS attributes, and Info-ZIP's
 // unzip leaves the names alone; for host 0 (FAT) it reads them as code page 437 even
 // when the UTF-8 flag is set.
@@ -29,8 +24,8 @@ uint16_t VersionNeeded(const ZipEntry& entry) { return entry.method == ZipDeflat
 
 uint16_t Flags(const ZipEntry& entry)
 {
-    uint16_t flags = entry.utf8Name ? kFlagUtf8Name : 0;
-    if (entry.method == ZipDeflated) flags |= kFlagMaximumDeflate;
+    uint16_t flags = entry.utf8Name ? kZipFlagUtf8Name : 0;
+    if (entry.method == ZipDeflated) flags |= kZipFlagMaximumDeflate;
     return flags;
 }
 
@@ -47,6 +42,36 @@ void PutCommonFields(const ZipEntry& entry, std::vector<unsigned char>* out)
     Put32(out, entry.size);
     Put16(out, static_cast<uint32_t>(entry.name.size()));
     Put16(out, 0);  // extra field length
+}
+
+uint16_t Get16(const unsigned char** in)
+{
+    const unsigned char* p = *in;
+    *in += 2;
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+uint32_t Get32(const unsigned char** in)
+{
+    uint32_t low = Get16(in);
+    return low | (static_cast<uint32_t>(Get16(in)) << 16);
+}
+
+// The reverse of PutCommonFields; gives the name and extra field lengths.
+void GetCommonFields(const unsigned char** in, ZipHeaderFields* header, size_t* nameLength, size_t* extraLength)
+{
+    Get16(in);  // version needed: the method and flags say more
+    header->flags = Get16(in);
+    ZipEntry& entry = header->entry;
+    entry.utf8Name = (header->flags & kZipFlagUtf8Name) != 0;
+    entry.method = Get16(in);
+    entry.modified.time = Get16(in);
+    entry.modified.date = Get16(in);
+    entry.crc = Get32(in);
+    entry.compressedSize = Get32(in);
+    entry.size = Get32(in);
+    *nameLength = Get16(in);
+    *extraLength = Get16(in);
 }
 
 }  // namespace
@@ -104,18 +129,18 @@ DosDateTime DosDateTimeFromFileTime(const FILETIME& utc)
     return DosDateTimeFromLocalTime(local);
 }
 
-size_t LocalHeaderSize(const ZipEntry& entry) { return 30 + entry.name.size(); }
+size_t LocalHeaderSize(const ZipEntry& entry) { return kZipLocalHeaderSize + entry.name.size(); }
 
 void AppendLocalHeader(const ZipEntry& entry, std::vector<unsigned char>* out)
 {
-    Put32(out, kLocalSignature);
+    Put32(out, kZipLocalSignature);
     PutCommonFields(entry, out);
     out->insert(out->end(), entry.name.begin(), entry.name.end());
 }
 
 void AppendCentralRecord(const ZipEntry& entry, std::vector<unsigned char>* out)
 {
-    Put32(out, kCentralSignature);
+    Put32(out, kZipCentralSignature);
     Put16(out, kVersionMadeBy);
     PutCommonFields(entry, out);
     Put16(out, 0);  // comment length
@@ -129,7 +154,7 @@ void AppendCentralRecord(const ZipEntry& entry, std::vector<unsigned char>* out)
 void AppendEndRecord(size_t count, uint32_t centralSize, uint32_t centralOffset,
                      std::vector<unsigned char>* out)
 {
-    Put32(out, kEndSignature);
+    Put32(out, kZipEndSignature);
     Put16(out, 0);  // this disk
     Put16(out, 0);  // disk of the central directory
     Put16(out, static_cast<uint32_t>(count));
@@ -137,4 +162,55 @@ void AppendEndRecord(size_t count, uint32_t centralSize, uint32_t centralOffset,
     Put32(out, centralSize);
     Put32(out, centralOffset);
     Put16(out, 0);  // comment length
+}
+
+bool HasZipSignature(const unsigned char* data, size_t available, uint32_t signature)
+{
+    const unsigned char* p = data;
+    return available >= 4 && Get32(&p) == signature;
+}
+
+bool ParseLocalHeader(const unsigned char* data, size_t available, ZipHeaderFields* header)
+{
+    if (available < kZipLocalHeaderSize || !HasZipSignature(data, available, kZipLocalSignature)) return false;
+    const unsigned char* p = data + 4;
+    size_t nameLength = 0, extraLength = 0;
+    GetCommonFields(&p, header, &nameLength, &extraLength);
+    if (available - kZipLocalHeaderSize < nameLength) return false;
+    header->entry.name.assign(reinterpret_cast<const char*>(p), nameLength);
+    header->entry.attributes = 0;
+    header->entry.localHeaderOffset = 0;
+    header->size = kZipLocalHeaderSize + nameLength + extraLength;
+    return true;
+}
+
+bool ParseCentralRecord(const unsigned char* data, size_t available, ZipHeaderFields* header)
+{
+    if (available < kZipCentralRecordSize || !HasZipSignature(data, available, kZipCentralSignature)) return false;
+    const unsigned char* p = data + 6;  // past the signature and "version made by"
+    size_t nameLength = 0, extraLength = 0;
+    GetCommonFields(&p, header, &nameLength, &extraLength);
+    size_t commentLength = Get16(&p);
+    Get16(&p);  // disk number: the end record tells whether the package spans disks
+    Get16(&p);  // internal attributes
+    header->entry.attributes = Get32(&p);
+    header->entry.localHeaderOffset = Get32(&p);
+    if (available - kZipCentralRecordSize < nameLength) return false;
+    header->entry.name.assign(reinterpret_cast<const char*>(p), nameLength);
+    header->size = kZipCentralRecordSize + nameLength + extraLength + commentLength;
+    return true;
+}
+
+bool ParseEndRecord(const unsigned char* data, size_t available, ZipEndRecord* end)
+{
+    if (available < kZipEndRecordSize || !HasZipSignature(data, available, kZipEndSignature)) return false;
+    const unsigned char* p = data + 4;
+    end->disk = Get16(&p);
+    end->directoryDisk = Get16(&p);
+    end->diskEntries = Get16(&p);
+    end->entries = Get16(&p);
+    end->directorySize = Get32(&p);
+    end->directoryOffset = Get32(&p);
+    end->commentLength = Get16(&p);
+    return true;
 }
