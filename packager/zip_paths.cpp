@@ -35,6 +35,38 @@ void ExpandShortNames(std::wstring* path)
     *path = expanded;
 }
 
+bool IsBlank(wchar_t c)
+{
+    return c == L' ' || c == L'\t';
+}
+
+// One argument by the Windows rules: 2n backslashes before a quote give n and the quote
+// groups, 2n+1 give n and a literal quote, other backslashes stay as written; "" inside
+// quotes is a literal quote, as in today's C runtime.
+std::wstring NextArgument(const wchar_t** cursor)
+{
+    const wchar_t* p = *cursor;
+    std::wstring argument;
+    bool quoted = false;
+    while (*p && (quoted || !IsBlank(*p))) {
+        size_t backslashes = 0;
+        while (p[backslashes] == L'\\') ++backslashes;
+        if (p[backslashes] != L'"') {
+            if (backslashes) argument.append(backslashes, L'\\');
+            else argument += *p;
+            p += backslashes ? backslashes : 1;
+            continue;
+        }
+        argument.append(backslashes / 2, L'\\');
+        p += backslashes + 1;
+        if (backslashes % 2) argument += L'"';
+        else if (quoted && *p == L'"') argument += *p++;
+        else quoted = !quoted;
+    }
+    *cursor = p;
+    return argument;
+}
+
 }  // namespace
 
 std::wstring ExtendedLengthPath(const std::wstring& fullPath)
@@ -88,25 +120,14 @@ bool PackageOrderLess(const std::wstring& a, const std::wstring& b)
 std::vector<std::wstring> SplitArguments(const wchar_t* commandLine)
 {
     const wchar_t* p = commandLine;
-    // The program name ends at its closing quote or at the first blank.
-    if (*p == L'"') {
-        for (++p; *p && *p != L'"'; ++p) {
-        }
-        if (*p) ++p;
-    }
-    while (*p && *p != L' ' && *p != L'\t') ++p;
+    // The program name knows no backslash rule: quotes only group, up to the first blank outside them.
+    for (bool quoted = false; *p && (quoted || !IsBlank(*p)); ++p)
+        if (*p == L'"') quoted = !quoted;
     std::vector<std::wstring> arguments;
     for (;;) {
-        while (*p == L' ' || *p == L'\t') ++p;
+        while (IsBlank(*p)) ++p;
         if (!*p) return arguments;
-        std::wstring argument;
-        for (bool quoted = false; *p && (quoted || (*p != L' ' && *p != L'\t')); ++p) {
-            if (*p == L'"')
-                quoted = !quoted;
-            else
-                argument += *p;
-        }
-        arguments.push_back(argument);
+        arguments.push_back(NextArgument(&p));
     }
 }
 

@@ -26,7 +26,6 @@ bool IsOwnOutput(const std::wstring& path, const std::wstring& output);
 // Package order inside one folder: names compared ignoring case, then exactly.
 bool PackageOrderLess(const std::wstring& a, const std::wstring& b);
 
-// The arguments after the program name. Quotes group and are dropped; a backslash is
-// always part of the path, so "C:\skins\" keeps its closing quote (CommandLineToArgvW would
-// read \" as a quote inside the argument).
+// The arguments after the program name, split as CommandLineToArgvW and the C runtime
+// split them, so "C:\skins\\" written by the editor reads back as C:\skins\.
 std::vector<std::wstring> SplitArguments(const wchar_t* commandLine);

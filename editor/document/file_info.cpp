@@ -2,6 +2,7 @@
 #include "file_info.h"
 
 #include <cstdio>
+#include <exception>
 
 bool FileExists(const wchar_t* path)
 {
@@ -18,9 +19,10 @@ long long GetFileSizeByName(const wchar_t* path)
     // No access rights are needed for the size, so files locked for reading answer too.
     HANDLE file = CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return -1;
-    DWORD size = GetFileSize(file, nullptr);
+    LARGE_INTEGER size = {};
+    BOOL measured = GetFileSizeEx(file, &size);
     CloseHandle(file);
-    return size;
+    return measured ? size.QuadPart : -1;
 }
 
 bool IsFolder(const wchar_t* path)
@@ -36,8 +38,15 @@ bool ReadWholeFile(const wchar_t* path, std::string* bytes)
     bytes->clear();
     char chunk[65536];
     size_t read;
-    while ((read = fread(chunk, 1, sizeof(chunk), file)) > 0) bytes->append(chunk, read);
-    bool failed = ferror(file) != 0;
+    bool failed = false;
+    // A file larger than the memory left is a file that cannot be read, not the editor's end.
+    try {
+        while ((read = fread(chunk, 1, sizeof(chunk), file)) > 0) bytes->append(chunk, read);
+        failed = ferror(file) != 0;
+    } catch (const std::exception&) {   // bad_alloc, or length_error past max_size
+        failed = true;
+    }
     fclose(file);
+    if (failed) std::string().swap(*bytes);
     return !failed;
 }

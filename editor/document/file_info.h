@@ -7,10 +7,10 @@
 // True when the path names an existing file or folder; the empty path never exists.
 bool FileExists(const wchar_t* path);
 
-// Size in bytes (low 32 bits), -1 when the file cannot be opened.
+// Size in bytes, all 64 bits of it; -1 when the file cannot be opened.
 long long GetFileSizeByName(const wchar_t* path);
 
 bool IsFolder(const wchar_t* path);
 
-// The whole file; false when it cannot be opened or read.
+// The whole file; false when it cannot be opened or read, or does not fit in memory.
 bool ReadWholeFile(const wchar_t* path, std::string* bytes);

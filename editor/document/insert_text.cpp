@@ -4,18 +4,21 @@
 #include "editor_state.h"
 #include "window_text.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
 const wchar_t* g_insertWideText = nullptr;
 
-int InsertTextAtCaret(HWND edit, const wchar_t* text)
+int InsertConvertedTextAtCaret(HWND edit, const wchar_t* text, std::size_t addedUnits)
 {
     if (!edit || !text) return 0;
     std::size_t length = std::wcslen(text);
-    if (length == 0 || length > kInsertTextLimit) return 0;
+    if (length == 0 || length - std::min(addedUnits, length) > kInsertTextLimit) return 0;
 
     std::wstring document = WholeWindowText(edit);
+    // The 9x control holds 64 KB at most, and SetWindowText would cut the rest off.
+    if (document.size() + length > static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0))) return 0;
 
     DWORD start = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
@@ -29,6 +32,11 @@ int InsertTextAtCaret(HWND edit, const wchar_t* text)
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
     SendMessageW(edit, EM_SETMODIFY, TRUE, 0);
     return 1;
+}
+
+int InsertTextAtCaret(HWND edit, const wchar_t* text)
+{
+    return InsertConvertedTextAtCaret(edit, text, 0);
 }
 
 int InsertWideTextAtCaret()

@@ -92,10 +92,9 @@ void InsertTemplate()
     }
     std::string bytes;
     if (!ReadWholeFile(path, &bytes)) return ShowCannotOpen();
-    std::wstring text = DecodeTemplateBytes(bytes, plan, GetACP());
-    g_insertWideText = text.c_str();
-    int inserted = InsertWideTextAtCaret();
-    g_insertWideText = nullptr;
-    if (!inserted)
+    std::size_t addedUnits = 0;
+    std::wstring text = DecodeTemplateBytes(bytes, plan, GetACP(), &addedUnits);
+    // The size rules are the file's: the CRs its LF line ends gain on the way in do not count.
+    if (!InsertConvertedTextAtCaret(g_hwndEdit, text.c_str(), addedUnits))
         ShowMessage(g_hwndMain, L"雛形の挿入処理中にエラーが発生しました。", kCaption, MB_ICONERROR);
 }

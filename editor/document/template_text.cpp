@@ -31,9 +31,15 @@ bool TemplateSizeAccepted(TextEncoding encoding, long long fileSize)
     return static_cast<unsigned long long>(fileSize) <= TemplateSizeLimit(encoding);
 }
 
-std::wstring DecodeTemplateBytes(const std::string& fileBytes, const ReadPlan& plan, UINT codePage)
+std::wstring DecodeTemplateBytes(const std::string& fileBytes, const ReadPlan& plan, UINT codePage,
+                                 std::size_t* addedUnits)
 {
     std::string bytes = fileBytes.substr(std::min(plan.markLength, fileBytes.size()));
     // The document's own style decides alone how lines end on saving.
-    return ToCrLf(DecodeDocumentBytes(bytes, plan.encoding, WindowTextUnicode, codePage, false).text.wide);
+    LineEndCount lineEnds;
+    std::wstring text = ToCrLf(DecodeDocumentBytes(bytes, plan.encoding, WindowTextUnicode, codePage, false).text.wide,
+                               &lineEnds);
+    // Every lone LF gained a CR, every lone CR an LF.
+    if (addedUnits) *addedUnits = lineEnds.lf + lineEnds.cr;
+    return text;
 }

@@ -26,5 +26,7 @@ unsigned long long TemplateSizeLimit(TextEncoding encoding);
 bool TemplateSizeAccepted(TextEncoding encoding, long long fileSize);
 
 // The template's text for the Unicode window: the bytes after the mark decoded, NULs
-// made spaces. ANSI bytes are read in codePage.
-std::wstring DecodeTemplateBytes(const std::string& fileBytes, const ReadPlan& plan, UINT codePage);
+// made spaces, line ends made CR LF. ANSI bytes are read in codePage. addedUnits, when
+// given, receives the units the line ends gained.
+std::wstring DecodeTemplateBytes(const std::string& fileBytes, const ReadPlan& plan, UINT codePage,
+                                 std::size_t* addedUnits = nullptr);

@@ -28,14 +28,19 @@ bool WriteValue(const AssociationValue& value)
     return result == ERROR_SUCCESS;
 }
 
-bool RunRemoval(const AssociationRemoval& row)
+// A key that is already gone counts as removed; a refusal, or a key that has gained a
+// subkey of its own, does not.
+RemoveResult RunRemoval(const AssociationRemoval& row)
 {
     HKEY parent = CreateClassesKey(row.parent);
-    if (!parent) return false;
-    for (const wchar_t* subkey : row.subkeys)
-        if (subkey) RegDeleteKeyW(parent, subkey);
+    if (!parent) return RemoveResultRefused;
+    RemoveResult result = RemoveResultDone;
+    for (const wchar_t* subkey : row.subkeys) {
+        LSTATUS deleted = subkey ? RegDeleteKeyW(parent, subkey) : ERROR_SUCCESS;
+        if (deleted != ERROR_SUCCESS && deleted != ERROR_FILE_NOT_FOUND) result = RemoveResultPartial;
+    }
     RegCloseKey(parent);
-    return true;
+    return result;
 }
 
 }  // namespace
@@ -50,11 +55,13 @@ AssociateResult WriteAssociations(const std::wstring& editorPath)
     return all ? AssociateResultDone : AssociateResultPartial;
 }
 
-bool RemoveAssociations()
+RemoveResult RemoveAssociations()
 {
-    if (!RunRemoval(kAssociationRemovals[0])) return false;
-    for (size_t i = 1; i < _countof(kAssociationRemovals); ++i) RunRemoval(kAssociationRemovals[i]);
-    return true;
+    RemoveResult result = RunRemoval(kAssociationRemovals[0]);
+    if (result == RemoveResultRefused) return result;
+    for (size_t i = 1; i < _countof(kAssociationRemovals); ++i)
+        if (RunRemoval(kAssociationRemovals[i]) != RemoveResultDone) result = RemoveResultPartial;
+    return result;
 }
 
 AdminAnswer AskIsUserAnAdmin()

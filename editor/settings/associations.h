@@ -11,9 +11,14 @@ enum AssociateResult {
 };
 AssociateResult WriteAssociations(const std::wstring& editorPath);
 
-// False when the first parent key cannot be opened (nothing deleted). Deletions that find
-// nothing are no failure: removing twice, or before any association, completes.
-bool RemoveAssociations();
+enum RemoveResult {
+    RemoveResultDone,
+    RemoveResultRefused,   // the first parent key could not be opened: nothing was deleted
+    RemoveResultPartial,   // a key could not be deleted; every other row was still tried
+};
+// Deletions that find nothing are no failure: removing twice, or before any association,
+// completes.
+RemoveResult RemoveAssociations();
 
 // IsUserAnAdmin, looked up by its ordinal: older systems do not export it by name.
 AdminAnswer AskIsUserAnAdmin();

@@ -43,13 +43,14 @@ void Remove(HWND dialog)
     if (ShowMessage(dialog, L"関連付けを解除します。\nよろしいですか？", L"関連付け解除の確認",
                     MB_YESNO | MB_ICONQUESTION) == IDNO)
         return;
-    if (!RemoveAssociations()) {
+    RemoveResult result = RemoveAssociations();
+    if (result != RemoveResultRefused) BroadcastChange();
+    // A key left behind is reported too: the association is not wholly removed.
+    if (result == RemoveResultDone)
+        ShowMessage(dialog, L"関連付け解除が完了しました。", kCaption, MB_ICONINFORMATION);
+    else
         ShowMessage(dialog, L"関連付けを解除できませんでした。\n管理者権限があるかどうかを確認してください。",
                     kCaption, MB_ICONWARNING);
-        return;
-    }
-    BroadcastChange();
-    ShowMessage(dialog, L"関連付け解除が完了しました。", kCaption, MB_ICONINFORMATION);
 }
 
 void OnInitDialog(HWND dialog)

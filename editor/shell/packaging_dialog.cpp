@@ -78,30 +78,42 @@ bool IsUserInput(UINT message)
 }
 
 // Handles what is queued; keys and clicks are dropped, so nothing can act while locked.
-void PumpWhileLocked()
+// False when the program was asked to quit, with the quit's code.
+bool PumpWhileLocked(int* quitCode)
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
+            *quitCode = static_cast<int>(message.wParam);
+            return false;
         }
         if (IsUserInput(message.message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    return true;
 }
 
 // Waits on the process while the windows keep painting; what came in meanwhile is
-// emptied out before the dialog unlocks.
-void WaitForPackager(HANDLE process)
+// emptied out before the dialog unlocks. False when the program was asked to quit: a
+// quit left in the queue would wake the wait at once, again and again, so it is taken
+// out, the process waited for alone, and the quit posted again once it has ended.
+bool WaitForPackager(HANDLE process)
 {
-    while (MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
-        PumpWhileLocked();
-    PumpWhileLocked();
+    int quitCode = 0;
+    bool running = true;
+    while (running && MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+        running = PumpWhileLocked(&quitCode);
+    if (running) running = PumpWhileLocked(&quitCode);
+    if (running) return true;
+    WaitForSingleObject(process, INFINITE);
+    PostQuitMessage(quitCode);
+    return false;
 }
 
-int RunPackager(const std::wstring& skinFolder, const std::wstring& outputFile)
+// The packager's exit code, kPackagerNotStarted when it could not start; *quitting is set
+// when the program is to end, with nobody left to tell.
+int RunPackager(const std::wstring& skinFolder, const std::wstring& outputFile, bool* quitting)
 {
     std::wstring folder = OwnProgramFolder();
     std::wstring program = PackagerPath(folder);
@@ -115,7 +127,7 @@ int RunPackager(const std::wstring& skinFolder, const std::wstring& outputFile)
                         &process))
         return kPackagerNotStarted;
     g_packagerRunning = true;
-    WaitForPackager(process.hProcess);
+    *quitting = !WaitForPackager(process.hProcess);
     g_packagerRunning = false;
     DWORD exitCode = static_cast<DWORD>(kPackagerNotStarted);
     GetExitCodeProcess(process.hProcess, &exitCode);
@@ -159,7 +171,9 @@ void OnPackage(HWND dialog)
     if (!AcceptSkinErrors(dialog, skinFolder) || !ConfirmPackaging(dialog)) return;
     SetControlsEnabled(dialog, false, false);
     PrepareLogFolder();
-    int exitCode = RunPackager(skinFolder, outputFile);
+    bool quitting = false;
+    int exitCode = RunPackager(skinFolder, outputFile, &quitting);
+    if (quitting) return;
     if (exitCode == 0) {
         ShowMessage(dialog, L"パッケージ化が完了しました。", L"パッケージ化完了", MB_ICONINFORMATION);
         EndDialog(dialog, IDOK);

@@ -17,6 +17,7 @@ namespace {
 const wchar_t kCaption[] = L"関連付けの設定/解除";
 const wchar_t kEdit[] = L"Quillmere で編集(&W)";
 const wchar_t kRefused[] = L"関連付けできませんでした。\n管理者権限があるかどうかを確認してください。";
+const wchar_t kNotRemoved[] = L"関連付けを解除できませんでした。\n管理者権限があるかどうかを確認してください。";
 // Every key that either action touches, whole, for comparing one state with another.
 const wchar_t* const kTouchedKeys[] = {L".qlmc", L"QLMCFile", L".qlmt", L"QLMTFile", L"WMSFile",
                                        L"WMP11.AssocFile.WMS", L".wms", L"JSFile\\Shell", L".js"};
@@ -100,11 +101,11 @@ protected:
         app().WaitDialog(L"関連付けの確認").Answer(IDYES);
         ExpectBox(L"Quillmere", result, result == kRefused ? Icon::Warning : Icon::Information).Answer(IDOK);
     }
-    void Remove(const Dialog& dialog)
+    void Remove(const Dialog& dialog, const std::wstring& result = L"関連付け解除が完了しました。")
     {
         dialog.Item(IDC_ASSOCIATIONS_REMOVE).Click();
         app().WaitDialog(L"関連付け解除の確認").Answer(IDYES);
-        ExpectBox(L"Quillmere", L"関連付け解除が完了しました。", Icon::Information).Answer(IDOK);
+        ExpectBox(L"Quillmere", result, result == kNotRemoved ? Icon::Warning : Icon::Information).Answer(IDOK);
     }
     // A window of another process started through the shell's default verb for the file.
     HWND OpenThroughShell(const std::wstring& file, const wchar_t* cls, const std::wstring& title)
@@ -210,6 +211,19 @@ TEST_F(Associations, ValueThatCannotBeWrittenIsReportedAndTheOthersAreStillWritt
     EXPECT_TRUE(KeyExists(L"WMSFile\\Shell\\QLM3Edit\\Command"));
     EXPECT_TRUE(KeyExists(L"JSFile\\Shell\\QLM3Edit\\Command")) << "rows after the failed one";
     EXPECT_TRUE(KeyExists(L".js\\ShellNew"));
+}
+
+// The shell adds subkeys such as OpenWithProgids to an extension; such a key cannot be deleted.
+TEST_F(Associations, KeyThatCannotBeDeletedIsReportedAndTheOthersAreStillRemoved)
+{
+    Start();
+    Dialog dialog = OpenDialog();
+    Associate(dialog);
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueW(HKEY_CLASSES_ROOT, L".qlmc\\OpenWithProgids", REG_SZ, L"", 0));
+    Remove(dialog, kNotRemoved);
+    EXPECT_TRUE(KeyExists(L".qlmc\\OpenWithProgids"));
+    for (const wchar_t* key : {L"QLMCFile", L"QLMTFile", L".wms\\ShellNew", L".js\\ShellNew"})
+        EXPECT_FALSE(KeyExists(key)) << kit::Utf8(key) << " is still removed";
 }
 
 BOOL CALLBACK TakeFirstWindow(HWND window, LPARAM found)

@@ -114,6 +114,31 @@ TEST_F(PackagingTest, PackagerGetsQuotedPathsAndTheDialogStaysLockedUntilItEnds)
     ExpectFailure(L"-1");
 }
 
+// The editor closed while the packager runs: its thread waits without spinning until the
+// packager ends, and then the editor ends too.
+TEST_F(PackagingTest, ClosingTheEditorMeanwhileWaitsIdlyAndEndsWithThePackager)
+{
+    std::wstring folder = StartCopy(L"kit_packager.exe", WriteFile(L"player.js", ""), L"Quillmere - player.js");
+    kit::WriteBytes(folder + L"\\packager-hold", "");
+    Package(Open(), Scratch(L"skin"), Scratch(L"skin.wmz"));
+    ASSERT_TRUE(kit::WaitUntil([&] { return kit::FileBytes(folder + L"\\packager-command.txt").has_value(); }));
+    HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, GetWindowThreadProcessId(main_.hwnd(), nullptr));
+    main_.Close();
+    EXPECT_TRUE(kit::WaitUntil([&] { return !main_.Exists(); }));
+    auto cpuMs = [&] {
+        FILETIME created, ended, kernel, user;
+        GetThreadTimes(thread, &created, &ended, &kernel, &user);
+        auto ticks = [](FILETIME t) { return static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime; };
+        return (ticks(kernel) + ticks(user)) / 10000;
+    };
+    ULONGLONG before = cpuMs();
+    Sleep(1500);   // an interval to measure, not a wait for something
+    EXPECT_LT(cpuMs() - before, 150u) << "CPU while waiting";
+    CloseHandle(thread);
+    DeleteFileW((folder + L"\\packager-hold").c_str());
+    EXPECT_EQ(0u, app().WaitExit());
+}
+
 TEST_F(PackagingTest, RealPackagerClosesTheDialogAndLeavesAPackage)
 {
     std::wstring skin = Scratch(L"blue skin");

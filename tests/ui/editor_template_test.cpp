@@ -42,8 +42,13 @@ TEST_F(TemplateTest, EachEncodingAndFilterGivesExactlyTheTemplatesText)
         std::wstring text;
     };
     const std::string beMark("\xFE\xFF", 2);
+    // At the size limit with LF line ends, which the control needs as CR LF.
+    std::string lf;
+    std::wstring crLf;
+    for (int i = 0; i < 16384; ++i) lf += "a\n", crLf += L"a\r\n";
     const Case cases[] = {
         {L"ansi.qlmt", std::string(32767, 'a') + "b", 1, std::wstring(32767, L'a') + L"b"},
+        {L"lf.qlmt", lf, 1, crLf},
         {L"sjis.txt", kSjis + std::string("\0z", 2), 3, kWide + L" z"},
         {L"be.qlmt", beMark + Utf16BE(L"<view/>" + kWide), 2, L"<view/>" + kWide},
         {L"le-nomark.txt", Utf16LE(kWide), 4, kWide},

@@ -118,6 +118,13 @@ TEST(FileInfo, SizesExistenceAndFolders)
     WriteFile(file, "12345", 5, &written, nullptr);
     CloseHandle(file);
     EXPECT_EQ(5, GetFileSizeByName(path.c_str()));
+    // Sparse, so past 4 GiB without using the disk: the size tests need all 64 bits.
+    file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER end{};
+    end.QuadPart = (4LL << 30) + 5;
+    EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+    EXPECT_EQ((4LL << 30) + 5, GetFileSizeByName(path.c_str()));
     EXPECT_TRUE(FileExists(path.c_str()));
     EXPECT_FALSE(IsFolder(path.c_str()));
     EXPECT_TRUE(IsFolder(temp));

@@ -83,6 +83,20 @@ TEST_F(InsertText, RefusesNothingAndTooMuchWithoutAChange)
     EXPECT_EQ(L"ke" + longest + L"ep", Text());
 }
 
+// A file's text counts without the CRs its LF line ends gained; the control's limit still holds.
+TEST_F(InsertText, ConvertedTextCountsAsReadAndWithinTheControlsLimit)
+{
+    std::wstring lines;
+    for (int i = 0; i < 16384; ++i) lines += L"a\r\n";   // 49,152 units, 16,384 of them added
+    struct Case { std::size_t added; WPARAM limit; int inserted; };
+    for (const Case& c : {Case{16383, 0, 0}, Case{16384, 0, 1}, Case{16384, 49156, 1}, Case{16384, 49155, 0}}) {
+        SendMessageW(edit_, EM_LIMITTEXT, c.limit, 0);
+        Set(L"keep", 2, 2);
+        EXPECT_EQ(c.inserted, InsertConvertedTextAtCaret(edit_, lines.c_str(), c.added)) << c.added << " " << c.limit;
+        EXPECT_EQ(c.inserted ? 49156 : 4, GetWindowTextLengthW(edit_));
+    }
+}
+
 TEST_F(InsertText, WideTextComesFromTheSharedPointer)
 {
     HWND saved = g_hwndEdit;

@@ -1,6 +1,7 @@
 // The packaging dialog's path rules and the packager's command line.
 #include "packager_command.h"
 #include "program_folder.h"
+#include "zip_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -20,4 +21,14 @@ TEST(PackagerCommand, EveryPathIsQuotedAndSurvivesATrailingBackslash)
     EXPECT_EQ(L"C:\\Program Files\\Quillmere\\", folder);
     EXPECT_EQ(L"\"C:\\Program Files\\Quillmere\\Zipwright.exe\" \"C:\\my skins\\blue\\\\\" \"D:\\out put.wmz\"",
               PackagerCommandLine(folder, L"C:\\my skins\\blue\\", L"D:\\out put.wmz"));
+}
+
+// What the editor writes, Zipwright reads back as the same two paths.
+TEST(PackagerCommand, ZipwrightReadsBackBothPathsAsTyped)
+{
+    const std::vector<std::wstring> cases[] = {{L"C:\\skins\\", L"C:\\out.wmz"},
+                                               {L"C:\\my skins\\blue\\", L"D:\\out put\\blue skin.wmz"},
+                                               {L"\\\\server\\my share\\skin\\\\", L"C:\\a\\\\b c"}};
+    for (const std::vector<std::wstring>& paths : cases)
+        EXPECT_EQ(paths, SplitArguments(PackagerCommandLine(L"C:\\Program Files\\Q\\", paths[0], paths[1]).c_str()));
 }

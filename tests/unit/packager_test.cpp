@@ -75,11 +75,13 @@ TEST(PackagerTest, DeflateIsKeptOnlyWhenItMakesTheFileSmaller)
     }
 }
 
-TEST(PackagerTest, ArgumentsKeepBackslashesBeforeQuotes)
+TEST(PackagerTest, ArgumentsFollowTheWindowsBackslashAndQuoteRules)
 {
     struct Case { const wchar_t* line; std::vector<std::wstring> arguments; };
     for (const Case& c : std::vector<Case>{
-             {L"C:\\Q\\Zipwright.exe \"C:\\skins\\blue\\\" \"C:\\out.wmz\"", {L"C:\\skins\\blue\\", L"C:\\out.wmz"}},
+             {L"C:\\Q\\Zipwright.exe \"C:\\skins\\blue\\\\\" \"C:\\out.wmz\"", {L"C:\\skins\\blue\\", L"C:\\out.wmz"}},
+             {L"Zipwright.exe \"C:\\a\\\" b\" C:\\x\\\\y\\", {L"C:\\a\" b", L"C:\\x\\\\y\\"}},
+             {L"Zipwright.exe a\\\\\\\"b \"c\"\"d\"", {L"a\\\"b", L"c\"d"}},
              {L"\"C:\\Program Files\\Q\\Zipwright.exe\" \"C:\\my skins\\a\" C:\\b.wmz", {L"C:\\my skins\\a", L"C:\\b.wmz"}},
              {L"Zipwright.exe  \"\"  x", {L"", L"x"}},
              {L"Zipwright.exe", {}}})
