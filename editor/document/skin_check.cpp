@@ -29,6 +29,7 @@ const size_t kScannedNames = 32;
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool IsHexDigit(wchar_t c) { return IsDigit(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
+
 // prefix is in lower case.
 bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* prefix)
 {
@@ -332,7 +333,8 @@ void SkinChecker::CheckFile(size_t from, size_t to)
         bool exists = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
         found = files_.emplace(name, exists).first;
     }
-    if (!found->second) Add(attribute_->OffsetOf(from), SkinError, L"ファイル " + Quoted(name) + L" がスキンのフォルダにありません。");
+    if (!found->second)
+        Add(attribute_->OffsetOf(from), SkinError, L"ファイル " + Quoted(name) + L" がスキンのフォルダにありません。");
 }
 
 void SkinChecker::Push(OpenElement element)
