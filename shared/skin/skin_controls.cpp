@@ -28,6 +28,29 @@ const Member* MemberOf(const std::vector<Member>& members, uint32_t colour)
     return found != members.end() && found->colour == colour ? &*found : nullptr;
 }
 
+// Each map pixel of a button takes that button's state image, any other the background (if
+// any); owners notes each visible pixel's button.
+void PaintGroup(SkinCanvas* canvas, const SkinImage& map, const std::vector<Member>& members, const Member& background,
+                const SkinRect& box, const SkinRect& region, uint32_t opacity, std::vector<uint16_t>* owners)
+{
+    size_t i = 0;
+    for (int y = region.top; y < region.bottom; ++y) {
+        uint32_t* row = canvas->Row(y);
+        const int my = y - box.top;
+        for (int x = region.left; x < region.right; ++x, ++i) {
+            const int mx = x - box.left;
+            const Member* member =
+                mx < map.width && my < map.height ? MemberOf(members, map.At(mx, my) & 0xFFFFFFu) : nullptr;
+            if (member) (*owners)[i] = static_cast<uint16_t>(std::min<size_t>(member->button + 1, 0xFFFF));
+            const Member& shown = member ? *member : background;
+            if (!shown.image || mx >= shown.image->width || my >= shown.image->height) continue;
+            const uint32_t pixel = shown.image->At(mx, my);
+            if (shown.keyed && (pixel & 0xFFFFFFu) == shown.key) continue;
+            BlendOnto(&row[x], pixel & 0xFFFFFFu, Div255((pixel >> 24) * opacity));
+        }
+    }
+}
+
 bool IsDark(uint32_t rgb) { return (rgb >> 16 & 0xFF) * 3 + (rgb >> 8 & 0xFF) * 6 + (rgb & 0xFF) < 1280; }
 
 // The bounds and mask of every button from the owner of each visible pixel (0: none).
@@ -169,22 +192,7 @@ void ViewPainter::DrawButtonGroup(const SkinNode& node, const SkinRect& box, con
 
     const SkinRect region = Intersect(Intersect(box, at.clip), canvas_.Bounds());
     std::vector<uint16_t> owners(static_cast<size_t>(region.Width()) * static_cast<size_t>(region.Height()), 0);
-    size_t i = 0;
-    for (int y = region.top; y < region.bottom; ++y) {
-        uint32_t* row = canvas_.Row(y);
-        const int my = y - box.top;
-        for (int x = region.left; x < region.right; ++x, ++i) {
-            const int mx = x - box.left;
-            const Member* member =
-                mx < map->width && my < map->height ? MemberOf(members, map->At(mx, my) & 0xFFFFFFu) : nullptr;
-            if (member) owners[i] = static_cast<uint16_t>(std::min<size_t>(member->button + 1, 0xFFFF));
-            const Member& shown = member ? *member : background;
-            if (!shown.image || mx >= shown.image->width || my >= shown.image->height) continue;
-            const uint32_t pixel = shown.image->At(mx, my);
-            if (shown.keyed && (pixel & 0xFFFFFFu) == shown.key) continue;
-            BlendOnto(&row[x], pixel & 0xFFFFFFu, Div255((pixel >> 24) * at.opacity));
-        }
-    }
+    PaintGroup(&canvas_, *map, members, background, box, region, at.opacity, &owners);
     canvas_.work += owners.size();
     FillAreas(owners, region, &buttons);
 }
@@ -206,8 +214,10 @@ TextLook ViewPainter::LookOf(const SkinNode& node) const
     look.face = face && !face->empty() && !IsBoundValue(*face) ? *face : kDefaultFace;
     look.points = static_cast<int>(IntegerOr(node, L"fontsize", 10));
     const wchar_t* styleName = L"fontstyle";
-    if (!FlagOr(node, L"enabled", true) && Value(node, L"disabledfontstyle")) styleName = L"disabledfontstyle";
-    else if (Hovered(node) && Value(node, L"hoverfontstyle")) styleName = L"hoverfontstyle";
+    if (!FlagOr(node, L"enabled", true) && Value(node, L"disabledfontstyle"))
+        styleName = L"disabledfontstyle";
+    else if (Hovered(node) && Value(node, L"hoverfontstyle"))
+        styleName = L"hoverfontstyle";
     if (const std::wstring* style = Value(node, styleName)) ApplyStyle(*style, &look);
     if (const std::wstring* justification = Value(node, L"justification")) {
         if (_wcsicmp(justification->c_str(), L"center") == 0)

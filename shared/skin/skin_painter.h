@@ -72,6 +72,7 @@ private:
     // skin_slider.cpp: sliders.
     SkinRect SliderBox(const SkinNode& node, const SkinRect& parent);
     void DrawSlider(const SkinNode& node, const SkinRect& box, const Placement& at);
+    double Fraction(const SkinNode& node) const;
     SkinRect CustomSliderBox(const SkinNode& node, const SkinRect& parent);
     void DrawCustomSlider(const SkinNode& node, const SkinRect& box, const Placement& at);
 

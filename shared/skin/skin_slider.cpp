@@ -34,21 +34,34 @@ Frames FramesOf(const SkinImage& image, const SkinImage* position)
     return frames;
 }
 
-}  // namespace
-
-SkinRect ViewPainter::SliderBox(const SkinNode& node, const SkinRect& parent)
+// The thumb's centre marks the value, from borderSize pixels in at the minimum's end (the left,
+// or the bottom of a vertical slider) to borderSize pixels in at the other.
+Travel TravelOf(bool horizontal, const SkinRect& box, long border, double fraction)
 {
-    bool failed = false;
-    const SkinImage* image = Image(node, L"backgroundimage", &failed);
-    if (!image) image = Image(node, L"foregroundimage");
-    int size = failed ? kPlaceholderSize : 0;
-    return Box(node, parent, image ? image->width : size, image ? image->height : size);
+    Travel travel{horizontal, horizontal ? box.Width() : box.Height(), 0, 0};
+    travel.border = static_cast<int>(std::max(0L, std::min(border, travel.length / 2L)));
+    travel.position = travel.border + static_cast<int>(std::lround(fraction * (travel.length - 2 * travel.border)));
+    return travel;
+}
+
+// Centred across the slider; at either end half of it is cut off by the slider's box.
+void DrawThumb(SkinCanvas* canvas, const SkinImage* thumb, const SkinRect& box, const SkinRect& area,
+               const Travel& travel, uint32_t opacity)
+{
+    ImageDraw knob;
+    knob.image = thumb;
+    knob.opacity = opacity;
+    knob.area = area;
+    knob.x =
+        travel.horizontal ? box.left + travel.position - thumb->width / 2 : box.left + (box.Width() - thumb->width) / 2;
+    knob.y = travel.horizontal ? box.top + (box.Height() - thumb->height) / 2
+                               : box.bottom - travel.position - thumb->height / 2;
+    DrawImage(canvas, knob);
 }
 
 // Images run along the slider; when tiled, borderSize pixels at each end are kept as end caps
 // and the middle repeats. shift moves the whole strip along the slider (the sliding foreground).
-static void DrawStrip(SkinCanvas* canvas, ImageDraw draw, const SkinRect& box, const Travel& travel, bool tiled,
-                      int shift)
+void DrawStrip(SkinCanvas* canvas, ImageDraw draw, const SkinRect& box, const Travel& travel, bool tiled, int shift)
 {
     const int imageLength = travel.horizontal ? draw.image->width : draw.image->height;
     const int cap = std::min(travel.border, imageLength / 2);
@@ -80,25 +93,28 @@ static void DrawStrip(SkinCanvas* canvas, ImageDraw draw, const SkinRect& box, c
     }
 }
 
-// The thumb's centre marks the value, from borderSize pixels in at the minimum's end (the left,
-// or the bottom of a vertical slider) to borderSize pixels in at the other.
+}  // namespace
+
+SkinRect ViewPainter::SliderBox(const SkinNode& node, const SkinRect& parent)
+{
+    bool failed = false;
+    const SkinImage* image = Image(node, L"backgroundimage", &failed);
+    if (!image) image = Image(node, L"foregroundimage");
+    int size = failed ? kPlaceholderSize : 0;
+    return Box(node, parent, image ? image->width : size, image ? image->height : size);
+}
+
+// Background, the foreground up to the thumb, the thumb: images when there are any, colours else.
 void ViewPainter::DrawSlider(const SkinNode& node, const SkinRect& box, const Placement& at)
 {
     const std::wstring* direction = Value(node, L"direction");
-    Travel travel{!direction || _wcsicmp(direction->c_str(), L"vertical") != 0, 0, 0, 0};
-    travel.length = travel.horizontal ? box.Width() : box.Height();
-    const long low = IntegerOr(node, L"min", 0), high = IntegerOr(node, L"max", 100);
-    const long value = std::max(low, std::min(IntegerOr(node, L"value", low), std::max(low, high)));
-    travel.border = static_cast<int>(std::max(0L, std::min(IntegerOr(node, L"bordersize", 0), travel.length / 2L)));
-    const double fraction = high > low ? static_cast<double>(value - low) / static_cast<double>(high - low) : 0.0;
-    travel.position = travel.border + static_cast<int>(std::lround(fraction * (travel.length - 2 * travel.border)));
+    const Travel travel = TravelOf(!direction || _wcsicmp(direction->c_str(), L"vertical") != 0, box,
+                                   IntegerOr(node, L"bordersize", 0), Fraction(node));
     const bool enabled = FlagOr(node, L"enabled", true), tiled = FlagOr(node, L"tiled", true);
-
     bool failed = false;
     const SkinImage* background =
         enabled ? Image(node, L"backgroundimage", &failed) : FirstImage(node, {L"disabledimage", L"backgroundimage"});
     const SkinImage* foreground = enabled ? Image(node, L"foregroundimage") : nullptr;
-    const SkinImage* thumb = FirstImage(node, {enabled ? L"thumbimage" : L"thumbdisabledimage", L"thumbimage"});
     const SkinRect area = Intersect(box, at.clip);
     const SkinRect reached = travel.horizontal
                                  ? SkinRect{box.left, box.top, box.left + travel.position, box.bottom}
@@ -126,16 +142,17 @@ void ViewPainter::DrawSlider(const SkinNode& node, const SkinRect& box, const Pl
         DrawStrip(&canvas_, draw, box, travel, tiled,
                   FlagOr(node, L"slide", true) ? travel.position - travel.length : 0);
     }
-    if (!thumb) return;
-    ImageDraw knob;
-    knob.image = thumb;
-    knob.opacity = at.opacity;
-    knob.area = area;
-    knob.x =
-        travel.horizontal ? box.left + travel.position - thumb->width / 2 : box.left + (box.Width() - thumb->width) / 2;
-    knob.y = travel.horizontal ? box.top + (box.Height() - thumb->height) / 2
-                               : box.bottom - travel.position - thumb->height / 2;
-    DrawImage(&canvas_, knob);
+    const SkinImage* thumb = FirstImage(node, {enabled ? L"thumbimage" : L"thumbdisabledimage", L"thumbimage"});
+    if (thumb) DrawThumb(&canvas_, thumb, box, area, travel, at.opacity);
+}
+
+// Where min, max and value put a slider, from 0 at the minimum to 1 at the maximum; a bound
+// or missing value starts at the minimum.
+double ViewPainter::Fraction(const SkinNode& node) const
+{
+    const long low = IntegerOr(node, L"min", 0), high = IntegerOr(node, L"max", 100);
+    const long value = std::max(low, std::min(IntegerOr(node, L"value", low), std::max(low, high)));
+    return high > low ? static_cast<double>(value - low) / static_cast<double>(high - low) : 0.0;
 }
 
 SkinRect ViewPainter::CustomSliderBox(const SkinNode& node, const SkinRect& parent)
@@ -163,10 +180,7 @@ void ViewPainter::DrawCustomSlider(const SkinNode& node, const SkinRect& box, co
         return;
     }
     const Frames frames = FramesOf(*image, Image(node, L"positionimage"));
-    const long low = IntegerOr(node, L"min", 0), high = IntegerOr(node, L"max", 100);
-    const long value = std::max(low, std::min(IntegerOr(node, L"value", low), std::max(low, high)));
-    const double fraction = high > low ? static_cast<double>(value - low) / static_cast<double>(high - low) : 0.0;
-    const int frame = static_cast<int>(std::lround(fraction * (frames.count - 1)));
+    const int frame = static_cast<int>(std::lround(Fraction(node) * (frames.count - 1)));
     ImageDraw draw;
     draw.image = image;
     draw.source = frames.across ? SkinRect{frame * frames.width, 0, (frame + 1) * frames.width, frames.height}
