@@ -53,8 +53,8 @@ void PaintGroup(SkinCanvas* canvas, const SkinImage& map, const std::vector<Memb
 
 bool IsDark(uint32_t rgb) { return (rgb >> 16 & 0xFF) * 3 + (rgb >> 8 & 0xFF) * 6 + (rgb & 0xFF) < 1280; }
 
-// The bounds and mask of every button from the owner of each visible pixel (0: none).
-void FillAreas(const std::vector<uint16_t>& owners, const SkinRect& region, std::vector<SkinButtonArea>* buttons)
+// The bounds of every button from the owner of each visible pixel (0: none).
+void FindBounds(const std::vector<uint16_t>& owners, const SkinRect& region, std::vector<SkinButtonArea>* buttons)
 {
     std::vector<SkinRect> bounds(buttons->size(), SkinRect{region.right, region.bottom, region.left, region.top});
     size_t i = 0;
@@ -64,20 +64,8 @@ void FillAreas(const std::vector<uint16_t>& owners, const SkinRect& region, std:
             SkinRect& b = bounds[owners[i] - 1u];
             b = {std::min(b.left, x), std::min(b.top, y), std::max(b.right, x + 1), std::max(b.bottom, y + 1)};
         }
-    for (size_t button = 0; button < buttons->size(); ++button) {
-        SkinButtonArea& area = (*buttons)[button];
-        if (bounds[button].Empty()) continue;
-        area.bounds = bounds[button];
-        area.mask.assign(static_cast<size_t>(area.bounds.Width()) * static_cast<size_t>(area.bounds.Height()), 0);
-        for (int y = area.bounds.top; y < area.bounds.bottom; ++y)
-            for (int x = area.bounds.left; x < area.bounds.right; ++x) {
-                size_t at = static_cast<size_t>(y - region.top) * static_cast<size_t>(region.Width()) +
-                            static_cast<size_t>(x - region.left);
-                if (owners[at] == button + 1)
-                    area.mask[static_cast<size_t>(y - area.bounds.top) * static_cast<size_t>(area.bounds.Width()) +
-                              static_cast<size_t>(x - area.bounds.left)] = 1;
-            }
-    }
+    for (size_t button = 0; button < buttons->size(); ++button)
+        if (!bounds[button].Empty()) (*buttons)[button].bounds = bounds[button];
 }
 
 // A bound value shown by the last name of what it is bound to: {currentPositionString}.
@@ -177,7 +165,7 @@ void ViewPainter::DrawButtonGroup(const SkinNode& node, const SkinRect& box, con
     for (int child : node.children) {
         const SkinNode& element = document_.nodes[static_cast<size_t>(child)];
         if (!element.Is(SkinButtonElement)) continue;
-        buttons.push_back({element.tag, Id(element), element.place, SkinRect(), {}});
+        buttons.push_back({element.tag, Id(element), element.place, SkinRect()});
         SkinColour colour = Colour(element, L"mappingcolor");
         if (colour.kind != SkinColourRgb) continue;   // an invalid colour leaves the button inactive
         const SkinImage* image = StateImage(node, element);
@@ -191,10 +179,11 @@ void ViewPainter::DrawButtonGroup(const SkinNode& node, const SkinRect& box, con
     background.keyed = Keyed(node, background.image, &background.key);
 
     const SkinRect region = Intersect(Intersect(box, at.clip), canvas_.Bounds());
-    std::vector<uint16_t> owners(static_cast<size_t>(region.Width()) * static_cast<size_t>(region.Height()), 0);
+    std::vector<uint16_t>& owners = picture_.elements.back().buttonMap;
+    owners.assign(static_cast<size_t>(region.Width()) * static_cast<size_t>(region.Height()), 0);
     PaintGroup(&canvas_, *map, members, background, box, region, at.opacity, &owners);
     canvas_.work += owners.size();
-    FillAreas(owners, region, &buttons);
+    FindBounds(owners, region, &buttons);
 }
 
 std::wstring ViewPainter::TextValue(const SkinNode& node) const

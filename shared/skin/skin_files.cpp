@@ -48,7 +48,8 @@ bool SkinFolderSource::Read(const std::wstring& name, uint64_t most, std::string
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size;
-    bool read = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<uint64_t>(size.QuadPart) <= most;
+    // A device name such as CON opens a device, whose reads may wait for ever.
+    bool read = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<uint64_t>(size.QuadPart) <= most;
     if (read) {
         bytes->resize(static_cast<size_t>(size.QuadPart));
         for (size_t done = 0; read && done < bytes->size();) {

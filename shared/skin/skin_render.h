@@ -31,21 +31,23 @@ struct SkinViewEntry {
 std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text);
 
 struct SkinButtonArea {
-    std::wstring tag;   // BUTTONELEMENT, PLAYELEMENT, … as written
+    std::wstring tag;      // BUTTONELEMENT, PLAYELEMENT, … as written
     std::wstring id;
     SkinTagPlace place;
-    SkinRect bounds;             // the visible map pixels of its mappingColor; empty when none
-    std::vector<uint8_t> mask;   // bounds.Width() × bounds.Height(), top row first: 1 inside the button
+    SkinRect bounds;       // around its visible map pixels; empty when there are none
 };
 
 struct SkinDrawnElement {
-    SkinElementKind kind;   // predefined elements by the kind they are: PLAYBUTTON is SkinButton
-    std::wstring tag;       // as written
+    SkinElementKind kind;  // predefined elements by the kind they are: PLAYBUTTON is SkinButton
+    std::wstring tag;      // as written
     std::wstring id;
     SkinTagPlace place;
-    SkinRect box;                          // where the element stands; may reach outside the view
-    SkinRect visible;                      // the part of box inside its VIEW and SUBVIEWs
-    std::vector<SkinButtonArea> buttons;   // a BUTTONGROUP's button elements
+    SkinRect box;          // where the element stands; may reach outside the view
+    SkinRect visible;      // the part of box inside its VIEW and SUBVIEWs
+    // A BUTTONGROUP's button elements, and which of them each pixel of visible belongs to:
+    // visible.Width() × visible.Height() entries, top row first, 1 + the index in buttons or 0.
+    std::vector<SkinButtonArea> buttons;
+    std::vector<uint16_t> buttonMap;
 };
 
 enum SkinProblemKind {

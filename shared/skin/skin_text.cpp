@@ -72,6 +72,16 @@ int TextPainter::Width(const std::wstring& text, const TextLook& look)
     return rect.right - rect.left;
 }
 
+int TextPainter::TextHeight(const std::wstring& text, const TextLook& look, int width)
+{
+    if (!look.wordWrap) return LineHeight(look);
+    HGDIOBJ old = SelectObject(dc_, FontFor(look).handle);
+    RECT rect = {0, 0, width, 0};
+    DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc_, old);
+    return rect.bottom - rect.top;
+}
+
 bool TextPainter::Surface(int width, int height)
 {
     if (width <= surfaceWidth_ && height <= surfaceHeight_) return true;
@@ -97,8 +107,11 @@ bool TextPainter::Surface(int width, int height)
 void TextPainter::Draw(SkinCanvas* canvas, const SkinRect& box, const SkinRect& clip, const std::wstring& text,
                        const TextLook& look, uint32_t rgb, uint32_t opacity)
 {
-    const SkinRect visible = Intersect(Intersect(box, clip), canvas->Bounds());
-    if (!dc_ || text.empty() || visible.Empty() || opacity == 0 || !Surface(visible.Width(), visible.Height())) return;
+    if (!dc_ || text.empty() || opacity == 0) return;
+    // Text stands at the top of its box: the rows below its lines need no surface.
+    const SkinRect lines = {box.left, box.top, box.right, box.top + TextHeight(text, look, box.Width())};
+    const SkinRect visible = Intersect(Intersect(Intersect(lines, box), clip), canvas->Bounds());
+    if (visible.Empty() || !Surface(visible.Width(), visible.Height())) return;
     const size_t stride = static_cast<size_t>(surfaceWidth_);
     for (int y = 0; y < visible.Height(); ++y)
         std::memset(bits_ + y * stride, 0, static_cast<size_t>(visible.Width()) * 4);

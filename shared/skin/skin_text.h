@@ -37,6 +37,7 @@ private:
         int lineHeight;
     };
     const Font& FontFor(const TextLook& look);
+    int TextHeight(const std::wstring& text, const TextLook& look, int width);
     bool Surface(int width, int height);
 
     HDC dc_;

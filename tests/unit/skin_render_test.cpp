@@ -294,7 +294,7 @@ TEST_F(SkinRender, ElementsWithTheirPlacesSizesAndButtonAreas)
     EXPECT_EQ(10, play.bounds.left);
     EXPECT_EQ(20, play.bounds.right);
     EXPECT_EQ(30, play.bounds.bottom);
-    EXPECT_EQ(100u, play.mask.size());
+    EXPECT_EQ(2, group.buttonMap[static_cast<size_t>(group.visible.Width()) * 5 + 15]);
     EXPECT_EQ(kWhite, PixelAt(picture, 15, 25));   // no image: the background shows
 
     // The hovered button element shows the hover image in its area only; a hovered button its own.
@@ -470,5 +470,27 @@ TEST_F(SkinRender, TestSkinsRenderWithoutProblems)
         EXPECT_FALSE(picture.definitionHasErrors);
         EXPECT_EQ(c.inside.argb, PixelAt(picture, c.inside.x, c.inside.y));
         EXPECT_EQ(0xFF, PixelAt(picture, c.width / 2, c.height / 2) >> 24);
+    }
+}
+
+TEST(SkinFolderSource, ReadsFilesOfTheSkinAndNothingElse)
+{
+    SkinFolderSource folder(std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\lowercase");
+    const struct { const wchar_t* name; uint64_t most; bool read; } cases[] = {
+        {L"images/BACK.bmp", 1 << 20, true}, {L".\\images\\\\back.BMP", 1 << 20, true},
+        {L"images/back.bmp", 100, false},    {L"images", 1 << 20, false},
+        {L"CON", 1 << 20, false},            {L"images/gone.bmp", 1 << 20, false},
+    };
+    for (const auto& c : cases) {
+        std::wstring normal;
+        SkinFileFacts facts;
+        std::string bytes;
+        ASSERT_TRUE(NormaliseSkinFileName(c.name, &normal)) << c.name;
+        EXPECT_EQ(c.read, folder.Find(normal, &facts) && folder.Read(normal, c.most, &bytes)) << c.name;
+    }
+    for (const wchar_t* outside : {L"..\\classic\\back.bmp", L"images/../../x.bmp", L"C:\\x.bmp", L"\\x.bmp",
+                                   L"//server/share/x.bmp", L"http://host/x.bmp", L"", L"./"}) {
+        std::wstring normal;
+        EXPECT_FALSE(NormaliseSkinFileName(outside, &normal)) << outside;
     }
 }
