@@ -172,6 +172,18 @@ std::wstring GeneratedView(int movedLeft)
     return view + L"</VIEW>\r\n</THEME>\r\n";
 }
 
+unsigned long long FolderBytes(const std::wstring& folder)
+{
+    unsigned long long bytes = 0;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    do bytes += static_cast<unsigned long long>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return bytes;
+}
+
 double DecodeAlone(NotingFolder& files, const std::set<std::wstring>& names)
 {
     return Best(10, [&](int) {
@@ -239,6 +251,7 @@ int wmain(int argc, wchar_t** argv)
     RenderTestSkins(argv[1], argv[2]);
     const std::wstring scratch = argv[3];
     DrawArt(scratch);
+    std::printf("generated view: 200 elements over 30 images of %llu KB\n", FolderBytes(scratch) / 1024);
     NotingFolder files(scratch);
     SkinPicture picture;
     const std::wstring text = GeneratedView(608);
