@@ -1,10 +1,9 @@
-// The names a skin definition may use: elements, their attributes and events, named colours.
+// The names a skin definition may use: attributes and events of every element, and suggestions.
 #include "skin_vocabulary.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -92,44 +91,6 @@ const KindTable kKinds[] = {
 
 static_assert(sizeof(kKinds) / sizeof(kKinds[0]) == SkinColumn + 1, "one table for every kind");
 
-const SkinElementInfo kElements[] = {
-    {SkinTheme, L"THEME"}, {SkinView, L"VIEW"}, {SkinSubview, L"SUBVIEW"},
-    {SkinButtonGroup, L"BUTTONGROUP"}, {SkinButtonElement, L"BUTTONELEMENT"},
-    {SkinButtonElement, L"PLAYELEMENT"}, {SkinButtonElement, L"PAUSEELEMENT"},
-    {SkinButtonElement, L"STOPELEMENT"}, {SkinButtonElement, L"PREVELEMENT"},
-    {SkinButtonElement, L"NEXTELEMENT"}, {SkinButtonElement, L"REWELEMENT"},
-    {SkinButtonElement, L"FFWDELEMENT"}, {SkinButton, L"BUTTON"}, {SkinButton, L"PLAYBUTTON"},
-    {SkinButton, L"PAUSEBUTTON"}, {SkinButton, L"STOPBUTTON"}, {SkinButton, L"PREVBUTTON"},
-    {SkinButton, L"NEXTBUTTON"}, {SkinButton, L"REWBUTTON"}, {SkinButton, L"FFWDBUTTON"},
-    {SkinButton, L"MUTEBUTTON"}, {SkinButton, L"REPEATBUTTON"}, {SkinButton, L"SHUFFLEBUTTON"},
-    {SkinButton, L"MINIMIZEBUTTON"}, {SkinButton, L"CLOSEBUTTON"}, {SkinButton, L"RETURNBUTTON"},
-    {SkinButton, L"IMAGEBUTTON"}, {SkinText, L"TEXT"}, {SkinText, L"CURRENTPOSITIONTEXT"},
-    {SkinText, L"DURATIONTEXT"}, {SkinText, L"STATUSTEXT"}, {SkinText, L"TRACKNAMETEXT"},
-    {SkinSlider, L"SLIDER"}, {SkinSlider, L"SEEKSLIDER"}, {SkinSlider, L"VOLUMESLIDER"},
-    {SkinSlider, L"BALANCESLIDER"}, {SkinCustomSlider, L"CUSTOMSLIDER"}, {SkinEffects, L"EFFECTS"},
-    {SkinEffects, L"WMPEFFECTS"}, {SkinVideo, L"VIDEO"}, {SkinVideo, L"WMPVIDEO"},
-    {SkinPlaylist, L"PLAYLIST"}, {SkinPlaylist, L"DROPDOWNPLAYLIST"}, {SkinPlaylist, L"ITEMSPLAYLIST"},
-    {SkinPlayer, L"PLAYER"}, {SkinControls, L"CONTROLS"}, {SkinEqualizerSettings, L"EQUALIZERSETTINGS"},
-    {SkinVideoSettings, L"VIDEOSETTINGS"}, {SkinAutoMenu, L"AUTOMENU"}, {SkinColumn, L"COLUMN"},
-};
-
-const wchar_t kColourNames[] =
-    L"none aliceblue antiquewhite aqua aquamarine azure beige bisque black blanchedalmond blue blueviolet brown "
-    L"burlywood cadetblue chartreuse chocolate coral cornflowerblue cornsilk crimson cyan darkblue darkcyan "
-    L"darkgoldenrod darkgray darkgreen darkgrey darkkhaki darkmagenta darkolivegreen darkorange darkorchid "
-    L"darkred darksalmon darkseagreen darkslateblue darkslategray darkslategrey darkturquoise darkviolet "
-    L"deeppink deepskyblue dimgray dimgrey dodgerblue firebrick floralwhite forestgreen fuchsia gainsboro "
-    L"ghostwhite gold goldenrod gray grey green greenyellow honeydew hotpink indianred indigo ivory khaki "
-    L"lavender lavenderblush lawngreen lemonchiffon lightblue lightcoral lightcyan lightgoldenrodyellow "
-    L"lightgray lightgreen lightgrey lightpink lightsalmon lightseagreen lightskyblue lightslategray "
-    L"lightslategrey lightsteelblue lightyellow lime limegreen linen magenta maroon mediumaquamarine "
-    L"mediumblue mediumorchid mediumpurple mediumseagreen mediumslateblue mediumspringgreen mediumturquoise "
-    L"mediumvioletred midnightblue mintcream mistyrose moccasin navajowhite navy oldlace olive olivedrab "
-    L"orange orangered orchid palegoldenrod palegreen paleturquoise palevioletred papayawhip peachpuff peru "
-    L"pink plum powderblue purple rebeccapurple red rosybrown royalblue saddlebrown salmon sandybrown seagreen "
-    L"seashell sienna silver skyblue slateblue slategray slategrey snow springgreen steelblue tan teal thistle "
-    L"tomato turquoise violet wheat white whitesmoke yellow yellowgreen";
-
 enum NameRole { RoleAttribute, RoleEvent, RoleNote };
 
 // Suggestions are looked for only among names of this length or less.
@@ -142,10 +103,8 @@ struct KnownNames {
 };
 
 struct Vocabulary {
-    std::unordered_map<std::wstring, const SkinElementInfo*> elements;
     std::vector<std::pair<std::wstring, std::wstring>> elementCandidates;
     std::vector<KnownNames> kinds;
-    std::unordered_set<std::wstring> colours;
 };
 
 std::wstring Lower(std::wstring text)
@@ -180,10 +139,10 @@ void AddNames(KnownNames* names, const std::wstring& list, NameRole role)
 Vocabulary BuildVocabulary()
 {
     Vocabulary vocabulary;
-    for (const SkinElementInfo& element : kElements) {
-        vocabulary.elements[Lower(element.name)] = &element;
-        vocabulary.elementCandidates.emplace_back(Lower(element.name), element.name);
-    }
+    size_t count = 0;
+    const SkinElementInfo* elements = SkinElementTable(&count);
+    for (size_t i = 0; i < count; ++i)
+        vocabulary.elementCandidates.emplace_back(Lower(elements[i].name), elements[i].name);
     vocabulary.kinds.resize(sizeof(kKinds) / sizeof(kKinds[0]));
     for (const KindTable& table : kKinds) {
         KnownNames& names = vocabulary.kinds[table.kind];
@@ -195,7 +154,6 @@ Vocabulary BuildVocabulary()
         AddNames(&names, table.events, RoleEvent);
         AddNames(&names, table.notes, RoleNote);
     }
-    for (const std::wstring& name : Words(kColourNames)) vocabulary.colours.insert(name);
     return vocabulary;
 }
 
@@ -255,13 +213,6 @@ bool EndsWith(const std::wstring& text, const std::wstring& tail)
 
 }  // namespace
 
-const SkinElementInfo* FindSkinElement(const std::wstring& lowerName)
-{
-    const auto& elements = TheVocabulary().elements;
-    auto found = elements.find(lowerName);
-    return found == elements.end() ? nullptr : found->second;
-}
-
 SkinNameStatus LookUpSkinAttribute(SkinElementKind kind, const std::wstring& lowerName)
 {
     const KnownNames& names = TheVocabulary().kinds[kind];
@@ -282,9 +233,4 @@ std::wstring SuggestSkinElement(const std::wstring& lowerName)
 std::wstring SuggestSkinAttribute(SkinElementKind kind, const std::wstring& lowerName)
 {
     return Closest(TheVocabulary().kinds[kind].candidates, lowerName);
-}
-
-bool IsSkinColourName(const std::wstring& lowerName)
-{
-    return TheVocabulary().colours.count(lowerName) != 0;
 }

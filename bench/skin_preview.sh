@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders every view of the test skins and a generated view of 200 elements over 30 images,
+# against decoding the same images alone, then re-renders that view after a one-attribute
+# edit with its images cached. The rendered views are saved as PNGs in the build folder.
+set -euo pipefail
+source "$(dirname "$0")/common.sh" skin_preview_bench
+work=$(mktemp -d)
+trap 'bench_cleanup; rm -rf "$work"' EXIT
+out=$build/skin-previews
+mkdir -p "$out"
+wine "$build/bin/skin_preview_bench.exe" "$(winepath -w "$root/tests/data/skins")" "$(winepath -w "$out")" \
+  "$(winepath -w "$work")" | tr -d '\r'
+echo "pictures: $out"

@@ -1,0 +1,236 @@
+// Images a skin names, decoded by the Windows Imaging Component and kept while they do not change.
+#include "skin_image.h"
+
+#include <windows.h>
+#include <wincodec.h>
+
+#include <algorithm>
+#include <new>
+
+namespace {
+
+const UINT kWidest = 16384;
+const UINT64 kMostPixels = 64ull << 20;
+// A file this long cannot hold an image within the limits above, whatever its format.
+const uint64_t kLongestFile = 128ull << 20;
+
+// Releases a COM interface at the end of its scope.
+template <typename T>
+class ComRef {
+public:
+    ComRef() = default;
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    ~ComRef()
+    {
+        if (p_) p_->Release();
+    }
+    T** operator&() { return &p_; }
+    T* operator->() const { return p_; }
+    T* get() const { return p_; }
+
+private:
+    T* p_ = nullptr;
+};
+
+bool CreateFactory(IWICImagingFactory** factory)
+{
+    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                      reinterpret_cast<void**>(factory)));
+}
+
+bool TryResize(std::vector<uint32_t>* pixels, size_t count)
+{
+    try {
+        pixels->assign(count, 0);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+SkinImageStatus CopyFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, SkinImage* image)
+{
+    UINT width = 0, height = 0;
+    if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0) return SkinImageUnreadable;
+    if (width > kWidest || height > kWidest || static_cast<UINT64>(width) * height > kMostPixels)
+        return SkinImageTooLarge;
+    ComRef<IWICFormatConverter> converter;
+    if (FAILED(factory->CreateFormatConverter(&converter)) ||
+        FAILED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)))
+        return SkinImageUnreadable;
+    if (!TryResize(&image->pixels, static_cast<size_t>(width) * height)) return SkinImageTooLarge;
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                                     reinterpret_cast<BYTE*>(image->pixels.data())))) {
+        image->pixels.clear();
+        return SkinImageUnreadable;
+    }
+    image->width = static_cast<int>(width);
+    image->height = static_cast<int>(height);
+    return SkinImageReady;
+}
+
+std::wstring UpperCase(const std::wstring& text)
+{
+    std::wstring upper = text;
+    if (!upper.empty())
+        LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text.c_str(), static_cast<int>(text.size()), &upper[0],
+                     static_cast<int>(upper.size()));
+    return upper;
+}
+
+bool SameFacts(const SkinFileFacts& a, const SkinFileFacts& b) { return a.stamp == b.stamp && a.size == b.size; }
+
+uint32_t Unpremultiplied(uint32_t pixel)
+{
+    uint32_t alpha = pixel >> 24;
+    if (alpha == 0 || alpha == 255) return alpha ? pixel : 0;
+    uint32_t straight = alpha << 24;
+    for (int shift = 0; shift < 24; shift += 8)
+        straight |= std::min(((pixel >> shift & 0xFF) * 255 + alpha / 2) / alpha, 255u) << shift;
+    return straight;
+}
+
+// Every object is released when this returns, so that a failed file can be deleted.
+bool EncodePng(std::vector<uint32_t>& straight, int width, int height, const std::wstring& path)
+{
+    ComRef<IWICImagingFactory> factory;
+    ComRef<IWICStream> stream;
+    ComRef<IWICBitmapEncoder> encoder;
+    ComRef<IWICBitmapFrameEncode> frame;
+    WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
+    if (!CreateFactory(&factory) || FAILED(factory->CreateStream(&stream)) ||
+        FAILED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)))
+        return false;
+    return SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+           SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&
+           SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+           SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
+           SUCCEEDED(frame->SetPixelFormat(&format)) && format == GUID_WICPixelFormat32bppBGRA &&
+           SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), static_cast<UINT>(width) * 4,
+                                        static_cast<UINT>(straight.size() * 4),
+                                        reinterpret_cast<BYTE*>(straight.data()))) &&
+           SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+}  // namespace
+
+SkinImageDecoder::SkinImageDecoder() : com_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))
+{
+    if (!CreateFactory(&factory_)) factory_ = nullptr;
+}
+
+SkinImageDecoder::~SkinImageDecoder()
+{
+    if (factory_) factory_->Release();
+    if (SUCCEEDED(com_)) CoUninitialize();
+}
+
+SkinImageStatus SkinImageDecoder::Decode(const std::string& bytes, SkinImage* image)
+{
+    *image = SkinImage();
+    if (bytes.size() > kLongestFile) return SkinImageTooLarge;
+    ComRef<IWICStream> stream;
+    ComRef<IWICBitmapDecoder> decoder;
+    ComRef<IWICBitmapFrameDecode> frame;
+    GUID format = {};
+    if (!factory_ || bytes.empty() || FAILED(factory_->CreateStream(&stream)) ||
+        FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())),
+                                            static_cast<DWORD>(bytes.size()))) ||
+        FAILED(factory_->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        FAILED(decoder->GetContainerFormat(&format)) || FAILED(decoder->GetFrame(0, &frame)))
+        return SkinImageUnreadable;
+    SkinImageStatus status = CopyFrame(factory_, frame.get(), image);
+    if (status != SkinImageReady) return status;
+    if (format != GUID_ContainerFormatPng)
+        for (uint32_t& pixel : image->pixels) pixel |= 0xFF000000u;
+    image->opaque =
+        std::all_of(image->pixels.begin(), image->pixels.end(), [](uint32_t pixel) { return pixel >= 0xFF000000u; });
+    return status;
+}
+
+std::shared_ptr<const SkinImage> SkinImageCache::Load(SkinFileSource& files, const std::wstring& name,
+                                                      SkinImageStatus* status)
+{
+    std::wstring normal;
+    if (!NormaliseSkinFileName(name, &normal)) {
+        *status = SkinImageBadName;
+        return nullptr;
+    }
+    const std::wstring key = files.Identity() + L'|' + UpperCase(normal);
+    auto found = entries_.find(key);
+    SkinFileFacts facts;
+    if (!files.Find(normal, &facts)) {
+        if (found != entries_.end()) Forget(found);
+        *status = SkinImageMissing;
+        return nullptr;
+    }
+    if (found == entries_.end() || !SameFacts(found->second.facts, facts)) {
+        if (found != entries_.end()) Forget(found);
+        auto image = std::make_shared<SkinImage>();
+        SkinImageStatus decoded = Decode(files, normal, facts, image.get());
+        ++decodes_;
+        bytes_ += image->pixels.size() * 4;
+        found = entries_.emplace(key, Entry{facts, decoded, decoded == SkinImageReady ? image : nullptr, 0}).first;
+        Trim(key);
+    }
+    found->second.lastUse = ++clock_;
+    *status = found->second.status;
+    return found->second.image;
+}
+
+SkinImageStatus SkinImageCache::Decode(SkinFileSource& files, const std::wstring& name, const SkinFileFacts& facts,
+                                       SkinImage* image)
+{
+    if (facts.size > kLongestFile) return SkinImageTooLarge;
+    try {
+        std::string bytes;
+        if (!files.Read(name, kLongestFile, &bytes)) return SkinImageUnreadable;
+        if (!decoder_) decoder_.reset(new SkinImageDecoder());
+        return decoder_->Decode(bytes, image);
+    } catch (const std::bad_alloc&) {
+        *image = SkinImage();
+        return SkinImageTooLarge;
+    }
+}
+
+void SkinImageCache::Forget(std::unordered_map<std::wstring, Entry>::iterator entry)
+{
+    if (entry->second.image) bytes_ -= entry->second.image->pixels.size() * 4;
+    entries_.erase(entry);
+}
+
+// The least recently used images go first; the one just loaded stays whatever its size.
+void SkinImageCache::Trim(const std::wstring& keep)
+{
+    while (bytes_ > budget_ && entries_.size() > 1) {
+        auto oldest = entries_.end();
+        for (auto it = entries_.begin(); it != entries_.end(); ++it)
+            if (it->first != keep && it->second.image &&
+                (oldest == entries_.end() || it->second.lastUse < oldest->second.lastUse))
+                oldest = it;
+        if (oldest == entries_.end()) break;
+        Forget(oldest);
+    }
+}
+
+void SkinImageCache::Clear()
+{
+    entries_.clear();
+    bytes_ = 0;
+}
+
+bool WriteSkinPng(const uint32_t* pixels, int width, int height, const std::wstring& path)
+{
+    if (width <= 0 || height <= 0 || static_cast<UINT64>(width) * height > kMostPixels) return false;
+    std::vector<uint32_t> straight;
+    if (!TryResize(&straight, static_cast<size_t>(width) * height)) return false;
+    std::transform(pixels, pixels + straight.size(), straight.begin(), Unpremultiplied);
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    bool written = EncodePng(straight, width, height, path);
+    if (SUCCEEDED(com)) CoUninitialize();
+    if (written) return true;
+    DeleteFileW(path.c_str());
+    return false;
+}

@@ -1,0 +1,81 @@
+// Images a skin names, decoded by the Windows Imaging Component and kept while they do not change.
+#pragma once
+#include "skin_files.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct SkinImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;   // 0xAARRGGBB (B, G, R, A in memory), not premultiplied, top row first
+    bool opaque = false;            // every alpha is 255
+
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + x]; }
+};
+
+enum SkinImageStatus {
+    SkinImageReady,
+    SkinImageMissing,      // no such file
+    SkinImageBadName,      // an absolute path or one that leaves the skin
+    SkinImageUnreadable,   // not a BMP, PNG, JPEG or GIF that Windows can decode
+    SkinImageTooLarge,     // over 16,384 pixels a side or 64 megapixels
+};
+
+struct IWICImagingFactory;
+
+// Decodes BMP, PNG, JPEG and GIF (its first frame) with one imaging factory, in a COM apartment
+// of the calling thread that lasts as long as the decoder. Only PNG keeps its alpha: the player
+// shows a GIF's transparent colour and a bitmap's fourth byte opaque.
+class SkinImageDecoder {
+public:
+    SkinImageDecoder();
+    ~SkinImageDecoder();
+    SkinImageDecoder(const SkinImageDecoder&) = delete;
+    SkinImageDecoder& operator=(const SkinImageDecoder&) = delete;
+    SkinImageStatus Decode(const std::string& bytes, SkinImage* image);
+
+private:
+    long com_;
+    IWICImagingFactory* factory_ = nullptr;
+};
+
+// Decoded images by source, name and stamp: a file is decoded again only when it changed.
+// Keep one cache, on one thread, for as long as previews of the same skins are shown.
+class SkinImageCache {
+public:
+    explicit SkinImageCache(size_t budgetBytes = 256u << 20) : budget_(budgetBytes) {}
+    // name as the definition gives it. The image is null unless the status is SkinImageReady.
+    std::shared_ptr<const SkinImage> Load(SkinFileSource& files, const std::wstring& name, SkinImageStatus* status);
+    // Lets go of the imaging component until the next decode; every render ends with it.
+    void EndDecoding() { decoder_.reset(); }
+    size_t DecodeCount() const { return decodes_; }
+    void Clear();
+
+private:
+    struct Entry {
+        SkinFileFacts facts;
+        SkinImageStatus status;
+        std::shared_ptr<const SkinImage> image;
+        uint64_t lastUse;
+    };
+    SkinImageStatus Decode(SkinFileSource& files, const std::wstring& name, const SkinFileFacts& facts,
+                           SkinImage* image);
+    void Forget(std::unordered_map<std::wstring, Entry>::iterator entry);
+    void Trim(const std::wstring& keep);
+
+    std::unique_ptr<SkinImageDecoder> decoder_;
+    size_t budget_;
+    size_t bytes_ = 0;
+    size_t decodes_ = 0;
+    uint64_t clock_ = 0;
+    std::unordered_map<std::wstring, Entry> entries_;
+};
+
+// Writes a picture as the renderer gives it (premultiplied 0xAARRGGBB) to a PNG file with its
+// alpha. False, and no file left behind, when it cannot be written.
+bool WriteSkinPng(const uint32_t* pixels, int width, int height, const std::wstring& path);

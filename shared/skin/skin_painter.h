@@ -1,0 +1,110 @@
+// The one render of a view: its elements in drawing order, each drawn by its kind.
+#pragma once
+#include "skin_canvas.h"
+#include "skin_colour.h"
+#include "skin_document.h"
+#include "skin_render.h"
+#include "skin_text.h"
+
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+// The size of a placeholder for an image whose size nothing else tells.
+const int kPlaceholderSize = 24;
+// The face of texts that name none, and of the placeholders' labels.
+const wchar_t* const kDefaultFace = L"Tahoma";
+
+// Where an element is drawn: the box of its parent and what of it may be painted.
+struct Placement {
+    SkinRect parent;
+    SkinRect clip;
+    uint32_t opacity = 255;
+    int depth = 0;   // SUBVIEWs around it
+};
+
+// A window's or control's shape: pixels of key in the shape image are cut away.
+struct Shape {
+    ImageDraw image;
+    uint32_t key = 0;
+};
+
+class ViewPainter {
+public:
+    ViewPainter(const SkinDocument& document, SkinFileSource& files, SkinImageCache& cache,
+                const SkinRenderOptions& options, SkinPicture* picture)
+            : document_(document), files_(files), cache_(cache), options_(options), picture_(*picture)
+    {
+    }
+    void Paint(int view);
+
+private:
+    // skin_render.cpp: the view, its containers, order and shapes.
+    SkinRect ViewBox(const SkinNode& view);
+    bool AllocateCanvas(const SkinNode& view, int width, int height);
+    void DrawContainer(const SkinNode& node, const SkinRect& box, const Placement& at);
+    void DrawBackground(const SkinNode& node, const SkinRect& box, const Placement& at);
+    ImageDraw BackgroundDraw(const SkinNode& node, const SkinRect& box, bool* failed = nullptr);
+    void DrawChild(int index, const Placement& at, bool deferWindowed);
+    bool Allowed(const SkinNode& node);
+    SkinRect BoxOf(const SkinNode& node, const SkinRect& parent);
+    void DrawByKind(const SkinNode& node, const SkinRect& box, const Placement& at);
+    bool FindShape(const SkinNode& node, const SkinRect& box, Shape* shape);
+    void CutShape(const Shape& shape, const SkinRect& region, const std::vector<uint32_t>* saved);
+    void FinishView(const SkinNode& view);
+    void Record(const SkinNode& node, const SkinRect& box, const SkinRect& clip);
+
+    // skin_controls.cpp: buttons, button groups, texts, placeholders.
+    SkinRect ButtonBox(const SkinNode& node, const SkinRect& parent);
+    const SkinImage* StateImage(const SkinNode& images, const SkinNode& button);
+    void DrawButton(const SkinNode& node, const SkinRect& box, const Placement& at);
+    SkinRect ButtonGroupBox(const SkinNode& node, const SkinRect& parent);
+    void DrawButtonGroup(const SkinNode& node, const SkinRect& box, const Placement& at);
+    std::wstring TextValue(const SkinNode& node) const;
+    TextLook LookOf(const SkinNode& node) const;
+    SkinRect TextBox(const SkinNode& node, const SkinRect& parent);
+    void DrawText(const SkinNode& node, const SkinRect& box, const Placement& at);
+    void DrawWindowed(const SkinNode& node, const SkinRect& box, const Placement& at);
+
+    // skin_slider.cpp: sliders.
+    SkinRect SliderBox(const SkinNode& node, const SkinRect& parent);
+    void DrawSlider(const SkinNode& node, const SkinRect& box, const Placement& at);
+    double Fraction(const SkinNode& node) const;
+    SkinRect CustomSliderBox(const SkinNode& node, const SkinRect& parent);
+    void DrawCustomSlider(const SkinNode& node, const SkinRect& box, const Placement& at);
+
+    // Attributes, with the defaults of predefined elements.
+    const std::wstring* Value(const SkinNode& node, const wchar_t* name) const;
+    bool Integer(const SkinNode& node, const wchar_t* name, long* number) const;
+    long IntegerOr(const SkinNode& node, const wchar_t* name, long fallback) const;
+    bool FlagOr(const SkinNode& node, const wchar_t* name, bool fallback) const;
+    SkinColour Colour(const SkinNode& node, const wchar_t* name) const;
+    std::wstring Id(const SkinNode& node) const;
+    uint32_t Opacity(const SkinNode& node, uint32_t outer) const;
+    bool Hovered(const SkinNode& node) const { return node.place.offset == options_.hoveredOffset; }
+    SkinRect Box(const SkinNode& node, const SkinRect& parent, int width, int height) const;
+
+    // Images by attribute: nullptr when the attribute is absent, bound or names a file that
+    // fails (then failed is set and the problem listed).
+    const SkinImage* Image(const SkinNode& node, const wchar_t* name, bool* failed = nullptr);
+    const SkinImage* FirstImage(const SkinNode& node, std::initializer_list<const wchar_t*> names);
+    bool Keyed(const SkinNode& node, const SkinImage* image, uint32_t* key) const;
+    void AddProblem(SkinProblemKind kind, const std::wstring& name, const SkinNode& node);
+    void AddLimit(SkinProblemKind kind, const SkinNode& node);
+
+    const SkinDocument& document_;
+    SkinFileSource& files_;
+    SkinImageCache& cache_;
+    const SkinRenderOptions& options_;
+    SkinPicture& picture_;
+    SkinCanvas canvas_;
+    std::unique_ptr<TextPainter> text_;
+    std::map<std::wstring, std::pair<SkinImageStatus, std::shared_ptr<const SkinImage>>> images_;
+    std::set<std::pair<size_t, std::wstring>> reported_;
+    std::set<SkinProblemKind> limits_;
+    std::vector<std::pair<int, Placement>> windowed_;
+    size_t drawn_ = 0;
+};

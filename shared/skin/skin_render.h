@@ -1,0 +1,96 @@
+// Draws one VIEW of a skin definition as the player shows it before any script runs, without a window.
+#pragma once
+#include "skin_document.h"
+#include "skin_elements.h"
+#include "skin_files.h"
+#include "skin_image.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// In view pixels; right and bottom lie outside.
+struct SkinRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool Empty() const { return right <= left || bottom <= top; }
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+};
+
+struct SkinViewEntry {
+    int index;         // 0-based, in document order
+    std::wstring id;   // empty when the VIEW has none
+    std::wstring title;
+    SkinTagPlace place;
+};
+
+// Every VIEW of the definition; broken markup gives those that could be read.
+std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text);
+
+struct SkinButtonArea {
+    std::wstring tag;      // BUTTONELEMENT, PLAYELEMENT, … as written
+    std::wstring id;
+    SkinTagPlace place;
+    SkinRect bounds;       // around its visible map pixels; empty when there are none
+};
+
+struct SkinDrawnElement {
+    SkinElementKind kind;  // predefined elements by the kind they are: PLAYBUTTON is SkinButton
+    std::wstring tag;      // as written
+    std::wstring id;
+    SkinTagPlace place;
+    SkinRect box;          // where the element stands; may reach outside the view
+    SkinRect visible;      // the part of box inside its VIEW and SUBVIEWs
+    // A BUTTONGROUP's button elements, and which of them each pixel of visible belongs to:
+    // visible.Width() × visible.Height() entries, top row first, 1 + the index in buttons or 0.
+    std::vector<SkinButtonArea> buttons;
+    std::vector<uint16_t> buttonMap;
+};
+
+enum SkinProblemKind {
+    SkinProblemMissingFile,       // name: the file as the definition names it
+    SkinProblemBadFileName,       // an absolute path or one that leaves the skin's folder
+    SkinProblemUnreadableImage,   // not a BMP, PNG, JPEG or GIF that Windows can decode
+    SkinProblemImageTooLarge,     // over 16,384 pixels a side or 64 megapixels
+    SkinProblemViewTooLarge,      // the picture was cut to 16,384 pixels a side and 64 megapixels
+    SkinProblemTooManyElements,   // elements past the limit were left out
+    SkinProblemNestedTooDeep,     // SUBVIEWs and elements nested past the limit were left out
+    SkinProblemTooMuchDrawing,    // drawing stopped before the last elements
+    SkinProblemOutOfMemory,       // no picture: the memory it needed was not there
+};
+
+struct SkinProblem {
+    SkinProblemKind kind;
+    std::wstring name;    // the file's name; empty for the limits
+    SkinTagPlace place;   // the element concerned
+};
+
+struct SkinRenderOptions {
+    int viewIndex = 0;     // which VIEW, as ListSkinViews numbers them,
+    std::wstring viewId;   // or by its id (without regard to case) when this is not empty
+    // The start-tag offset of the BUTTON, BUTTONELEMENT or TEXT under the mouse (from
+    // SkinDrawnElement::place or SkinButtonArea::place): it is drawn in its hover look.
+    size_t hoveredOffset = SIZE_MAX;
+};
+
+struct SkinPicture {
+    bool viewFound = false;
+    int width = 0;
+    int height = 0;
+    // 0xAARRGGBB premultiplied by alpha (B, G, R, A in memory, as AlphaBlend takes it), top row
+    // first. Pixels outside the window's shape are 0: fully transparent.
+    std::vector<uint32_t> pixels;
+    std::vector<SkinDrawnElement> elements;   // back to front: the view first, the topmost last
+    std::vector<SkinProblem> problems;
+    bool definitionHasErrors = false;   // broken markup or nesting: the skin check says where
+};
+
+// Reads images through files and keeps them in cache for the next render. Bound values
+// (wmpprop:, jscript:, wmpenabled:) are not evaluated: the static look is drawn. Never fails:
+// what cannot be drawn is marked in the picture and listed among the problems. The picture is
+// replaced whole, but its memory is reused: keep one per preview and renders stay fast.
+void RenderSkinView(const std::wstring& text, SkinFileSource& files, SkinImageCache& cache,
+                    const SkinRenderOptions& options, SkinPicture* picture);

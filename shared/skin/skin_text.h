@@ -1,0 +1,51 @@
+// Text on a view, laid out by GDI in a memory DC and laid on the picture by its coverage.
+#pragma once
+#include "skin_canvas.h"
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+enum TextJustification { TextLeft, TextCenter, TextRight };
+
+struct TextLook {
+    std::wstring face;
+    int points = 10;
+    bool bold = false, italic = false, underline = false, strikeout = false;
+    TextJustification justification = TextLeft;
+    bool wordWrap = false;
+};
+
+class TextPainter {
+public:
+    TextPainter();
+    ~TextPainter();
+    TextPainter(const TextPainter&) = delete;
+    TextPainter& operator=(const TextPainter&) = delete;
+
+    // The height of one line and the width of the text on one line, in pixels.
+    int LineHeight(const TextLook& look);
+    int Width(const std::wstring& text, const TextLook& look);
+    // Too wide a line ends with an ellipsis; wrapped lines break between words.
+    void Draw(SkinCanvas* canvas, const SkinRect& box, const SkinRect& clip, const std::wstring& text,
+              const TextLook& look, uint32_t rgb, uint32_t opacity);
+
+private:
+    struct Font {
+        HFONT handle;
+        int lineHeight;
+    };
+    const Font& FontFor(const TextLook& look);
+    int TextHeight(const std::wstring& text, const TextLook& look, int width);
+    bool Surface(int width, int height);
+
+    HDC dc_;
+    std::map<std::wstring, Font> fonts_;
+    // One white-on-black drawing surface for every text, grown when a text needs more.
+    HBITMAP surface_ = nullptr;
+    HGDIOBJ firstBitmap_ = nullptr;
+    uint32_t* bits_ = nullptr;
+    int surfaceWidth_ = 0;
+    int surfaceHeight_ = 0;
+};
