@@ -4,7 +4,9 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -141,6 +143,38 @@ TEST_F(SetwrightMaker, NamesOutsideTheCodePageReachTheBulkCopy)
     fennick.WaitDialog(L"Ferncastle").Answer(IDYES);
     EXPECT_NE(std::wstring::npos, fennick.WaitDialog(L"コピー完了").Message().find(L"成功 : 2 ファイル"));
     EXPECT_EQ(kit::Utf8(name), kit::FileBytes(kit::SkinsDir() + L"\\" + name).value_or(""));
+}
+
+TEST_F(SetwrightMaker, ADriveRootAndNamesABlankOrAShortNameWouldChange)
+{
+    std::wstring folder = Folder(L"drive", {L" lead.wmz", L"a.wmz", L"x.wmz1"});
+    CreateDirectoryW((folder + L"\\dir.wmz").c_str(), nullptr);
+    kit::MapDrive(L'q', folder);
+    Start();
+    Create(L"q:\\", L"q:\\list.qlmc");   // one folder: no question about another
+    ExpectDone();
+    std::vector<std::wstring> listed;
+    for (const wchar_t* key : {L"Skin0", L"Skin1", L"Skin2"}) {
+        wchar_t value[MAX_PATH] = L"";
+        GetPrivateProfileStringW(L"CopyInfo", key, L"", value, MAX_PATH, L"q:\\list.qlmc");
+        listed.push_back(value);
+    }
+    std::sort(listed.begin(), listed.begin() + 2);
+    EXPECT_EQ((std::vector<std::wstring>{L" lead.wmz", L"a.wmz", L""}), listed);
+}
+
+TEST_F(SetwrightMaker, MorePackagesThanTheBulkCopyReadsAreListedWhole)
+{
+    std::wstring folder = Folder(L"many", {});
+    // Made by Unix: Wine looks through the whole folder for every new name.
+    kit::UnixOutput("cd '" + kit::Utf8(kit::UnixPath(folder)) + "' && seq 0 32768 | sed 's/$/.wmz/' | xargs touch");
+    Start();
+    Create(folder, folder + L"\\many.qlmc");
+    ExpectDone();
+    wchar_t last[16] = L"";
+    GetPrivateProfileStringW(L"CopyInfo", L"Skin32768", L"", last, 16, (folder + L"\\many.qlmc").c_str());
+    EXPECT_NE(L'\0', last[0]);
+    kit::UnixOutput("rm -rf '" + kit::Utf8(kit::UnixPath(folder)) + "'");
 }
 
 TEST_F(EnglishSetwrightMaker, MakesAFileInEnglish)
