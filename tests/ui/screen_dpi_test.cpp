@@ -97,7 +97,6 @@ int HeaderWidth(const wchar_t* text)
     HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = 1;
     column.pszText = const_cast<wchar_t*>(text);
     SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     // A last column would be stretched to the list's width instead.
