@@ -59,8 +59,8 @@ CopyOutcome CopyEntry(const std::wstring& entry, const std::wstring& setupFolder
 {
     // A setup file may come from anywhere: nothing is read or written outside the two folders.
     if (!ResolvesInside(setupFolder, entry) || !ResolvesInside(destination, entry)) return CopyFailed;
-    std::wstring source = setupFolder + L"\\" + entry;
-    std::wstring target = destination + L"\\" + entry;
+    std::wstring source = JoinPath(setupFolder, entry);
+    std::wstring target = JoinPath(destination, entry);
     if (CopyFileW(source.c_str(), target.c_str(), TRUE)) return CopySucceeded;
     // Looked for only now: one search per package would double the cost of a large copy.
     if (!FileFound(source)) return CopyFailed;
@@ -71,9 +71,14 @@ CopyOutcome CopyEntry(const std::wstring& entry, const std::wstring& setupFolder
     }
 }
 
+std::wstring NameOf(const std::wstring& setupPath)
+{
+    return setupPath.substr(setupPath.find_last_of(L"\\/:") + 1);
+}
+
 void ShowResult(const std::wstring& setupPath, int entries, const CopyCounts& counts)
 {
-    std::wstring name = setupPath.substr(setupPath.find_last_of(L"\\/:") + 1);
+    std::wstring name = NameOf(setupPath);
     wchar_t text[640];
     if (IsJapaneseUi())
         swprintf(text, _countof(text), L"ファイル '%ls' から %01d 個のファイルを処理しました。\n\n成功 : %01d ファイル\n失敗 : %01d ファイル",
@@ -85,13 +90,23 @@ void ShowResult(const std::wstring& setupPath, int entries, const CopyCounts& co
     ShowMessage(nullptr, text, IsJapaneseUi() ? L"コピー完了" : L"Copy Complete", MB_ICONINFORMATION);
 }
 
+void ShowTooLarge(const std::wstring& setupPath)
+{
+    std::wstring text = IsJapaneseUi()
+        ? L"セットアップ ファイル '" + NameOf(setupPath) + L"' は大きすぎるため、読み込むことができません。\nファイルはコピーされませんでした。"
+        : L"Setup file '" + NameOf(setupPath) + L"' is too large to be read.\nNo files were copied.";
+    ShowMessage(nullptr, text.c_str(), kCaption, MB_ICONWARNING);
+}
+
 void CopySetupFile(const std::wstring& setupPath, const std::wstring& destination)
 {
     g_overwriteMode = 0;
     CopyCounts counts;
     std::wstring full = FullPath(setupPath);
-    std::wstring folder = full.substr(0, full.find_last_of(L'\\'));
-    std::vector<std::wstring> entries = ReadSetupEntries(full);
+    bool tooLarge = false;
+    std::vector<std::wstring> entries = ReadSetupEntries(full, &tooLarge);
+    if (tooLarge) return ShowTooLarge(setupPath);
+    std::wstring folder = ParentFolder(full);
     for (const std::wstring& entry : entries) {
         switch (CopyEntry(entry, folder, destination)) {
         case CopySucceeded: ++counts.succeeded; break;
@@ -112,10 +127,16 @@ void EndOverwriteDialog(HWND dialog, int result, int mode)
 
 int RunBulkCopy(int count, wchar_t** setupFiles)
 {
-    if (!AskToStart()) return 0;
     wchar_t current[MAX_PATH] = L"";
     GetCurrentDirectoryW(_countof(current), current);
     std::wstring destination = BulkCopyDestination(current, g_skinsRoot);
+    if (destination.empty()) {
+        ShowMessage(nullptr, IsJapaneseUi() ? L"Skins フォルダが見つからないため、一括コピーを行うことができません。"
+                                            : L"Skins folder can not be found, so the bulk copy can not be done.",
+                    kCaption, MB_ICONERROR);
+        return 0;
+    }
+    if (!AskToStart()) return 0;
     for (int index = 0; index < count; ++index) CopySetupFile(setupFiles[index], destination);
     return 0;
 }

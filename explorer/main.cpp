@@ -108,7 +108,7 @@ void OnListNotify(HWND window, const NMHDR* header)
     case LVN_ITEMCHANGED: FollowSelection(); break;
     case LVN_KEYDOWN:
         // Enter, as the menu names it; other keys keep their list-view meaning.
-        if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) ActivateSelectionMark();
+        if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) ActivateSelectedEntry();
         break;
     }
 }
@@ -116,7 +116,7 @@ void OnListNotify(HWND window, const NMHDR* header)
 void OnCommand(HWND window, int id)
 {
     switch (id) {
-    case IDM_OPEN_SKIN:    ActivateSelectionMark(); break;
+    case IDM_OPEN_SKIN:    ActivateSelectedEntry(); break;
     case IDM_DELETE_SKINS: DeleteSelectedSkins(); break;
     case IDM_RENAME_SKIN:  RenameSelectedSkin(); break;
     case IDM_ADD_SKINS:    AddSkin(); break;

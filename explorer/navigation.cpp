@@ -6,8 +6,6 @@
 #include "skin_operations.h"
 #include "status_bar.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 void ShowFolder(const wchar_t* folder)
@@ -16,25 +14,25 @@ void ShowFolder(const wchar_t* folder)
     ShowItemCount();
 }
 
-void ActivateEntry(const wchar_t* text)
+void ActivateEntry(const wchar_t* text, bool parent)
 {
-    // A folder named like the parent entry cannot be told from it, and leads up.
-    std::wstring path = IsParentEntryText(text) ? std::wstring(L"..\\") : L".\\" + std::wstring(text);
+    std::wstring path = parent ? std::wstring(L"..\\") : L".\\" + std::wstring(text);
     OpenEntryPath(path.c_str());
 }
 
-void ActivateSelectionMark()
+void ActivateSelectedEntry()
 {
+    int item = ActedOnEntry();
     wchar_t name[520] = L"";
-    ReadEntryName(static_cast<int>(SendMessageW(g_hwndList, LVM_GETSELECTIONMARK, 0, 0)), name, _countof(name));
-    ActivateEntry(name);
+    ReadEntryName(item, name, _countof(name));
+    ActivateEntry(name, KindOfEntry(item) == EntryParent);
 }
 
 void ActivateClickedItem(int item)
 {
     wchar_t name[MAX_PATH] = L"";
     ReadEntryName(item, name, _countof(name));
-    ActivateEntry(name);
+    ActivateEntry(name, KindOfEntry(item) == EntryParent);
 }
 
 void OpenEntryPath(const wchar_t* path)

@@ -6,9 +6,9 @@
 void ShowFolder(const wchar_t* folder);
 
 // Opens an entry by its column-0 text: the parent entry as "..\", any other as ".\" + text.
-void ActivateEntry(const wchar_t* text);
-// The entry at the selection mark (the open command and the Enter key).
-void ActivateSelectionMark();
+void ActivateEntry(const wchar_t* text, bool parent);
+// The one selected entry, else the one at the selection mark (the open command and the Enter key).
+void ActivateSelectedEntry();
 // The double-clicked item; -1 (empty space) re-lists the folder on screen.
 void ActivateClickedItem(int item);
 

@@ -7,9 +7,11 @@
 #include "list_order.h"
 #include "resource.h"
 #include "screen_dpi.h"
+#include "setup_file.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <initializer_list>
 #include <string>
@@ -35,10 +37,11 @@ const ColumnLayout kColumns[ColumnCount] = {
     {L"更新日時", L"Date Modified", LVCFMT_LEFT, 150},
 };
 
-// Every entry's texts, indexed by its item parameter: the sort reads them here instead
-// of searching the list view for each item it compares.
+// Every entry's texts and kind, indexed by its item parameter: the sort reads them here
+// instead of searching the list view for each item it compares.
 struct EntryTexts {
     std::wstring column[ColumnCount];
+    EntryKind kind;
 };
 std::vector<EntryTexts> g_entries;
 
@@ -67,6 +70,15 @@ HIMAGELIST MakeIconList(int size, UINT depth)
     return list;
 }
 
+// The header draws its text between two margins; a narrower column would cut the text
+// (the Japanese size header in the fonts Wine and Windows give it).
+int HeaderTextWidth(HWND list, const wchar_t* text)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    int margin = static_cast<int>(SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0));
+    return static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text))) + 2 * margin;
+}
+
 void AddColumns(HWND list)
 {
     bool japanese = IsJapaneseUi();
@@ -75,8 +87,8 @@ void AddColumns(HWND list)
         LVCOLUMNW column = {};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = kColumns[index].format;
-        column.cx = ScaleForDpi(kColumns[index].width, dpi);
         column.pszText = const_cast<wchar_t*>(japanese ? kColumns[index].japanese : kColumns[index].english);
+        column.cx = std::max(ScaleForDpi(kColumns[index].width, dpi), HeaderTextWidth(list, column.pszText));
         column.iSubItem = index;
         SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
     }
@@ -108,15 +120,15 @@ void SetSubItemText(int item, int column, const std::wstring& text)
 }
 
 // The item's index and parameter are both its place in the listing.
-void AddEntry(const wchar_t* name, const std::wstring& size, const std::wstring& date, int image)
+void AddEntry(const wchar_t* name, const std::wstring& size, const std::wstring& date, EntryKind kind)
 {
     int sequence = static_cast<int>(g_entries.size());
-    g_entries.push_back({{name, size, date}});
+    g_entries.push_back({{name, size, date}, kind});
     LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = sequence;
     item.pszText = const_cast<wchar_t*>(name);
-    item.iImage = image;
+    item.iImage = kind == EntryPackage ? ImageSkin : ImageFolder;
     item.lParam = sequence;
     int index = static_cast<int>(SendMessageW(g_hwndList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     SetSubItemText(index, ColumnSize, size);
@@ -128,7 +140,7 @@ void AddParentEntry()
     GetCurrentDirectoryW(_countof(g_currentFolder), g_currentFolder);
     // The skins folder is as far up as the list leads.
     if (wcscmp(g_currentFolder, g_skinsRoot) == 0) return;
-    AddEntry(IsJapaneseUi() ? kParentJapanese : kParentEnglish, L"", L"", ImageFolder);
+    AddEntry(IsJapaneseUi() ? kParentJapanese : kParentEnglish, L"", L"", EntryParent);
 }
 
 void AddFolderEntry(const WIN32_FIND_DATAW& found)
@@ -139,7 +151,7 @@ void AddFolderEntry(const WIN32_FIND_DATAW& found)
     if (wcscmp(found.cFileName, L"..") == 0)
         AddParentEntry();
     else
-        AddEntry(found.cFileName, L"", DateText(found.ftLastWriteTime), ImageFolder);
+        AddEntry(found.cFileName, L"", DateText(found.ftLastWriteTime), EntryFolder);
 }
 
 bool ListFolders()
@@ -158,8 +170,11 @@ void ListPackages()
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(L"*.wmz", &found);
     if (search == INVALID_HANDLE_VALUE) return;
-    do AddEntry(found.cFileName, SizeText(found), DateText(found.ftLastWriteTime), ImageSkin);
-    while (FindNextFileW(search, &found));
+    do {
+        // The folder pass has listed folders; a short name's match is some other file.
+        if (IsPackage(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0))
+            AddEntry(found.cFileName, SizeText(found), DateText(found.ftLastWriteTime), EntryPackage);
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
@@ -237,6 +252,25 @@ void ReadEntryName(int item, wchar_t* buffer, int capacity)
     SendMessageW(g_hwndList, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request));
 }
 
+int ActedOnEntry()
+{
+    // The mark stays where the last click was, even on an entry that click deselected.
+    if (SelectedEntryCount() == 1)
+        return static_cast<int>(SendMessageW(g_hwndList, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+    return static_cast<int>(SendMessageW(g_hwndList, LVM_GETSELECTIONMARK, 0, 0));
+}
+
+EntryKind KindOfEntry(int item)
+{
+    LVITEMW request = {};
+    request.mask = LVIF_PARAM;
+    request.iItem = item;
+    if (item < 0 || !SendMessageW(g_hwndList, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&request)) ||
+        request.lParam < 0 || static_cast<size_t>(request.lParam) >= g_entries.size())
+        return EntryNone;
+    return g_entries[request.lParam].kind;
+}
+
 int SelectedEntryCount()
 {
     return static_cast<int>(SendMessageW(g_hwndList, LVM_GETSELECTEDCOUNT, 0, 0));
@@ -245,11 +279,6 @@ int SelectedEntryCount()
 int EntryCount()
 {
     return static_cast<int>(SendMessageW(g_hwndList, LVM_GETITEMCOUNT, 0, 0));
-}
-
-bool IsParentEntryText(const wchar_t* text)
-{
-    return wcscmp(text, kParentJapanese) == 0 || wcscmp(text, kParentEnglish) == 0;
 }
 
 int CALLBACK CompareListItems(LPARAM first, LPARAM second, LPARAM column)

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 enum SkinColumn { ColumnName, ColumnSize, ColumnDate, ColumnCount };
+// What an entry of the list is; EntryNone for no item.
+enum EntryKind { EntryNone, EntryParent, EntryFolder, EntryPackage };
 
 // The two image lists and the list view in the details view with its three columns.
 HWND CreateSkinList(HWND parent);
@@ -22,8 +24,11 @@ void SetSkinListView(DWORD view);
 void ReadEntryName(int item, wchar_t* buffer, int capacity);
 int SelectedEntryCount();
 int EntryCount();
-// True for the parent entry's text in either language.
-bool IsParentEntryText(const wchar_t* text);
+// The entry the open and rename commands act on: the one selected entry, else the
+// selection mark; -1 for none.
+int ActedOnEntry();
+// Told by the listing that made the entry, not by its text, which a folder may share.
+EntryKind KindOfEntry(int item);
 
 // The list view's sort comparison: item parameters index the listing's own texts.
 int CALLBACK CompareListItems(LPARAM first, LPARAM second, LPARAM column);

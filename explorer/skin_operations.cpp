@@ -15,11 +15,12 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include <string>
 
 namespace {
+
+const int kListedFailures = 10;
 
 void Warn(const wchar_t* japanese, const wchar_t* english)
 {
@@ -41,7 +42,19 @@ bool IsSetupFile(const wchar_t* title)
 void StartBulkCopy(const wchar_t* setupFile)
 {
     std::wstring parameters = L"\"" + std::wstring(setupFile) + L"\"";
-    ShellExecuteW(g_hwndMain, L"open", OwnProgramPath().c_str(), parameters.c_str(), nullptr, SW_SHOWNORMAL);
+    if (!ShellOpen(g_hwndMain, OwnProgramPath().c_str(), parameters.c_str()))
+        Warn(L"セットアップ ファイルを開けませんでした。", L"Setup was unable to open the file.");
+}
+
+// Failures name the file and the system's reason, so nothing failed goes unnoticed.
+void ShowFailure(const wchar_t* japanese, const wchar_t* english, const std::wstring& details)
+{
+    ShowMessage(g_hwndMain, (UiText(japanese, english) + details).c_str(), L"Ferncastle", MB_ICONERROR);
+}
+
+std::wstring FailureLine(const wchar_t* name, DWORD error)
+{
+    return std::wstring(name) + L" : " + SystemErrorText(error) + L"\n";
 }
 
 bool ChooseSkinFile(wchar_t* file, DWORD fileCapacity, wchar_t* title, DWORD titleCapacity)
@@ -63,6 +76,14 @@ bool ChooseSkinFile(wchar_t* file, DWORD fileCapacity, wchar_t* title, DWORD tit
     return GetOpenFileNameW(&ofn) != FALSE;
 }
 
+bool ReportCopyFailure(const wchar_t* title, DWORD error)
+{
+    std::wstring details = FailureLine(title, error);
+    details.pop_back();
+    ShowFailure(L"次のスキンをコピーできませんでした。\n\n", L"The following skin could not be copied.\n\n", details);
+    return false;
+}
+
 // False when the copy failed; the overwrite question answered No counts as failed.
 bool CopyIntoFolder(const wchar_t* source, const std::wstring& destination, const wchar_t* title)
 {
@@ -74,13 +95,13 @@ bool CopyIntoFolder(const wchar_t* source, const std::wstring& destination, cons
                     L"Ferncastle", MB_ICONERROR);
         return false;
     }
-    if (error != ERROR_FILE_EXISTS) return false;
+    if (error != ERROR_FILE_EXISTS) return ReportCopyFailure(title, error);
     std::wstring question = std::wstring(title) + UiText(L"\nは既に存在します。上書きしますか？",
                                                        L"\nalready exists. Do you want to overwrite?");
     if (ShowMessage(g_hwndMain, question.c_str(), UiText(L"上書き確認", L"Overwrite confirmation"),
                     MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return false;
-    return CopyFileW(source, destination.c_str(), FALSE) != FALSE;
+    return CopyFileW(source, destination.c_str(), FALSE) || ReportCopyFailure(title, GetLastError());
 }
 
 }  // namespace
@@ -107,24 +128,34 @@ void DeleteSelectedSkins()
                                  L" Skin(s) to remove?\n(This operation can not undo later.)");
     if (ShowMessage(g_hwndMain, question.c_str(), UiText(L"確認", L"Check"), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return;
-    // Folders and the parent entry are no files: DeleteFileW leaves them, silently.
+    // Folders and the parent entry are no files and stay, silently; a package that stays is named.
+    std::wstring failures;
+    int failed = 0;
     for (int item = -1; (item = static_cast<int>(SendMessageW(g_hwndList, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0;) {
         wchar_t name[520] = L"";
         ReadEntryName(item, name, _countof(name));
-        DeleteFileW(name);
+        EntryKind kind = KindOfEntry(item);
+        if (kind == EntryParent || DeleteFileW(name) || kind != EntryPackage) continue;
+        // A box taller than the screen would hide its button.
+        if (++failed <= kListedFailures) failures += FailureLine(name, GetLastError());
+        if (failed == kListedFailures + 1) failures += L"...\n";
     }
     ShowFolder(g_currentFolder);
+    if (failures.empty()) return;
+    failures.pop_back();
+    ShowFailure(L"次のスキンを削除できませんでした。\n\n", L"The following skins could not be deleted.\n\n", failures);
 }
 
 void RenameSelectedSkin()
 {
+    int item = ActedOnEntry();
     wchar_t name[520] = L"";
-    ReadEntryName(static_cast<int>(SendMessageW(g_hwndList, LVM_GETSELECTIONMARK, 0, 0)), name, _countof(name));
+    ReadEntryName(item, name, _countof(name));
     int selected = SelectedEntryCount();
     if (selected > 1) return Warn(L"2 個以上のスキンをリネームすることはできません。", L"Two or more Skins to Rename it.");
     if (selected == 0) return Warn(L"リネームするスキンを 1 つ選択してください。", L"Skin rename Please select one.");
     // A failed query answers all bits set: the parent entry and a vanished file count as folders.
-    if (GetFileAttributesW(name) & FILE_ATTRIBUTE_DIRECTORY)
+    if (KindOfEntry(item) == EntryParent || (GetFileAttributesW(name) & FILE_ATTRIBUTE_DIRECTORY))
         return Warn(L"フォルダをリネームすることはできません。", L"You can not rename the folder.");
     const wchar_t* dot = wcsrchr(name, L'.');
     std::wstring base = dot ? std::wstring(name, static_cast<size_t>(dot - name)) : std::wstring(name);

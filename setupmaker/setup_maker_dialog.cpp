@@ -63,12 +63,7 @@ std::wstring Refuse(HWND owner, const Text& text)
     return std::wstring();
 }
 
-std::wstring FolderOf(const std::wstring& path)
-{
-    size_t slash = path.find_last_of(L'\\');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
+// A drive's root keeps its backslash, as ParentFolder keeps it.
 std::wstring CurrentFolder()
 {
     wchar_t folder[MAX_PATH] = L"";
@@ -94,7 +89,7 @@ std::wstring PrepareCreate(HWND dialog, const std::wstring& target, const std::w
     if (!SetCurrentDirectoryW(target.c_str())) return Refuse(dialog, kTargetMissing);
     std::wstring full = FullPath(output);
     if (full.empty()) return Refuse(dialog, kWriteFailed);
-    if (!SameFolder(FolderOf(full), CurrentFolder()) &&
+    if (!SameFolder(ParentFolder(full), CurrentFolder()) &&
         ShowMessage(dialog, kElsewhere(), kConfirmCaption(), MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2) != IDYES)
         return std::wstring();
     return full;

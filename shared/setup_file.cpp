@@ -1,8 +1,11 @@
 // The skin setup file (.qlmc): its copy list, read and written through the profile functions.
 #include "setup_file.h"
 
+#include "file_extension.h"
+
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <cwctype>
 #include <unordered_map>
@@ -15,11 +18,6 @@ const wchar_t kCopySection[] = L"CopyInfo";
 std::wstring KeyOf(int index)
 {
     return L"Skin" + std::to_wstring(index);
-}
-
-std::wstring LowerKeyOf(int index)
-{
-    return L"skin" + std::to_wstring(index);
 }
 
 bool IsSeparator(wchar_t c)
@@ -52,31 +50,45 @@ std::wstring LowerCase(std::wstring text)
     return text;
 }
 
-// The value as the profile functions give it: one pair of enclosing quotes removed, at
-// most what a 260-character buffer holds.
+// The value as the profile functions give it: one pair of enclosing quotes, double or
+// single, removed, and at most what a 260-character buffer holds.
 std::wstring ProfileValue(std::wstring value)
 {
-    if (value.size() >= 2 && value.front() == L'"' && value.back() == L'"') value = value.substr(1, value.size() - 2);
+    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
     return value.substr(0, MAX_PATH - 1);
 }
 
-// The whole section in one read: asking key by key rescans the file for every key.
-std::unordered_map<std::wstring, std::wstring> ReadCopySection(const std::wstring& setupPath)
+// The index of a key "Skin<n>" as a read of that very key would find it; -1 for any other key.
+int SkinIndexOf(const std::wstring& key)
 {
-    std::vector<wchar_t> buffer(1 << 16);
-    DWORD length;
-    while ((length = GetPrivateProfileSectionW(kCopySection, buffer.data(), static_cast<DWORD>(buffer.size()),
-                                               setupPath.c_str())) >= buffer.size() - 2 &&
-           buffer.size() < (1u << 26))
-        buffer.resize(buffer.size() * 2);
-    std::unordered_map<std::wstring, std::wstring> values;
+    if (key.size() < 5 || key.size() > 9 || LowerCase(key.substr(0, 4)) != L"skin") return -1;
+    std::wstring digits = key.substr(4);
+    if (digits.find_first_not_of(L"0123456789") != std::wstring::npos || (digits.size() > 1 && digits[0] == L'0'))
+        return -1;
+    long index = std::wcstol(digits.c_str(), nullptr, 10);
+    return index < kSetupEntryLimit ? static_cast<int>(index) : -1;
+}
+
+// The whole section in one read: asking key by key rescans the file for every key. Only
+// the listed keys are kept, so a file of other keys costs no memory beyond its size.
+bool ReadCopySection(const std::wstring& setupPath, std::unordered_map<int, std::wstring>& values)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(setupPath.c_str(), GetFileExInfoStandard, &data)) return true;
+    if (data.nFileSizeHigh != 0 || data.nFileSizeLow > kSetupFileByteLimit) return false;
+    // The section never holds more characters than the file holds bytes.
+    std::vector<wchar_t> buffer(data.nFileSizeLow + 2);
+    DWORD length = GetPrivateProfileSectionW(kCopySection, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                             setupPath.c_str());
+    if (length > 0 && length >= buffer.size() - 2) return false;   // the file grew meanwhile
     for (const wchar_t* line = buffer.data(); line < buffer.data() + length && *line; line += wcslen(line) + 1) {
         const wchar_t* equals = wcschr(line, L'=');
-        if (!equals) continue;
+        int index = equals ? SkinIndexOf(Trimmed(std::wstring(line, equals))) : -1;
         // The first of repeated keys counts, as for a key read alone.
-        values.emplace(LowerCase(Trimmed(std::wstring(line, equals))), ProfileValue(Trimmed(equals + 1)));
+        if (index >= 0) values.emplace(index, ProfileValue(Trimmed(equals + 1)));
     }
-    return values;
+    return true;
 }
 
 std::vector<std::wstring> PackagesOfCurrentFolder()
@@ -86,7 +98,8 @@ std::vector<std::wstring> PackagesOfCurrentFolder()
     HANDLE search = FindFirstFileW(L"*.wmz", &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
-        names.push_back(found.cFileName);
+        if (IsPackage(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0))
+            names.push_back(found.cFileName);
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
@@ -103,49 +116,124 @@ bool FitsAnsiCodePage(const std::vector<std::wstring>& names)
     return true;
 }
 
+bool ReadWholeFile(const std::wstring& path, std::string& bytes)
+{
+    HANDLE in = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (in == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    DWORD high = 0, size = GetFileSize(in, &high), read = 0;
+    bool ok = size != INVALID_FILE_SIZE && high == 0 && size <= kSetupFileByteLimit;
+    if (ok) bytes.resize(size);
+    ok = ok && (size == 0 || (ReadFile(in, &bytes[0], size, &read, nullptr) && read == size));
+    CloseHandle(in);
+    return ok;
+}
+
+// The file's text by its mark: UTF-16 big-endian, UTF-8, or ANSI without a mark.
+std::wstring DecodedText(const std::string& bytes)
+{
+    std::wstring text;
+    if (bytes.compare(0, 2, "\xFE\xFF") == 0) {
+        for (size_t at = 2; at + 1 < bytes.size(); at += 2) {
+            unsigned char high = static_cast<unsigned char>(bytes[at]), low = static_cast<unsigned char>(bytes[at + 1]);
+            text += static_cast<wchar_t>(high << 8 | low);
+        }
+        return text;
+    }
+    bool utf8 = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    UINT codePage = utf8 ? CP_UTF8 : CP_ACP;
+    const char* start = bytes.data() + (utf8 ? 3 : 0);
+    int count = static_cast<int>(bytes.size() - (utf8 ? 3 : 0));
+    int length = count ? MultiByteToWideChar(codePage, 0, start, count, nullptr, 0) : 0;
+    text.resize(static_cast<size_t>(length));
+    if (length) MultiByteToWideChar(codePage, 0, start, count, &text[0], length);
+    return text;
+}
+
+// Written beside the file and moved over it once complete, so that a failed write
+// leaves the file as it was.
+bool ReplaceFileText(const std::wstring& path, const std::wstring& text)
+{
+    std::wstring folder = ParentFolder(FullPath(path));
+    wchar_t temporary[MAX_PATH] = L"";
+    if (folder.empty() || !GetTempFileNameW(folder.c_str(), L"qlm", 0, temporary)) return false;
+    HANDLE out = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD bytesOut = static_cast<DWORD>(text.size() * sizeof(wchar_t)), written = 0;
+    bool ok = out != INVALID_HANDLE_VALUE && WriteFile(out, text.data(), bytesOut, &written, nullptr) &&
+              written == bytesOut;
+    if (out != INVALID_HANDLE_VALUE) ok = CloseHandle(out) && ok;
+    ok = ok && MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(temporary);
+    return ok;
+}
+
 // The profile functions keep a file that starts with a UTF-16 mark in UTF-16; what the
-// file held in ANSI is carried over.
+// file held in another encoding is carried over.
 bool MakeUnicodeProfile(const std::wstring& path)
 {
     std::string bytes;
-    HANDLE in = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (in != INVALID_HANDLE_VALUE) {
-        DWORD size = GetFileSize(in, nullptr), read = 0;
-        bytes.resize(size == INVALID_FILE_SIZE ? 0 : size);
-        bool ok = bytes.empty() || (ReadFile(in, &bytes[0], size, &read, nullptr) && read == size);
-        CloseHandle(in);
-        if (!ok) return false;
-        if (bytes.compare(0, 2, "\xFF\xFE") == 0) return true;
-    }
-    std::wstring text = L"\xFEFF";
-    int length = bytes.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring converted(static_cast<size_t>(length), L'\0');
-    if (length) MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &converted[0], length);
-    text += converted;
-    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE) return false;
-    DWORD bytesOut = static_cast<DWORD>(text.size() * sizeof(wchar_t)), written = 0;
-    bool ok = WriteFile(out, text.data(), bytesOut, &written, nullptr) && written == bytesOut;
-    return CloseHandle(out) && ok;
+    if (!ReadWholeFile(path, bytes)) return false;
+    if (bytes.compare(0, 2, "\xFF\xFE") == 0) return true;
+    return ReplaceFileText(path, L"\xFEFF" + DecodedText(bytes));
+}
+
+// The profile functions drop the blanks around a value and one pair of enclosing quotes:
+// quoted, a name keeps all of its characters.
+std::wstring StoredValue(const std::wstring& name)
+{
+    auto blank = [](wchar_t c) { return c == L' ' || c == L'\t'; };
+    bool quoted = (name.front() == L'"' || name.front() == L'\'') && name.back() == name.front();
+    return blank(name.front()) || blank(name.back()) || quoted ? L"\"" + name + L"\"" : name;
+}
+
+// The list in one write: key by key, every write rewrites the whole file.
+bool WriteCopySection(const wchar_t* file, const std::vector<std::wstring>& names)
+{
+    std::wstring section;
+    for (size_t index = 0; index < names.size(); ++index)
+        section += KeyOf(static_cast<int>(index)) + L"=" + StoredValue(names[index]) + L'\0';
+    section += L'\0';
+    return WritePrivateProfileSectionW(kCopySection, section.c_str(), file) != FALSE;
 }
 
 }  // namespace
 
-std::vector<std::wstring> ReadSetupEntries(const std::wstring& setupPath)
+std::vector<std::wstring> ReadSetupEntries(const std::wstring& setupPath, bool* tooLarge)
 {
-    std::unordered_map<std::wstring, std::wstring> values = ReadCopySection(setupPath);
+    std::unordered_map<int, std::wstring> values;
+    bool read = ReadCopySection(setupPath, values);
+    if (tooLarge) *tooLarge = !read;
     std::vector<std::wstring> entries;
-    for (int index = 0; index < kSetupEntryLimit; ++index) {
-        auto found = values.find(LowerKeyOf(index));
+    for (int index = 0; read && index < kSetupEntryLimit; ++index) {
+        auto found = values.find(index);
         if (found == values.end() || found->second.empty()) break;
         entries.push_back(found->second);
     }
     return entries;
 }
 
+bool IsPackage(const std::wstring& name, bool isFolder)
+{
+    return !isFolder && HasExtension(name, L".wmz");
+}
+
+std::wstring ParentFolder(const std::wstring& path)
+{
+    size_t slash = path.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return std::wstring();
+    bool root = slash == 2 && path[1] == L':';
+    return path.substr(0, root ? slash + 1 : slash);
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
+{
+    return folder.empty() || IsSeparator(folder.back()) ? folder + name : folder + L"\\" + name;
+}
+
 bool IsContainedEntry(const std::wstring& value)
 {
     if (value.empty() || IsSeparator(value[0]) || value.find(L':') != std::wstring::npos) return false;
+    // A wildcard would make the copy fail but the search for the package succeed.
+    if (value.find_first_of(L"*?<>\"") != std::wstring::npos) return false;
     size_t start = 0;
     while (start <= value.size()) {
         size_t end = value.find_first_of(L"\\/", start);
@@ -170,7 +258,7 @@ bool ResolvesInside(const std::wstring& folder, const std::wstring& value)
 {
     if (!IsContainedEntry(value)) return false;
     std::wstring base = FullPath(folder);
-    std::wstring target = FullPath(folder + L"\\" + value);
+    std::wstring target = FullPath(JoinPath(folder, value));
     if (base.empty() || target.empty()) return false;
     base = WithoutTrailingSeparators(base);
     return target.size() > base.size() + 1 && SameText(target.substr(0, base.size()), base) &&
@@ -188,10 +276,10 @@ SetupWriteResult WriteSetupFile(const std::wstring& outputPath)
     WritePrivateProfileStringW(kCopySection, nullptr, nullptr, file);
     if (names.empty()) return result;
     written = written && WritePrivateProfileStringW(kInfoSection, L"Version", L"1.0", file);
-    for (size_t index = 0; written && index < names.size(); ++index)
-        written = WritePrivateProfileStringW(kCopySection, KeyOf(static_cast<int>(index)).c_str(), names[index].c_str(),
-                                             file) != FALSE;
+    written = written && WriteCopySection(file, names);
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, file);
+    // The reader takes no more than its limit of the list.
+    names.resize(std::min(names.size(), static_cast<size_t>(kSetupEntryLimit)));
     result.written = written && ReadSetupEntries(outputPath) == names;
     return result;
 }
@@ -200,7 +288,8 @@ std::wstring BulkCopyDestination(const std::wstring& currentDirectory, const std
 {
     std::wstring root = WithoutTrailingSeparators(skinsRoot);
     std::wstring current = WithoutTrailingSeparators(currentDirectory);
-    if (root.empty()) return current;
+    // Without the skins folder nothing confines the copy.
+    if (root.empty()) return std::wstring();
     bool inside = current.size() >= root.size() && SameText(current.substr(0, root.size()), root) &&
                   (current.size() == root.size() || IsSeparator(current[root.size()]));
     return inside ? current : root;

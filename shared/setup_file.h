@@ -6,11 +6,26 @@
 // The reader stops at the first missing or empty key, and after this many.
 const int kSetupEntryLimit = 32768;
 
-// The "CopyInfo" values from Skin0 up, each at most 259 characters.
-std::vector<std::wstring> ReadSetupEntries(const std::wstring& setupPath);
+// Larger setup files are refused unread: the longest list the reader takes, 32,768 values
+// of 259 characters in UTF-16, stays below 18 MB.
+const unsigned kSetupFileByteLimit = 20u << 20;
 
-// True for a value that names a file at or below the folder it is taken from: no root,
-// drive, server or stream, and no ".." segment.
+// The "CopyInfo" values from Skin0 up, each at most 259 characters, with one pair of
+// enclosing quotes removed as the profile functions remove them. A file over the limit
+// gives no values and sets *tooLarge.
+std::vector<std::wstring> ReadSetupEntries(const std::wstring& setupPath, bool* tooLarge = nullptr);
+
+// True for a found name a setup file may list: a file whose own name ends in ".wmz" (a
+// search for "*.wmz" also matches short names such as X~1.WMZ of "x.wmz1").
+bool IsPackage(const std::wstring& name, bool isFolder);
+
+// The folder of a full path; a drive's root keeps its backslash ("C:\").
+std::wstring ParentFolder(const std::wstring& path);
+// The folder and name with one backslash between them.
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
+
+// True for a value that names one file at or below the folder it is taken from: no root,
+// drive, server, stream or wildcard, and no ".." segment.
 bool IsContainedEntry(const std::wstring& value);
 
 // The same, and the value joined to the folder still lies below it once resolved.
@@ -29,5 +44,5 @@ struct SetupWriteResult {
 SetupWriteResult WriteSetupFile(const std::wstring& outputPath);
 
 // Where a bulk copy puts the packages: the current directory when it lies inside the
-// skins folder, the skins folder itself otherwise.
+// skins folder, the skins folder itself otherwise; "" when the skins folder is unknown.
 std::wstring BulkCopyDestination(const std::wstring& currentDirectory, const std::wstring& skinsRoot);

@@ -71,6 +71,7 @@ void UiTest::SetUp()
 void UiTest::TearDown()
 {
     UnmountSmallDisks();
+    UnmapDrives();
     if (CurrentShot().empty())
         return;
     if (HasFailure())

@@ -53,6 +53,11 @@ void MakeDiskFullFile(const std::wstring& path);
 bool MountSmallDisk(const std::wstring& folder, int kilobytes);
 // Unmounts them; done at every reset and at the end of every UI test.
 void UnmountSmallDisks();
+// Makes the drive letter (L'q') a drive whose root is the folder, as a drive of its own
+// would be; removed at the end of the test.
+void MapDrive(wchar_t letter, const std::wstring& folder);
+// Removes them; done at every reset and at the end of every UI test.
+void UnmapDrives();
 // Runs a Unix shell command (UTF-8) and returns what it printed, stdout and stderr.
 std::string UnixOutput(const std::string& shellCommand);
 // Windows Media Player's skins folder, which Fennick lists (emptied at every reset).

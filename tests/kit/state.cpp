@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 #include <algorithm>
 #include <cstring>
+#include <cwctype>
 #include <thread>
 
 namespace kit {
@@ -81,6 +82,19 @@ void RemoveDiskFullLinks()
     }
     DiskFullLinks().clear();
 }
+
+struct MappedDrive {
+    std::wstring root;   // "Q:\\"
+    std::wstring link;   // its Unix link in the prefix's dosdevices folder
+};
+
+std::vector<MappedDrive>& MappedDrives()
+{
+    static std::vector<MappedDrive> drives;
+    return drives;
+}
+
+bool DriveSeen(const std::wstring& root) { return GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 struct FileType {
     std::wstring extension;
@@ -280,6 +294,7 @@ bool WaitUntil(const std::function<bool()>& cond, Ms timeout)
 void ResetState()
 {
     KillPrograms();
+    UnmapDrives();
     RemoveDiskFullLinks();
     UnmountSmallDisks();
     RestoreFileTypes();
@@ -411,6 +426,34 @@ std::string UnixOutput(const std::string& shellCommand)
     if (!WaitUntil([&] { return Listed(done); }, Ms(30000)))
         throw Failure(L"the Unix command did not end: " + std::wstring(shellCommand.begin(), shellCommand.end()));
     return FileBytes(output).value_or("");
+}
+
+void UnmapDrives()
+{
+    for (const MappedDrive& drive : MappedDrives()) {
+        RunUnix(L"/bin/rm -f \"" + drive.link + L"\"");
+        if (!WaitUntil([&] { return !DriveSeen(drive.root); }))
+            throw Failure(L"cannot remove the drive " + drive.root);
+    }
+    MappedDrives().clear();
+}
+
+void MapDrive(wchar_t letter, const std::wstring& folder)
+{
+    // Wine finds a drive by its link in dosdevices, beside the link of C:.
+    std::wstring system = UnixFileName(L"C:\\");
+    size_t devices = system.rfind(L"/dosdevices/");
+    std::wstring root = std::wstring(1, static_cast<wchar_t>(towupper(letter))) + L":\\";
+    if (devices == std::wstring::npos)
+        throw Failure(L"no dosdevices folder for the drive " + root);
+    std::wstring link = system.substr(0, devices) + L"/dosdevices/" + static_cast<wchar_t>(towlower(letter)) + L":";
+    // A drive of the prefix stays; one a test run left behind in the scratch folder is taken.
+    if (DriveSeen(root) && UnixOutput("readlink '" + Utf8(link) + "'").find(Utf8(UnixFileName(ScratchDir()))) != 0)
+        throw Failure(L"the drive " + root + L" exists already");
+    MappedDrives().push_back({root, link});
+    RunUnix(L"/bin/ln -sfn \"" + UnixFileName(folder) + L"\" \"" + link + L"\"");
+    if (!WaitUntil([&] { return DriveSeen(root); }))
+        throw Failure(L"the drive " + root + L" did not appear");
 }
 
 void SetOpenCommand(const std::wstring& extension, const std::wstring& command)

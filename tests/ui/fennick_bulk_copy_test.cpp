@@ -146,6 +146,32 @@ TEST_F(BulkCopyTest, ValuesLeavingTheirFoldersAreRefusedAndACopyFromElsewhereLan
     EXPECT_FALSE(kit::FileBytes(kit::AppDataDir() + L"\\Microsoft\\Media Player\\outside.wmz"));
 }
 
+TEST_F(BulkCopyTest, ASetupFileAtADriveRootOddValuesAndAHugeFile)
+{
+    // Q: is the packages folder, so the setup file lies at a drive's root.
+    std::wstring setup = SetupFile(L"root.qlmc", {{0, L"a.wmz"}, {1, L"q.wmz"}});
+    CreateDirectoryW((Packages() + L"\\sub").c_str(), nullptr);
+    kit::MapDrive(L'q', Packages());
+    // A wildcard matches packages but names none: refused without an overwrite question.
+    std::string text = *kit::FileBytes(setup);
+    text.replace(text.find("Skin1=q.wmz"), 11, "Skin1='q.wmz'\r\nSkin2=*.wmz");
+    kit::WriteBytes(setup, text);
+    std::string huge = "[CopyInfo]\r\nSkin0=a.wmz\r\n";
+    for (int key = 0; huge.size() <= (21u << 20); ++key) huge += "Key" + std::to_string(key) + "=x\r\n";
+    kit::WriteBytes(Packages() + L"\\huge.qlmc", huge);
+
+    // Started on the same drive: "Q:" alone would be its current folder.
+    Start({L"q:\\root.qlmc", L"q:\\huge.qlmc"}, L"q:\\sub");
+    ExpectResult(L"root.qlmc", 3, 2, 1);
+    Dialog refused = app_->WaitDialog(L"Ferncastle");
+    EXPECT_EQ(L"セットアップ ファイル 'huge.qlmc' は大きすぎるため、読み込むことができません。\nファイルはコピーされませんでした。",
+              refused.Message());
+    EXPECT_EQ(kit::Icon::Warning, refused.IconKind());
+    refused.Answer(IDOK);
+    EXPECT_EQ(0u, app_->WaitExit());
+    EXPECT_EQ("package q.wmz", kit::FileBytes(Skins() + L"\\q.wmz"));
+}
+
 TEST_F(EnglishBulkCopy, AskAndReportInEnglish)
 {
     std::wstring setup = SetupFile(L"en.qlmc", {{0, L"e1.wmz"}, {1, L"e2.wmz"}});

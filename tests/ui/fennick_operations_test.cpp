@@ -1,6 +1,7 @@
 // UI tests of what Fennick does to its entries: rename and its refusals, delete, add, open.
 #include "kit.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -57,6 +58,12 @@ protected:
         for (const auto& name : names)
             indexes.push_back(static_cast<int>(std::find(shown.begin(), shown.end(), name) - shown.begin()));
         list_.SelectListItems(indexes);
+    }
+    // The selection mark alone moves, as a Ctrl+click that deselects the entry leaves it.
+    void Mark(const std::wstring& name) const
+    {
+        Names shown = list_.ListColumn(0);
+        list_.Send(LVM_SETSELECTIONMARK, 0, std::find(shown.begin(), shown.end(), name) - shown.begin());
     }
     kit::Dialog Opened(int command, const std::wstring& caption) const
     {
@@ -205,6 +212,66 @@ TEST_F(FennickOps, OpenRefusesTwoEntriesAndReListsAPackageGoneMeanwhile)
     DeleteFileW(Skin(L"A.wmz").c_str());
     main_.PostCommand(kOpen);
     ExpectNames({L"B.wmz"});
+}
+
+TEST_F(FennickOps, OpenAndRenameTakeTheSelectionAndTheParentEntryIsKnownByItsKind)
+{
+    const std::wstring parent = L"(1 つ上のフォルダへ)";
+    Make({parent + L"\\", parent + L"\\Inner.wmz", L"A.wmz"});
+    Start();
+    Select({parent});
+    Mark(L"A.wmz");
+    main_.PostCommand(kOpen);
+    ExpectNames({parent, L"Inner.wmz"});   // into the folder, not above the skins folder
+    Select({L"Inner.wmz"});
+    Mark(parent);
+    kit::Dialog rename = Opened(kRename, L"リネーム");
+    EXPECT_EQ(L"Inner", rename.Item(kCurrent).Text());
+    rename.Item(IDCANCEL).Click();
+    app_->WaitGone(L"#32770", L"リネーム");
+    Select({parent});
+    main_.PostCommand(kOpen);
+    ExpectNames({parent, L"A.wmz"});
+}
+
+TEST_F(FennickOps, DeleteAddAndHandingOnSayWhatFailed)
+{
+    const std::wstring copy = kit::ScratchDir() + L"\\program\\Fennick.exe";
+    const std::wstring setup = kit::ScratchDir() + L"\\set.qlmc", busy = kit::ScratchDir() + L"\\Busy.wmz";
+    CreateDirectoryW((kit::ScratchDir() + L"\\program").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(kit::ProgramPath(L"Fennick.exe").c_str(), copy.c_str(), FALSE));
+    Make({L"Locked.wmz", L"Free.wmz"});
+    SetFileAttributesW(Skin(L"Locked.wmz").c_str(), FILE_ATTRIBUTE_READONLY);
+    for (const std::wstring& file : {setup, busy, kit::ScratchDir() + L"\\Locked.wmz"}) kit::WriteBytes(file, "");
+    app_.emplace(copy);
+    main_ = app_->WaitWindow(L"Fennick", L"Ferncastle");
+    list_ = main_.Item(kList);
+
+    Select({L"Locked.wmz", L"Free.wmz"});
+    Opened(kDelete, L"確認").Answer(IDYES);
+    kit::Dialog failed = app_->WaitDialog(L"Ferncastle");
+    EXPECT_EQ(0u, failed.Message().find(L"次のスキンを削除できませんでした。\n\nLocked.wmz : ")) << kit::Utf8(failed.Message());
+    EXPECT_EQ(kit::Icon::Error, failed.IconKind());
+    failed.Answer(IDOK);
+    ExpectNames({L"Locked.wmz"});
+    // Files another program holds open: the package overwritten, and one to copy.
+    for (const std::wstring& file : {Skin(L"Locked.wmz"), busy}) {
+        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        bool overwrite = file != busy;
+        kit::ChooseInFileDialog(Opened(kAdd, L"スキンの追加"), overwrite ? kit::ScratchDir() + L"\\Locked.wmz" : busy);
+        if (overwrite) app_->WaitDialog(L"上書き確認").Answer(IDYES);
+        EXPECT_EQ(0u, Answer(app_->WaitDialog(L"Ferncastle"))
+                          .find(L"次のスキンをコピーできませんでした。\n\n" + std::wstring(overwrite ? L"Locked" : L"Busy") + L".wmz : "));
+        CloseHandle(held);
+    }
+
+    // The program's own file gone: the second copy for the bulk copy cannot start.
+    ASSERT_TRUE(MoveFileW(copy.c_str(), (copy + L".gone").c_str()));
+    kit::ChooseInFileDialog(Opened(kAdd, L"スキンの追加"), setup, 2);
+    kit::Dialog unable = app_->WaitDialog(L"Ferncastle");
+    EXPECT_EQ(L"セットアップ ファイルを開けませんでした。", unable.Message());
+    EXPECT_EQ(kit::Icon::Warning, unable.IconKind());
 }
 
 TEST_F(EnglishFennickOps, RenameDialogAndItsRefusals)

@@ -176,6 +176,16 @@ TEST_F(EnglishFennickWindow, ListsNavigatesAndCounts) { ListsNavigatesAndCounts(
 TEST_F(FennickWindow, SortsAsTextWithDirections) { SortsAsTextWithDirections(); }
 TEST_F(EnglishFennickWindow, SortsAsTextWithDirections) { SortsAsTextWithDirections(); }
 
+TEST_F(FennickWindow, ListsOnlyNamesEndingInWmzAndAFolderOnce)
+{
+    Make(L"Folder.wmz", -1, 1);
+    Make(L"x.wmz1", 10, 1);   // its short name X~1.WMZ matches "*.wmz"
+    Make(L"b.wmz", 20, 1);
+    Start();
+    ExpectColumn(0, {L"Folder.wmz", L"b.wmz"});
+    ExpectColumn(1, {L"", L"20"});
+}
+
 TEST_F(FennickWindow, SecondStartBringsTheFirstWindowForward)
 {
     Start();

@@ -90,6 +90,23 @@ private:
     HMODULE module_ = nullptr;
 };
 
+// The width a list view of Fennick's gives a column to show the header text whole.
+int HeaderWidth(const wchar_t* text)
+{
+    ProgramDialogs controls(L"Fennick.exe");
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<wchar_t*>(text);
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    // A last column would be stretched to the list's width instead.
+    SendMessageW(list, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
+    int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
+    DestroyWindow(list);
+    return width;
+}
+
 // How a label, button or group box draws its text, and the width its frame or box takes
 // beside it; false for controls whose text is not drawn from their window text.
 bool TextLayout(HWND control, UINT* format, int* reserved)
@@ -218,8 +235,12 @@ TEST_F(ScreenDpiTest, FennickColumnsPicturesAndMinimumSizeGrowWithTheDpi)
     kit::Window main = app.WaitWindow(L"Fennick", L"Ferncastle");
     kit::Window list = main.Item(kList);
     const int widthsAt96[] = {300, 100, 150};
-    for (int column = 0; column < 3; ++column)
-        EXPECT_EQ(Scaled(widthsAt96[column]), list.Send(LVM_GETCOLUMNWIDTH, column)) << "column " << column;
+    const wchar_t* const headers[] = {L"ファイル名", L"サイズ (バイト)", L"更新日時"};
+    for (int column = 0; column < 3; ++column) {
+        LRESULT width = list.Send(LVM_GETCOLUMNWIDTH, column);
+        EXPECT_LE(Scaled(widthsAt96[column]), width) << "column " << column;
+        EXPECT_LE(HeaderWidth(headers[column]), width) << "column " << column << " cuts its header";
+    }
     ExpectToolbarPictures(main.Item(kToolbar));
     // A row of the details view is as high as the small icons at least.
     EXPECT_LE(Scaled(16), HIWORD(list.Send(LVM_GETITEMSPACING, TRUE)));

@@ -143,6 +143,32 @@ TEST_F(SetwrightMaker, NamesOutsideTheCodePageReachTheBulkCopy)
     EXPECT_EQ(kit::Utf8(name), kit::FileBytes(kit::SkinsDir() + L"\\" + name).value_or(""));
 }
 
+TEST_F(SetwrightMaker, ADriveRootAndANameStartingWithABlank)
+{
+    std::wstring folder = Folder(L"drive", {L" lead.wmz"});
+    kit::MapDrive(L'q', folder);
+    Start();
+    Create(L"q:\\", L"q:\\list.qlmc");   // one folder: no question about another
+    ExpectDone();
+    wchar_t value[16] = L"";
+    GetPrivateProfileStringW(L"CopyInfo", L"Skin0", L"", value, 16, L"q:\\list.qlmc");
+    EXPECT_STREQ(L" lead.wmz", value);
+}
+
+TEST_F(SetwrightMaker, MorePackagesThanTheBulkCopyReadsAreListedWhole)
+{
+    std::wstring folder = Folder(L"many", {});
+    // Made by Unix: Wine looks through the whole folder for every new name.
+    kit::UnixOutput("cd '" + kit::Utf8(kit::UnixPath(folder)) + "' && seq 0 32768 | sed 's/$/.wmz/' | xargs touch");
+    Start();
+    Create(folder, folder + L"\\many.qlmc");
+    ExpectDone();
+    wchar_t last[16] = L"";
+    GetPrivateProfileStringW(L"CopyInfo", L"Skin32768", L"", last, 16, (folder + L"\\many.qlmc").c_str());
+    EXPECT_NE(L'\0', last[0]);
+    kit::UnixOutput("rm -rf '" + kit::Utf8(kit::UnixPath(folder)) + "'");
+}
+
 TEST_F(EnglishSetwrightMaker, MakesAFileInEnglish)
 {
     std::wstring folder = Folder(L"skins", {L"a.wmz"});

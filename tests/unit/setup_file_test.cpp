@@ -45,7 +45,7 @@ TEST(SetupFile, ValuesThatLeaveTheFolderAreRefused)
     std::wstring folder = ScratchFolder();
     for (const wchar_t* hostile : {L"..\\..\\x.wmz", L"C:\\Windows\\x.wmz", L"\\\\server\\share\\x.wmz", L"\\x.wmz",
                                    L"sub\\..\\..\\x.wmz", L"C:x.wmz", L"../x.wmz", L"sub\\. .\\..\\x.wmz", L"x.wmz:s",
-                                   L"sub\\..", L""}) {
+                                   L"sub\\..", L"", L"*.wmz", L"a?.wmz", L"<.wmz"}) {
         EXPECT_FALSE(ResolvesInside(folder, hostile)) << hostile;
     }
     EXPECT_TRUE(ResolvesInside(folder, L"x.wmz"));
@@ -88,4 +88,43 @@ TEST(SetupFile, BulkCopyWritesInsideTheSkinsFolderOnly)
               BulkCopyDestination(L"c:\\USERS\\me\\AppData\\Roaming\\Microsoft\\Media Player\\Skins\\x", root));
     EXPECT_EQ(root, BulkCopyDestination(root + L"2", root));
     EXPECT_EQ(root, BulkCopyDestination(L"C:\\Windows\\system32", root));
+    EXPECT_EQ(L"", BulkCopyDestination(L"C:\\Windows\\system32", L"")) << "no skins folder, no destination";
+}
+
+TEST(SetupFile, ReaderTakesQuotesOffAsTheProfileFunctionsDo)
+{
+    std::wstring path = ScratchFolder() + L"\\quotes.qlmc";
+    Write(path, "[CopyInfo]\r\nSkin0='q.wmz'\r\nSkin1=\"d.wmz\"\r\n skin2 = 'e.wmz\r\nOther=x\r\nSkin2=no.wmz\r\n");
+    EXPECT_EQ((std::vector<std::wstring>{L"q.wmz", L"d.wmz", L"'e.wmz"}), ReadSetupEntries(path));
+}
+
+// A file in another encoding turns UTF-16 for a name outside the code page, whole.
+TEST(SetupFile, RewriteKeepsOtherSectionsInEveryEncodingAndListsOnlyPackages)
+{
+    std::wstring folder = ScratchFolder() + L"\\marks";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\dir.wmz").c_str(), nullptr);
+    for (const wchar_t* name : {L"\u30B9\U0001F600.wmz", L" lead.wmz", L"x.wmz1"}) Write(folder + L"\\" + name, "");
+    const std::string other = "[Other]\r\nKeep=yes\r\n";
+    std::string utf16be("\xFE\xFF", 2);
+    for (char c : other) utf16be += std::string{'\0', c};
+    const struct { const char* encoding; std::string bytes; } cases[] = {
+        {"ANSI", other}, {"UTF-8", "\xEF\xBB\xBF" + other}, {"UTF-16BE", utf16be}};
+    wchar_t previous[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(folder.c_str());
+    for (const auto& c : cases) {
+        std::wstring path = folder + L"\\list.qlmc";
+        Write(path, c.bytes);
+        SetupWriteResult result = WriteSetupFile(path);
+        EXPECT_EQ(2, result.count) << c.encoding;
+        EXPECT_TRUE(result.written) << c.encoding;
+        std::vector<std::wstring> entries = ReadSetupEntries(path);
+        std::sort(entries.begin(), entries.end());
+        EXPECT_EQ((std::vector<std::wstring>{L" lead.wmz", L"\u30B9\U0001F600.wmz"}), entries) << c.encoding;
+        wchar_t value[16] = {};
+        GetPrivateProfileStringW(L"Other", L"Keep", L"", value, 16, path.c_str());
+        EXPECT_STREQ(L"yes", value) << c.encoding;
+    }
+    SetCurrentDirectoryW(previous);
 }
