@@ -6,24 +6,14 @@
 #include "language.h"
 #include "message_box.h"
 #include "resource.h"
-#include "setup_file.h"
+#include "setup_copy.h"
 
 #include <cwchar>
 #include <string>
 
-int g_overwriteMode = 0;
-
 namespace {
 
 const wchar_t kCaption[] = L"Ferncastle";
-
-struct CopyCounts {
-    int succeeded = 0;
-    int failed = 0;
-};
-
-// What one entry came to; a skipped entry counts nowhere.
-enum CopyOutcome { CopySucceeded, CopyFailed, CopySkipped };
 
 bool AskToStart()
 {
@@ -33,56 +23,30 @@ bool AskToStart()
     return ShowMessage(nullptr, question, kCaption, MB_ICONQUESTION | MB_YESNO) == IDYES;
 }
 
-bool FileFound(const std::wstring& path)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(path.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
-}
-
-CopyOutcome Overwrite(const std::wstring& source, const std::wstring& target)
-{
-    return CopyFileW(source.c_str(), target.c_str(), FALSE) ? CopySucceeded : CopyFailed;
-}
-
-CopyOutcome AskAndOverwrite(const std::wstring& entry, const std::wstring& source, const std::wstring& target)
+OverwriteAnswer AskToOverwrite(const std::wstring& entry)
 {
     int dialog = IsJapaneseUi() ? IDD_OVERWRITE_JP : IDD_OVERWRITE_EN;
-    INT_PTR answer = DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(dialog), nullptr, OverwriteDialogProc,
-                                     reinterpret_cast<LPARAM>(entry.c_str()));
-    if (answer == IDYES) return Overwrite(source, target);
-    return answer == IDNO && g_overwriteMode == 2 ? CopyFailed : CopySkipped;
-}
-
-CopyOutcome CopyEntry(const std::wstring& entry, const std::wstring& setupFolder, const std::wstring& destination)
-{
-    // A setup file may come from anywhere: nothing is read or written outside the two folders.
-    if (!ResolvesInside(setupFolder, entry) || !ResolvesInside(destination, entry)) return CopyFailed;
-    std::wstring source = JoinPath(setupFolder, entry);
-    std::wstring target = JoinPath(destination, entry);
-    if (CopyFileW(source.c_str(), target.c_str(), TRUE)) return CopySucceeded;
-    // Looked for only now: one search per package would double the cost of a large copy.
-    if (!FileFound(source)) return CopyFailed;
-    switch (g_overwriteMode) {
-    case 1:  return Overwrite(source, target);
-    case 2:  return CopyFailed;
-    default: return AskAndOverwrite(entry, source, target);
+    switch (DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(dialog), nullptr, OverwriteDialogProc,
+                            reinterpret_cast<LPARAM>(entry.c_str()))) {
+    case IDYES:                    return AnswerYes;
+    case IDC_OVERWRITE_YES_TO_ALL: return AnswerYesToAll;
+    case IDNO:                     return AnswerNo;
+    case IDC_OVERWRITE_NO_TO_ALL:  return AnswerNoToAll;
+    default:                       return AnswerCancel;
     }
 }
 
-void ShowResult(const std::wstring& setupPath, int entries, const CopyCounts& counts)
+void ShowResult(const std::wstring& setupPath, const SetupCopyResult& result)
 {
     std::wstring name = TitleOfPath(setupPath);
     wchar_t text[640];
     if (IsJapaneseUi())
         swprintf(text, _countof(text), L"ファイル '%ls' から %01d 個のファイルを処理しました。\n\n成功 : %01d ファイル\n失敗 : %01d ファイル",
-                 name.c_str(), entries, counts.succeeded, counts.failed);
+                 name.c_str(), result.entries, result.succeeded, result.failed);
     else
         swprintf(text, _countof(text),
                  L"File '%ls' from %01d File(s) to be processed.\n\nSuccess : %01d File(s)\nFailure : %01d File(s)",
-                 name.c_str(), entries, counts.succeeded, counts.failed);
+                 name.c_str(), result.entries, result.succeeded, result.failed);
     ShowMessage(nullptr, text, IsJapaneseUi() ? L"コピー完了" : L"Copy Complete", MB_ICONINFORMATION);
 }
 
@@ -96,36 +60,16 @@ void ShowTooLarge(const std::wstring& setupPath)
 
 void CopySetupFile(const std::wstring& setupPath, const std::wstring& destination)
 {
-    g_overwriteMode = 0;
-    CopyCounts counts;
-    std::wstring full = FullPath(setupPath);
-    bool tooLarge = false;
-    std::vector<std::wstring> entries = ReadSetupEntries(full, &tooLarge);
-    if (tooLarge) return ShowTooLarge(setupPath);
-    std::wstring folder = ParentFolder(full);
-    for (const std::wstring& entry : entries) {
-        switch (CopyEntry(entry, folder, destination)) {
-        case CopySucceeded: ++counts.succeeded; break;
-        case CopyFailed:    ++counts.failed; break;
-        case CopySkipped:   break;
-        }
-    }
-    ShowResult(setupPath, static_cast<int>(entries.size()), counts);
-}
-
-void EndOverwriteDialog(HWND dialog, int result, int mode)
-{
-    if (mode >= 0) g_overwriteMode = mode;
-    EndDialog(dialog, result);
+    SetupCopyResult result = CopySetupPackages(setupPath, destination, AskToOverwrite);
+    if (result.tooLarge) return ShowTooLarge(setupPath);
+    ShowResult(setupPath, result);
 }
 
 }  // namespace
 
-int RunBulkCopy(int count, wchar_t** setupFiles)
+int RunBulkCopy(int count, wchar_t** setupFiles, const std::wstring& workingFolder)
 {
-    wchar_t current[MAX_PATH] = L"";
-    GetCurrentDirectoryW(_countof(current), current);
-    std::wstring destination = BulkCopyDestination(current, g_skinsRoot);
+    std::wstring destination = BulkCopyDestination(workingFolder, g_skinsRoot);
     if (destination.empty()) {
         ShowMessage(nullptr, IsJapaneseUi() ? L"Skins フォルダが見つからないため、一括コピーを行うことができません。"
                                             : L"Skins folder can not be found, so the bulk copy can not be done.",
@@ -151,11 +95,13 @@ INT_PTR CALLBACK OverwriteDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDYES:                   EndOverwriteDialog(dialog, IDYES, -1); return TRUE;
-        case IDC_OVERWRITE_YES_TO_ALL: EndOverwriteDialog(dialog, IDYES, 1); return TRUE;
-        case IDNO:                    EndOverwriteDialog(dialog, IDNO, -1); return TRUE;
-        case IDC_OVERWRITE_NO_TO_ALL: EndOverwriteDialog(dialog, IDNO, 2); return TRUE;
-        case IDCANCEL:                EndOverwriteDialog(dialog, IDCANCEL, -1); return TRUE;
+        case IDYES:
+        case IDC_OVERWRITE_YES_TO_ALL:
+        case IDNO:
+        case IDC_OVERWRITE_NO_TO_ALL:
+        case IDCANCEL:
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
         }
         break;
     }

@@ -2,11 +2,12 @@
 #pragma once
 #include <windows.h>
 
-// 0 ask for each file that cannot be copied, 1 overwrite (yes to all), 2 skip (no to all).
-extern int g_overwriteMode;
+#include <string>
 
-// Copies the packages of every setup file named, reporting per file; returns 0, the
-// process's exit code.
-int RunBulkCopy(int count, wchar_t** setupFiles);
+// Copies the packages of every setup file named, reporting per file, into the working
+// folder when it lies inside the skins folder, else into the skins folder; returns 0,
+// the process's exit code.
+int RunBulkCopy(int count, wchar_t** setupFiles, const std::wstring& workingFolder);
 
+// Ends with the id of the button chosen.
 INT_PTR CALLBACK OverwriteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

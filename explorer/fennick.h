@@ -2,6 +2,9 @@
 #pragma once
 #include <windows.h>
 
+#include "folder_listing.h"
+#include "list_order.h"
+
 extern HINSTANCE g_hInstance;
 extern HWND g_hwndMain;
 extern HWND g_hwndList;
@@ -12,5 +15,5 @@ extern HANDLE g_instanceMutex;
 extern wchar_t g_skinsRoot[MAX_PATH];
 // The folder on screen, as the last listing that met a ".." entry found it.
 extern wchar_t g_currentFolder[MAX_PATH];
-// Per column (name, size, date): 0 never sorted, 1 ascending, 2 descending.
-extern int g_sortDirection[3];
+// Per column (name, size, date).
+extern SortDirection g_sortDirection[ColumnCount];

@@ -4,7 +4,9 @@
 #include "commands.h"
 #include "control_classes.h"
 #include "fennick.h"
+#include "file_paths.h"
 #include "language.h"
+#include "message_box.h"
 #include "navigation.h"
 #include "resource.h"
 #include "screen_dpi.h"
@@ -26,7 +28,7 @@ HWND g_hwndStatus = nullptr;
 HANDLE g_instanceMutex = nullptr;
 wchar_t g_skinsRoot[MAX_PATH] = L"";
 wchar_t g_currentFolder[MAX_PATH] = L"";
-int g_sortDirection[3] = {0, 0, 0};
+SortDirection g_sortDirection[ColumnCount] = {SortNone, SortNone, SortNone};
 
 namespace {
 
@@ -113,13 +115,20 @@ void OnListNotify(HWND window, const NMHDR* header)
     }
 }
 
+// Operations leave the folder on screen to be re-listed here, before what they have to say.
+void Apply(const SkinChange& change)
+{
+    if (change.changed) ShowFolder(g_currentFolder);
+    if (!change.message.empty()) ShowMessage(g_hwndMain, change.message.c_str(), change.caption.c_str(), change.icon);
+}
+
 void OnCommand(HWND window, int id)
 {
     switch (id) {
     case IDM_OPEN_SKIN:    ActivateSelectedEntry(); break;
-    case IDM_DELETE_SKINS: DeleteSelectedSkins(); break;
-    case IDM_RENAME_SKIN:  RenameSelectedSkin(); break;
-    case IDM_ADD_SKINS:    AddSkin(); break;
+    case IDM_DELETE_SKINS: Apply(DeleteSelectedSkins()); break;
+    case IDM_RENAME_SKIN:  Apply(RenameSelectedSkin()); break;
+    case IDM_ADD_SKINS:    Apply(AddSkin()); break;
     case IDM_EXIT:         SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_VIEW_ICON:    SetSkinListView(LVS_ICON); break;
     case IDM_VIEW_LIST:    SetSkinListView(LVS_LIST); break;
@@ -182,7 +191,8 @@ int RunBulkCopyOfCommandLine()
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!arguments) return 0;
-    int result = RunBulkCopy(count - 1, arguments + 1);
+    // The working folder the program was started in is where the packages go.
+    int result = RunBulkCopy(count - 1, arguments + 1, FullFolderPath(L"."));
     LocalFree(arguments);
     return result;
 }

@@ -1,7 +1,9 @@
 // Moving through the skins folder: entries activated, folders listed with their counts.
 #include "navigation.h"
 
+#include "commands.h"
 #include "fennick.h"
+#include "file_paths.h"
 #include "skin_list.h"
 #include "skin_operations.h"
 #include "status_bar.h"
@@ -11,26 +13,26 @@
 void ShowFolder(const wchar_t* folder)
 {
     FillSkinList(folder);
+    UpdateCommandState(0);
     ShowItemCount();
 }
 
 void ActivateEntry(const wchar_t* text, bool parent)
 {
-    std::wstring path = parent ? std::wstring(L"..\\") : L".\\" + std::wstring(text);
-    OpenEntryPath(path.c_str());
+    OpenEntryPath(EntryPath(parent ? L".." : text).c_str());
 }
 
 void ActivateSelectedEntry()
 {
     int item = ActedOnEntry();
-    wchar_t name[520] = L"";
+    wchar_t name[kEntryNameCapacity] = L"";
     ReadEntryName(item, name, _countof(name));
     ActivateEntry(name, KindOfEntry(item) == EntryParent);
 }
 
 void ActivateClickedItem(int item)
 {
-    wchar_t name[MAX_PATH] = L"";
+    wchar_t name[kEntryNameCapacity] = L"";
     ReadEntryName(item, name, _countof(name));
     ActivateEntry(name, KindOfEntry(item) == EntryParent);
 }

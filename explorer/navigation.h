@@ -5,7 +5,7 @@
 // Lists the folder and shows its item count.
 void ShowFolder(const wchar_t* folder);
 
-// Opens an entry by its column-0 text: the parent entry as "..\", any other as ".\" + text.
+// Opens an entry by its column-0 text: the parent entry as the folder above, any other by its name.
 void ActivateEntry(const wchar_t* text, bool parent);
 // The one selected entry, else the one at the selection mark (the open command and the Enter key).
 void ActivateSelectedEntry();

@@ -12,6 +12,12 @@
 
 namespace {
 
+// The folder of the package being renamed, while the dialog runs.
+std::wstring g_renameFolder;
+
+// The edit fields are read into buffers of this many characters.
+const int kFieldCapacity = 520;
+
 struct RenameFields {
     std::wstring current;   // with ".wmz" appended
     std::wstring renamed;
@@ -23,18 +29,18 @@ void ShowRenameError(HWND dialog, const wchar_t* japanese, const wchar_t* englis
     ShowMessage(dialog, UiText(japanese, english), UiText(L"リネームエラー", L"Rename Error"), MB_ICONWARNING);
 }
 
-// The base name of the entry joined to the folder on screen: no folder, no extension.
+// The base name of the entry: no folder, no extension.
 std::wstring BaseName(const wchar_t* entryName)
 {
-    std::wstring name = TitleOfPath(JoinPath(g_currentFolder, entryName));
+    std::wstring name = TitleOfPath(entryName);
     size_t dot = name.find_last_of(L'.');
     return dot == std::wstring::npos ? name : name.substr(0, dot);
 }
 
 RenameFields ReadFields(HWND dialog)
 {
-    wchar_t current[520] = L"";
-    wchar_t typed[520] = L"";
+    wchar_t current[kFieldCapacity] = L"";
+    wchar_t typed[kFieldCapacity] = L"";
     GetDlgItemTextW(dialog, IDC_RENAME_CURRENT, current, _countof(current));
     GetDlgItemTextW(dialog, IDC_RENAME_NEW, typed, _countof(typed));
     return {std::wstring(current) + L".wmz", std::wstring(typed) + L".wmz", typed};
@@ -52,7 +58,7 @@ void OnOk(HWND dialog)
             L"The new file name contains a character or name that cannot be used.\n(\\ / : * ? \" < > | and \"..\" are not allowed.)");
     if (SameName(fields.current, fields.renamed))
         return ShowRenameError(dialog, L"ファイル名が同じです。", L"The same file name.");
-    if (!MoveFileW(fields.current.c_str(), fields.renamed.c_str()))
+    if (!MoveFileW(JoinPath(g_renameFolder, fields.current).c_str(), JoinPath(g_renameFolder, fields.renamed).c_str()))
         return ShowRenameError(dialog,
             L"リネームできませんでした。考えられる原因として、\n\n・ファイル名に使用できない文字が含まれている\n・NTFS アクセス権により拒否されている\n\nなどが挙げられます。",
             L"Could not rename. Possible causes of,\n\n- These characters are not allowed to name the file that contains\n- NTFS permissions that are rejected\n\nAnd others.");
@@ -78,8 +84,9 @@ INT_PTR CALLBACK RenameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-INT_PTR RunRenameDialog(HWND owner, const wchar_t* entryName)
+INT_PTR RunRenameDialog(HWND owner, const std::wstring& folder, const wchar_t* entryName)
 {
+    g_renameFolder = folder;
     int id = IsJapaneseUi() ? IDD_RENAME_JP : IDD_RENAME_EN;
     return DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(id), owner, RenameDialogProc,
                            reinterpret_cast<LPARAM>(entryName));

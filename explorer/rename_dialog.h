@@ -2,5 +2,8 @@
 #pragma once
 #include <windows.h>
 
-// Runs the dialog for the entry's name; IDOK once the package was renamed, IDCANCEL otherwise.
-INT_PTR RunRenameDialog(HWND owner, const wchar_t* entryName);
+#include <string>
+
+// Runs the dialog for the entry's name in folder; IDOK once the package was renamed,
+// IDCANCEL otherwise.
+INT_PTR RunRenameDialog(HWND owner, const std::wstring& folder, const wchar_t* entryName);

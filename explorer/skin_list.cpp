@@ -1,13 +1,11 @@
 // The skin list: the list view, the entries one listing finds, their order and the views.
 #include "skin_list.h"
 
-#include "commands.h"
 #include "fennick.h"
 #include "language.h"
-#include "list_order.h"
 #include "resource.h"
 #include "screen_dpi.h"
-#include "setup_file.h"
+#include "file_paths.h"
 
 #include <commctrl.h>
 
@@ -39,11 +37,8 @@ const ColumnLayout kColumns[ColumnCount] = {
 
 // Every entry's texts and kind, indexed by its item parameter: the sort reads them here
 // instead of searching the list view for each item it compares.
-struct EntryTexts {
-    std::wstring column[ColumnCount];
-    EntryKind kind;
-};
-std::vector<EntryTexts> g_entries;
+std::vector<ListedEntry> g_entries;
+std::wstring g_listedFolder;
 
 HIMAGELIST g_smallIcons = nullptr;
 HIMAGELIST g_largeIcons = nullptr;
@@ -94,22 +89,6 @@ void AddColumns(HWND list)
     }
 }
 
-std::wstring DateText(const FILETIME& written)
-{
-    FILETIME local;
-    SYSTEMTIME time;
-    if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToSystemTime(&local, &time)) return std::wstring();
-    wchar_t text[32];
-    swprintf(text, _countof(text), L"%04d/%02d/%02d %02d:%02d", time.wYear, time.wMonth, time.wDay, time.wHour,
-             time.wMinute);
-    return text;
-}
-
-std::wstring SizeText(const WIN32_FIND_DATAW& found)
-{
-    return std::to_wstring((static_cast<ULONGLONG>(found.nFileSizeHigh) << 32) | found.nFileSizeLow);
-}
-
 void SetSubItemText(int item, int column, const std::wstring& text)
 {
     if (text.empty()) return;
@@ -120,62 +99,29 @@ void SetSubItemText(int item, int column, const std::wstring& text)
 }
 
 // The item's index and parameter are both its place in the listing.
-void AddEntry(const wchar_t* name, const std::wstring& size, const std::wstring& date, EntryKind kind)
+void AddEntry(ListedEntry entry)
 {
+    if (entry.kind == EntryParent) entry.column[ColumnName] = IsJapaneseUi() ? kParentJapanese : kParentEnglish;
     int sequence = static_cast<int>(g_entries.size());
-    g_entries.push_back({{name, size, date}, kind});
+    g_entries.push_back(entry);
     LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = sequence;
-    item.pszText = const_cast<wchar_t*>(name);
-    item.iImage = kind == EntryPackage ? ImageSkin : ImageFolder;
+    item.pszText = const_cast<wchar_t*>(g_entries.back().column[ColumnName].c_str());
+    item.iImage = entry.kind == EntryPackage ? ImageSkin : ImageFolder;
     item.lParam = sequence;
     int index = static_cast<int>(SendMessageW(g_hwndList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    SetSubItemText(index, ColumnSize, size);
-    SetSubItemText(index, ColumnDate, date);
+    SetSubItemText(index, ColumnSize, entry.column[ColumnSize]);
+    SetSubItemText(index, ColumnDate, entry.column[ColumnDate]);
 }
 
-void AddParentEntry()
+// A folder that is none leaves the one listed before, as a failed change of directory did;
+// the first listing falls back on the folder the program started in.
+void ChooseListedFolder(const wchar_t* folder)
 {
-    GetCurrentDirectoryW(_countof(g_currentFolder), g_currentFolder);
-    // The skins folder is as far up as the list leads.
-    if (wcscmp(g_currentFolder, g_skinsRoot) == 0) return;
-    AddEntry(IsJapaneseUi() ? kParentJapanese : kParentEnglish, L"", L"", EntryParent);
-}
-
-void AddFolderEntry(const WIN32_FIND_DATAW& found)
-{
-    // A name whose attributes cannot be read answers all bits set, and so counts as a folder.
-    if (!(GetFileAttributesW(found.cFileName) & FILE_ATTRIBUTE_DIRECTORY)) return;
-    if (wcscmp(found.cFileName, L".") == 0) return;
-    if (wcscmp(found.cFileName, L"..") == 0)
-        AddParentEntry();
-    else
-        AddEntry(found.cFileName, L"", DateText(found.ftLastWriteTime), EntryFolder);
-}
-
-bool ListFolders()
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(L"*.*", &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    do AddFolderEntry(found);
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-    return true;
-}
-
-void ListPackages()
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(L"*.wmz", &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        // The folder pass has listed folders; a short name's match is some other file.
-        if (IsPackage(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0))
-            AddEntry(found.cFileName, SizeText(found), DateText(found.ftLastWriteTime), EntryPackage);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    std::wstring full = FullFolderPath(folder);
+    if (IsFolder(full)) g_listedFolder = full;
+    else if (g_listedFolder.empty()) g_listedFolder = FullFolderPath(L".");
 }
 
 const wchar_t* EntryText(LPARAM entry, LPARAM column)
@@ -221,17 +167,29 @@ void FillSkinList(const wchar_t* folder)
     SendMessageW(g_hwndList, WM_SETREDRAW, FALSE, 0);
     SendMessageW(g_hwndList, LVM_DELETEALLITEMS, 0, 0);
     g_entries.clear();
-    SetCurrentDirectoryW(folder);
-    if (ListFolders()) ListPackages();
+    ChooseListedFolder(folder);
+    FolderListing listing = ListSkinFolder(g_listedFolder, g_skinsRoot);
+    // The folder on screen is known from its ".." entry, which a drive's root lacks.
+    if (listing.metParent) CopyToBuffer(g_currentFolder, _countof(g_currentFolder), g_listedFolder.c_str());
+    for (const ListedEntry& entry : listing.entries) AddEntry(entry);
     SendMessageW(g_hwndList, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(g_hwndList, nullptr, TRUE);
-    UpdateCommandState(0);
+}
+
+const std::wstring& ListedFolder()
+{
+    return g_listedFolder;
+}
+
+std::wstring EntryPath(const wchar_t* name)
+{
+    return JoinPath(g_listedFolder, name);
 }
 
 void SortSkinList(int column)
 {
     if (column < 0 || column >= ColumnCount) return;
-    g_sortDirection[column] = g_sortDirection[column] == 1 ? 2 : 1;
+    g_sortDirection[column] = g_sortDirection[column] == SortAscending ? SortDescending : SortAscending;
     SendMessageW(g_hwndList, LVM_SORTITEMS, column, reinterpret_cast<LPARAM>(CompareListItems));
     SendMessageW(g_hwndList, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
 }
@@ -283,6 +241,6 @@ int EntryCount()
 
 int CALLBACK CompareListItems(LPARAM first, LPARAM second, LPARAM column)
 {
-    int direction = column >= 0 && column < ColumnCount ? g_sortDirection[column] : 1;
+    SortDirection direction = column >= 0 && column < ColumnCount ? g_sortDirection[column] : SortAscending;
     return CompareInDirection(EntryText(first, column), EntryText(second, column), direction);
 }

@@ -2,19 +2,24 @@
 #pragma once
 #include <windows.h>
 
-enum SkinColumn { ColumnName, ColumnSize, ColumnDate, ColumnCount };
-// What an entry of the list is; EntryNone for no item.
-enum EntryKind { EntryNone, EntryParent, EntryFolder, EntryPackage };
+#include "folder_listing.h"
+
+#include <string>
+
+// Column-0 texts are read into buffers of this many characters.
+const int kEntryNameCapacity = 520;
 
 // The two image lists and the list view in the details view with its three columns.
 HWND CreateSkinList(HWND parent);
 // Takes the image lists back from the list view and destroys them.
 void ReleaseSkinListImages();
 
-// Makes the folder the current directory (a folder that cannot be entered leaves the
-// previous one) and lists its subfolders, the way up unless it is the skins folder, and
-// then its packages, in the order the file system gives them.
+// Lists the folder (one that is no folder leaves the previous one): its subfolders, the way
+// up unless it is the skins folder, then its packages, in the order the file system gives them.
 void FillSkinList(const wchar_t* folder);
+// The folder listed, a full path; the entries' names are relative to it.
+const std::wstring& ListedFolder();
+std::wstring EntryPath(const wchar_t* name);
 // Flips the column's direction and sorts the list by that column's text (a SkinColumn).
 void SortSkinList(int column);
 // LVS_ICON, LVS_LIST or LVS_REPORT.

@@ -7,7 +7,6 @@
 #include "fennick.h"
 #include "language.h"
 #include "message_box.h"
-#include "navigation.h"
 #include "program_folder.h"
 #include "rename_dialog.h"
 #include "setup_file.h"
@@ -28,23 +27,40 @@ void Warn(const wchar_t* japanese, const wchar_t* english)
     ShowMessage(g_hwndMain, UiText(japanese, english), L"Ferncastle", MB_ICONWARNING);
 }
 
+SkinChange Refused(const wchar_t* japanese, const wchar_t* english)
+{
+    Warn(japanese, english);
+    return SkinChange();
+}
+
 bool IsSetupFile(const wchar_t* title)
 {
     return HasExtension(title, L".qlmc");
 }
 
-// The bulk copy runs in a second copy of the program, which takes the setup file as its argument.
+// The bulk copy runs in a second copy of the program, which takes the setup file as its
+// argument and the folder on screen as its working folder.
 void StartBulkCopy(const wchar_t* setupFile)
 {
     std::wstring parameters = L"\"" + std::wstring(setupFile) + L"\"";
-    if (!ShellOpen(g_hwndMain, OwnProgramPath().c_str(), parameters.c_str()))
+    if (!ShellOpen(g_hwndMain, OwnProgramPath().c_str(), parameters.c_str(), ListedFolder().c_str()))
         Warn(L"セットアップ ファイルを開けませんでした。", L"Setup was unable to open the file.");
 }
 
 // Failures name the file and the system's reason, so nothing failed goes unnoticed.
+std::wstring FailureText(const wchar_t* japanese, const wchar_t* english, const std::wstring& details)
+{
+    return UiText(japanese, english) + details;
+}
+
 void ShowFailure(const wchar_t* japanese, const wchar_t* english, const std::wstring& details)
 {
-    ShowMessage(g_hwndMain, (UiText(japanese, english) + details).c_str(), L"Ferncastle", MB_ICONERROR);
+    ShowMessage(g_hwndMain, FailureText(japanese, english, details).c_str(), L"Ferncastle", MB_ICONERROR);
+}
+
+SkinChange Changed(const std::wstring& message, const wchar_t* caption, UINT icon)
+{
+    return {true, message, caption, icon};
 }
 
 std::wstring FailureLine(const wchar_t* name, DWORD error)
@@ -110,74 +126,75 @@ void OpenSkinPackage(const wchar_t* path)
     if (!ShellOpen(g_hwndMain, path)) Warn(L"スキンを開けませんでした。", L"Skin could not be opened.");
 }
 
-void DeleteSelectedSkins()
+SkinChange DeleteSelectedSkins()
 {
     int selected = SelectedEntryCount();
     if (selected == 0) {
         ShowMessage(g_hwndMain, UiText(L"削除したいスキンを選択してください。", L"You want to delete, please select the skin."),
                     UiText(L"Quillmere", L"Ferncastle"), MB_ICONWARNING);
-        return;
+        return SkinChange();
     }
     std::wstring question = std::to_wstring(selected) +
                             UiText(L" 個のスキンを削除してもよろしいですか？\n(この操作は後で元に戻すことができません。)",
                                  L" Skin(s) to remove?\n(This operation can not undo later.)");
     if (ShowMessage(g_hwndMain, question.c_str(), UiText(L"確認", L"Check"), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
-        return;
+        return SkinChange();
     // Folders and the parent entry are no files and stay, silently; a package that stays is named.
     std::wstring failures;
     int failed = 0;
     for (int item = -1; (item = static_cast<int>(SendMessageW(g_hwndList, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0;) {
-        wchar_t name[520] = L"";
+        wchar_t name[kEntryNameCapacity] = L"";
         ReadEntryName(item, name, _countof(name));
         EntryKind kind = KindOfEntry(item);
-        if (kind == EntryParent || DeleteFileW(name) || kind != EntryPackage) continue;
+        if (kind == EntryParent || DeleteFileW(EntryPath(name).c_str()) || kind != EntryPackage) continue;
         // A box taller than the screen would hide its button.
         if (++failed <= kListedFailures) failures += FailureLine(name, GetLastError());
         if (failed == kListedFailures + 1) failures += L"...\n";
     }
-    ShowFolder(g_currentFolder);
-    if (failures.empty()) return;
+    if (failures.empty()) return Changed(L"", L"", 0);
     failures.pop_back();
-    ShowFailure(L"次のスキンを削除できませんでした。\n\n", L"The following skins could not be deleted.\n\n", failures);
+    return Changed(FailureText(L"次のスキンを削除できませんでした。\n\n", L"The following skins could not be deleted.\n\n", failures),
+                   L"Ferncastle", MB_ICONERROR);
 }
 
-void RenameSelectedSkin()
+SkinChange RenameSelectedSkin()
 {
     int item = ActedOnEntry();
-    wchar_t name[520] = L"";
+    wchar_t name[kEntryNameCapacity] = L"";
     ReadEntryName(item, name, _countof(name));
     int selected = SelectedEntryCount();
-    if (selected > 1) return Warn(L"2 個以上のスキンをリネームすることはできません。", L"Two or more Skins to Rename it.");
-    if (selected == 0) return Warn(L"リネームするスキンを 1 つ選択してください。", L"Skin rename Please select one.");
+    if (selected > 1) return Refused(L"2 個以上のスキンをリネームすることはできません。", L"Two or more Skins to Rename it.");
+    if (selected == 0) return Refused(L"リネームするスキンを 1 つ選択してください。", L"Skin rename Please select one.");
     // A failed query answers all bits set: the parent entry and a vanished file count as folders.
-    if (KindOfEntry(item) == EntryParent || (GetFileAttributesW(name) & FILE_ATTRIBUTE_DIRECTORY))
-        return Warn(L"フォルダをリネームすることはできません。", L"You can not rename the folder.");
+    if (KindOfEntry(item) == EntryParent || (GetFileAttributesW(EntryPath(name).c_str()) & FILE_ATTRIBUTE_DIRECTORY))
+        return Refused(L"フォルダをリネームすることはできません。", L"You can not rename the folder.");
     const wchar_t* dot = wcsrchr(name, L'.');
     std::wstring base = dot ? std::wstring(name, static_cast<size_t>(dot - name)) : std::wstring(name);
     // A longer name would be cut in the dialog, and the cut name is some other file.
     if (!FitsRenameBudget(base.c_str()))
-        return Warn(L"ファイル名が長すぎるため、リネームできません。", L"The file name is too long to rename.");
-    if (RunRenameDialog(g_hwndMain, name) != IDOK) return;
-    ShowFolder(g_currentFolder);
-    ShowMessage(g_hwndMain, UiText(L"リネームが完了しました。", L"Rename Complete."), L"Ferncastle", MB_ICONINFORMATION);
+        return Refused(L"ファイル名が長すぎるため、リネームできません。", L"The file name is too long to rename.");
+    if (RunRenameDialog(g_hwndMain, ListedFolder(), name) != IDOK) return SkinChange();
+    return Changed(UiText(L"リネームが完了しました。", L"Rename Complete."), L"Ferncastle", MB_ICONINFORMATION);
 }
 
-void AddSkin()
+SkinChange AddSkin()
 {
     wchar_t file[MAX_PATH] = L"";
     wchar_t title[MAX_PATH] = L"";
-    if (!ChooseSkinFile(file, _countof(file), title, _countof(title))) return;
-    if (IsSetupFile(title)) return StartBulkCopy(file);
-    std::wstring destination = std::wstring(g_currentFolder) + L"\\" + title;
+    if (!ChooseSkinFile(file, _countof(file), title, _countof(title))) return SkinChange();
+    if (IsSetupFile(title)) {
+        StartBulkCopy(file);
+        return SkinChange();
+    }
+    std::wstring destination = JoinPath(g_currentFolder, title);
     // Compared as full paths and in any case: a copy onto itself could only lose the file.
     std::wstring fullFile = FullPath(file);
     if (!fullFile.empty() && SameName(fullFile, FullPath(destination))) {
         ShowMessage(g_hwndMain, UiText(L"Skins フォルダ内にあるファイルは処理できません。", L"Skins folder in the file can not be processed."),
                     UiText(L"コピー開始エラー", L"Copy start error"), MB_ICONWARNING);
-        return;
+        return SkinChange();
     }
-    if (!CopyIntoFolder(file, destination, title)) return;
-    ShowFolder(g_currentFolder);
-    ShowMessage(g_hwndMain, UiText(L"1 個のスキンを処理しました。", L"1 Skin(s) to be processed."),
-                UiText(L"処理完了", L"Complete"), MB_ICONINFORMATION);
+    if (!CopyIntoFolder(file, destination, title)) return SkinChange();
+    return Changed(UiText(L"1 個のスキンを処理しました。", L"1 Skin(s) to be processed."), UiText(L"処理完了", L"Complete"),
+                   MB_ICONINFORMATION);
 }

@@ -2,11 +2,23 @@
 #pragma once
 #include <windows.h>
 
-// A package at the relative path, through the shell; refused for more than one selected entry.
+#include <string>
+
+// What an operation changed on disk, and what it has to say once the folder on screen is
+// re-listed (nothing when message is empty). Refusals and failures that change nothing
+// are shown by the operation itself.
+struct SkinChange {
+    bool changed = false;
+    std::wstring message;
+    std::wstring caption;
+    UINT icon = 0;
+};
+
+// A package at the path, through the shell; refused for more than one selected entry.
 void OpenSkinPackage(const wchar_t* path);
-void DeleteSelectedSkins();
+SkinChange DeleteSelectedSkins();
 // The entry at the selection mark, through the rename dialog.
-void RenameSelectedSkin();
+SkinChange RenameSelectedSkin();
 // A package chosen elsewhere is copied into the folder on screen; a setup file goes to a
 // second copy of the program for the bulk copy.
-void AddSkin();
+SkinChange AddSkin();

@@ -3,8 +3,8 @@
 
 #include <shellapi.h>
 
-bool ShellOpen(HWND owner, const wchar_t* file, const wchar_t* parameters)
+bool ShellOpen(HWND owner, const wchar_t* file, const wchar_t* parameters, const wchar_t* directory)
 {
-    HINSTANCE result = ShellExecuteW(owner, L"open", file, parameters, nullptr, SW_SHOWDEFAULT);
+    HINSTANCE result = ShellExecuteW(owner, L"open", file, parameters, directory, SW_SHOWDEFAULT);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

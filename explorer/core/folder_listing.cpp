@@ -75,10 +75,3 @@ FolderListing ListSkinFolder(const std::wstring& folder, const std::wstring& ski
     if (listing.started) ListPackages(folder, &listing);
     return listing;
 }
-
-std::wstring FolderPath(const std::wstring& path)
-{
-    std::wstring full = FullPath(path);
-    while (full.size() > 3 && IsPathSeparator(full.back())) full.pop_back();
-    return full;
-}

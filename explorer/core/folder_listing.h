@@ -21,6 +21,3 @@ struct FolderListing {
 // The folder (a full path) as the file system gives its entries: subfolders, the way up
 // unless the folder is the skins folder, then packages.
 FolderListing ListSkinFolder(const std::wstring& folder, const std::wstring& skinsRoot);
-
-// The folder a path names once made full, without a trailing backslash unless it is a root.
-std::wstring FolderPath(const std::wstring& path);

@@ -62,6 +62,26 @@ std::wstring FullPath(const std::wstring& path)
     return full;
 }
 
+std::wstring FullFolderPath(const std::wstring& path)
+{
+    std::wstring full = FullPath(path);
+    while (full.size() > 3 && IsPathSeparator(full.back())) full.pop_back();
+    return full;
+}
+
+std::wstring FullPathIn(const std::wstring& folder, const std::wstring& path)
+{
+    bool rooted = !path.empty() && IsPathSeparator(path[0]);
+    bool drive = path.size() >= 2 && path[1] == L':';
+    if ((rooted && path.size() >= 2 && IsPathSeparator(path[1])) || (drive && path.size() >= 3 && IsPathSeparator(path[2])))
+        return FullPath(path);
+    // "\x" is on the folder's drive, "C:x" in the folder when it is on drive C.
+    if (rooted && folder.size() >= 2 && folder[1] == L':') return FullPath(folder.substr(0, 2) + path);
+    if (drive && folder.size() >= 2 && SameName(folder.substr(0, 2), path.substr(0, 2)))
+        return FullPath(JoinPath(folder, path.substr(2)));
+    return drive || rooted ? FullPath(path) : FullPath(JoinPath(folder, path));
+}
+
 bool SameName(const std::wstring& a, const std::wstring& b)
 {
     return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==

@@ -19,6 +19,10 @@ std::wstring TitleOfPath(const std::wstring& path);
 bool IsFolder(const std::wstring& path);
 // The path made absolute, however long; "" when it cannot be.
 std::wstring FullPath(const std::wstring& path);
+// The same for a folder: no trailing backslash unless it is a root ("C:\").
+std::wstring FullFolderPath(const std::wstring& path);
+// The path made absolute as if folder (a full path) were the current directory.
+std::wstring FullPathIn(const std::wstring& folder, const std::wstring& path);
 
 // Names compare as the file system compares them: ordinal, ignoring case.
 bool SameName(const std::wstring& a, const std::wstring& b);

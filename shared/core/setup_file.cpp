@@ -235,14 +235,3 @@ SetupWriteResult WriteSetupFile(const std::wstring& outputPath)
     result.written = written && ReadSetupEntries(outputPath) == names;
     return result;
 }
-
-std::wstring BulkCopyDestination(const std::wstring& currentDirectory, const std::wstring& skinsRoot)
-{
-    std::wstring root = WithoutTrailingSeparators(skinsRoot);
-    std::wstring current = WithoutTrailingSeparators(currentDirectory);
-    // Without the skins folder nothing confines the copy.
-    if (root.empty()) return std::wstring();
-    bool inside = current.size() >= root.size() && SameName(current.substr(0, root.size()), root) &&
-                  (current.size() == root.size() || IsPathSeparator(current[root.size()]));
-    return inside ? current : root;
-}

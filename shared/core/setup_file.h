@@ -35,7 +35,3 @@ struct SetupWriteResult {
 // keeping the file's other content; without packages only the two sections go. The file
 // turns UTF-16 when a name does not fit the ANSI code page, which would damage it.
 SetupWriteResult WriteSetupFile(const std::wstring& outputPath);
-
-// Where a bulk copy puts the packages: the current directory when it lies inside the
-// skins folder, the skins folder itself otherwise; "" when the skins folder is unknown.
-std::wstring BulkCopyDestination(const std::wstring& currentDirectory, const std::wstring& skinsRoot);

@@ -25,8 +25,8 @@ TEST(ListOrder, OnlyTheFirst127UnitsCount)
 
 TEST(ListOrder, DirectionOneKeepsTheOrderAnyOtherTurnsIt)
 {
-    EXPECT_EQ(-1, CompareInDirection(L"a", L"b", 1));
-    EXPECT_EQ(1, CompareInDirection(L"a", L"b", 2));
-    EXPECT_EQ(1, CompareInDirection(L"a", L"b", 0));
-    EXPECT_EQ(0, CompareInDirection(L"a", L"a", 2));
+    EXPECT_EQ(-1, CompareInDirection(L"a", L"b", SortAscending));
+    EXPECT_EQ(1, CompareInDirection(L"a", L"b", SortDescending));
+    EXPECT_EQ(1, CompareInDirection(L"a", L"b", SortNone));
+    EXPECT_EQ(0, CompareInDirection(L"a", L"a", SortDescending));
 }

@@ -1,4 +1,5 @@
 // The skin setup file: its reader, its writer, and the folders a bulk copy may touch.
+#include "setup_copy.h"
 #include "setup_file.h"
 
 #include <gtest/gtest.h>

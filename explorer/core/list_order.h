@@ -8,6 +8,8 @@ const int kSortTextLimit = 127;
 // that is a prefix of the other is smaller. No case folding, no locale, no numbers.
 int CompareSortTexts(const wchar_t* a, const wchar_t* b);
 
-// The same for a column sorted in this direction: 1 (ascending) keeps it, any other
-// turns it round.
-int CompareInDirection(const wchar_t* a, const wchar_t* b, int direction);
+// A column's sort: never sorted yet, ascending or descending.
+enum SortDirection { SortNone, SortAscending, SortDescending };
+
+// The same for a column sorted in this direction: ascending keeps it, any other turns it round.
+int CompareInDirection(const wchar_t* a, const wchar_t* b, SortDirection direction);

@@ -15,8 +15,8 @@ int CompareSortTexts(const wchar_t* a, const wchar_t* b)
     return 0;
 }
 
-int CompareInDirection(const wchar_t* a, const wchar_t* b, int direction)
+int CompareInDirection(const wchar_t* a, const wchar_t* b, SortDirection direction)
 {
     int result = CompareSortTexts(a, b);
-    return direction == 1 ? result : -result;
+    return direction == SortAscending ? result : -result;
 }
