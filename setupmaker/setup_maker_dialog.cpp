@@ -52,55 +52,48 @@ const Text kWriteFailed = {
 const Text kDone = {L"QLMC ファイルの作成が完了しました。", L"QLMC File has been Created."};
 const Text kDoneCaption = {L"作成完了", L"Complete"};
 
+// The Save As dialog's path and title buffers, in characters: room beyond MAX_PATH.
+const DWORD kSaveNameCapacity = 520;
+
 void Warn(HWND owner, const Text& text)
 {
     ShowMessage(owner, text(), kCaption(), MB_ICONWARNING);
 }
 
-// Says why nothing is written; the empty path stops the caller.
-std::wstring Refuse(HWND owner, const Text& text)
+// Where the setup file is written, and which folder it lists; both full paths.
+struct SetupTarget {
+    std::wstring folder;
+    std::wstring output;
+};
+
+// Says why nothing is written; false stops the caller.
+bool Refuse(HWND owner, const Text& text)
 {
     Warn(owner, text);
-    return std::wstring();
+    return false;
 }
 
-// A drive's root keeps its backslash, as ParentFolder keeps it.
-std::wstring CurrentFolder()
-{
-    wchar_t folder[MAX_PATH] = L"";
-    GetCurrentDirectoryW(_countof(folder), folder);
-    std::wstring text = folder;
-    if (text.size() > 3 && text.back() == L'\\') text.pop_back();
-    return text;
-}
-
-bool SameFolder(const std::wstring& a, const std::wstring& b)
-{
-    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
-}
-
-// The checks and questions before anything is written; the output made absolute, or
-// "" to stop. A bare output name lands beside the packages.
-std::wstring PrepareCreate(HWND dialog, const std::wstring& target, const std::wstring& output)
+// The checks and questions before anything is written. A bare output name lands beside
+// the packages.
+bool PrepareCreate(HWND dialog, const std::wstring& target, const std::wstring& output, SetupTarget* setup)
 {
     if (target.empty()) return Refuse(dialog, kNoTarget);
     if (output.empty()) return Refuse(dialog, kNoOutput);
-    if (ShowMessage(dialog, kConfirm(), kConfirmCaption(), MB_ICONQUESTION | MB_YESNO) != IDYES) return std::wstring();
-    // A folder that cannot be entered would leave another folder's packages listed.
-    if (!SetCurrentDirectoryW(target.c_str())) return Refuse(dialog, kTargetMissing);
-    std::wstring full = FullPath(output);
-    if (full.empty()) return Refuse(dialog, kWriteFailed);
-    if (!SameFolder(ParentFolder(full), CurrentFolder()) &&
-        ShowMessage(dialog, kElsewhere(), kConfirmCaption(), MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2) != IDYES)
-        return std::wstring();
-    return full;
+    if (ShowMessage(dialog, kConfirm(), kConfirmCaption(), MB_ICONQUESTION | MB_YESNO) != IDYES) return false;
+    // A folder that cannot be listed would leave the setup file empty.
+    setup->folder = IsFolder(target) ? FullFolderPath(target) : std::wstring();
+    if (setup->folder.empty()) return Refuse(dialog, kTargetMissing);
+    setup->output = FullPathIn(setup->folder, output);
+    if (setup->output.empty()) return Refuse(dialog, kWriteFailed);
+    return SameName(ParentFolder(setup->output), setup->folder) ||
+           ShowMessage(dialog, kElsewhere(), kConfirmCaption(), MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
 void OnCreate(HWND dialog)
 {
-    std::wstring output = PrepareCreate(dialog, FieldText(dialog, IDC_TARGET_FOLDER), FieldText(dialog, IDC_OUTPUT_FILE));
-    if (output.empty()) return;
-    SetupWriteResult result = WriteSetupFile(output);
+    SetupTarget setup;
+    if (!PrepareCreate(dialog, FieldText(dialog, IDC_TARGET_FOLDER), FieldText(dialog, IDC_OUTPUT_FILE), &setup)) return;
+    SetupWriteResult result = WriteSetupFile(setup.folder, setup.output);
     if (result.count == 0) {
         Warn(dialog, kNoPackages);
         return;
@@ -122,8 +115,8 @@ void BrowseForTarget(HWND dialog)
 
 void ChooseOutput(HWND dialog)
 {
-    wchar_t path[520] = L"";
-    wchar_t title[520] = L"";
+    wchar_t path[kSaveNameCapacity] = L"";
+    wchar_t title[kSaveNameCapacity] = L"";
     OPENFILENAMEW save = {};
     save.lStructSize = sizeof(save);
     save.hwndOwner = dialog;

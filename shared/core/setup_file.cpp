@@ -74,11 +74,11 @@ bool ReadCopySection(const std::wstring& setupPath, std::unordered_map<int, std:
     return true;
 }
 
-std::vector<std::wstring> PackagesOfCurrentFolder()
+std::vector<std::wstring> PackagesOf(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(L"*.wmz", &found);
+    HANDLE search = FindFirstFileW(JoinPath(folder, L"*.wmz").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         if (IsPackage(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0))
@@ -217,11 +217,11 @@ bool ResolvesInside(const std::wstring& folder, const std::wstring& value)
            IsPathSeparator(target[base.size()]);
 }
 
-SetupWriteResult WriteSetupFile(const std::wstring& outputPath)
+SetupWriteResult WriteSetupFile(const std::wstring& folder, const std::wstring& outputPath)
 {
     const wchar_t* file = outputPath.c_str();
     SetupWriteResult result;
-    std::vector<std::wstring> names = PackagesOfCurrentFolder();
+    std::vector<std::wstring> names = PackagesOf(folder);
     result.count = static_cast<int>(names.size());
     bool written = FitsAnsiCodePage(names) || MakeUnicodeProfile(outputPath);
     WritePrivateProfileStringW(kInfoSection, nullptr, nullptr, file);

@@ -31,7 +31,7 @@ struct SetupWriteResult {
     bool written = false;   // every write took and the file reads back as written
 };
 
-// Rewrites the two sections of outputPath for the *.wmz files of the current directory,
-// keeping the file's other content; without packages only the two sections go. The file
-// turns UTF-16 when a name does not fit the ANSI code page, which would damage it.
-SetupWriteResult WriteSetupFile(const std::wstring& outputPath);
+// Rewrites the two sections of outputPath for the *.wmz files of folder, keeping the file's
+// other content; without packages only the two sections go. The file turns UTF-16 when a
+// name does not fit the ANSI code page, which would damage it.
+SetupWriteResult WriteSetupFile(const std::wstring& folder, const std::wstring& outputPath);

@@ -61,13 +61,9 @@ TEST(SetupFile, RewriteListsTheFolderAndKeepsOtherSections)
     Write(folder + L"\\two.wmz", "2");
     std::wstring path = folder + L"\\list.qlmc";
     Write(path, "[Other]\r\nKeep=yes\r\n[CopyInfo]\r\nSkin0=old.wmz\r\nSkin5=older.wmz\r\n");
-    wchar_t previous[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, previous);
-    SetCurrentDirectoryW(folder.c_str());
-    SetupWriteResult result = WriteSetupFile(path);
+    SetupWriteResult result = WriteSetupFile(folder, path);
     EXPECT_EQ(2, result.count);
     EXPECT_TRUE(result.written);
-    SetCurrentDirectoryW(previous);
     std::vector<std::wstring> entries = ReadSetupEntries(path);
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ((std::vector<std::wstring>{L"one.wmz", L"two.wmz"}), entries);
@@ -111,13 +107,10 @@ TEST(SetupFile, RewriteKeepsOtherSectionsInEveryEncodingAndListsOnlyPackages)
     for (char c : other) utf16be += std::string{'\0', c};
     const struct { const char* encoding; std::string bytes; } cases[] = {
         {"ANSI", other}, {"UTF-8", "\xEF\xBB\xBF" + other}, {"UTF-16BE", utf16be}};
-    wchar_t previous[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, previous);
-    SetCurrentDirectoryW(folder.c_str());
     for (const auto& c : cases) {
         std::wstring path = folder + L"\\list.qlmc";
         Write(path, c.bytes);
-        SetupWriteResult result = WriteSetupFile(path);
+        SetupWriteResult result = WriteSetupFile(folder, path);
         EXPECT_EQ(2, result.count) << c.encoding;
         EXPECT_TRUE(result.written) << c.encoding;
         std::vector<std::wstring> entries = ReadSetupEntries(path);
@@ -127,5 +120,4 @@ TEST(SetupFile, RewriteKeepsOtherSectionsInEveryEncodingAndListsOnlyPackages)
         GetPrivateProfileStringW(L"Other", L"Keep", L"", value, 16, path.c_str());
         EXPECT_STREQ(L"yes", value) << c.encoding;
     }
-    SetCurrentDirectoryW(previous);
 }
