@@ -2,10 +2,10 @@
 #include "skin_list.h"
 
 #include "fennick.h"
+#include "file_paths.h"
 #include "language.h"
 #include "resource.h"
 #include "screen_dpi.h"
-#include "file_paths.h"
 
 #include <commctrl.h>
 
@@ -13,6 +13,7 @@
 #include <cwchar>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -99,15 +100,16 @@ void SetSubItemText(int item, int column, const std::wstring& text)
 }
 
 // The item's index and parameter are both its place in the listing.
-void AddEntry(ListedEntry entry)
+void AddEntry(ListedEntry listed)
 {
-    if (entry.kind == EntryParent) entry.column[ColumnName] = IsJapaneseUi() ? kParentJapanese : kParentEnglish;
+    if (listed.kind == EntryParent) listed.column[ColumnName] = IsJapaneseUi() ? kParentJapanese : kParentEnglish;
     int sequence = static_cast<int>(g_entries.size());
-    g_entries.push_back(entry);
+    g_entries.push_back(std::move(listed));
+    const ListedEntry& entry = g_entries.back();
     LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = sequence;
-    item.pszText = const_cast<wchar_t*>(g_entries.back().column[ColumnName].c_str());
+    item.pszText = const_cast<wchar_t*>(entry.column[ColumnName].c_str());
     item.iImage = entry.kind == EntryPackage ? ImageSkin : ImageFolder;
     item.lParam = sequence;
     int index = static_cast<int>(SendMessageW(g_hwndList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
@@ -171,7 +173,7 @@ void FillSkinList(const wchar_t* folder)
     FolderListing listing = ListSkinFolder(g_listedFolder, g_skinsRoot);
     // The folder on screen is known from its ".." entry, which a drive's root lacks.
     if (listing.metParent) CopyToBuffer(g_currentFolder, _countof(g_currentFolder), g_listedFolder.c_str());
-    for (const ListedEntry& entry : listing.entries) AddEntry(entry);
+    for (ListedEntry& entry : listing.entries) AddEntry(std::move(entry));
     SendMessageW(g_hwndList, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(g_hwndList, nullptr, TRUE);
 }
