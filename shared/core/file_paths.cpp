@@ -88,14 +88,6 @@ bool SameName(const std::wstring& a, const std::wstring& b)
            CSTR_EQUAL;
 }
 
-std::wstring FoldedName(std::wstring name)
-{
-    if (!name.empty())
-        LCMapStringW(LOCALE_INVARIANT, LCMAP_LOWERCASE, name.c_str(), static_cast<int>(name.size()), &name[0],
-                     static_cast<int>(name.size()));
-    return name;
-}
-
 bool EndsWith(const std::wstring& text, const std::wstring& tail)
 {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;

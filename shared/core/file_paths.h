@@ -26,8 +26,6 @@ std::wstring FullPathIn(const std::wstring& folder, const std::wstring& path);
 
 // Names compare as the file system compares them: ordinal, ignoring case.
 bool SameName(const std::wstring& a, const std::wstring& b);
-// The name in lower case by the same rule, for keys and comparisons of many names.
-std::wstring FoldedName(std::wstring name);
 bool EndsWith(const std::wstring& text, const std::wstring& tail);
 
 // The whole file; false when it cannot be opened or read, or is larger than limit bytes.
