@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "screen_dpi.h"
 #include "setup_file.h"
+#include "thumbnails.h"
 
 #include <commctrl.h>
 
@@ -192,7 +193,7 @@ HWND CreateSkinList(HWND parent)
     UINT depth = IconColourDepth(parent);
     int dpi = ScreenDpi(parent);
     g_smallIcons = MakeIconList(ScaleForDpi(16, dpi), depth);
-    g_largeIcons = MakeIconList(ScaleForDpi(32, dpi), depth);
+    g_largeIcons = MakeIconList(ScaleForDpi(kThumbnailSize, dpi), depth);
     HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 0, 0,
                                 parent, reinterpret_cast<HMENU>(IDC_SKIN_LIST), g_hInstance, nullptr);
     if (!list) return nullptr;
@@ -226,6 +227,7 @@ void FillSkinList(const wchar_t* folder)
     SendMessageW(g_hwndList, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(g_hwndList, nullptr, TRUE);
     UpdateCommandState(0);
+    RequestThumbnails();
 }
 
 void SortSkinList(int column)
@@ -240,6 +242,7 @@ void SetSkinListView(DWORD view)
 {
     SetWindowLongPtrW(g_hwndList, GWL_STYLE, WS_CHILD | WS_VISIBLE | view);
     SendMessageW(g_hwndList, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
+    RequestThumbnails();
 }
 
 void ReadEntryName(int item, wchar_t* buffer, int capacity)
