@@ -2,33 +2,13 @@
 #include "skin_package.h"
 
 #include "skin_document.h"
+#include "text_encoding.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
 namespace {
-
-std::wstring WideFromBytes(const char* bytes, int size, UINT codePage, DWORD flags)
-{
-    if (size <= 0) return std::wstring();
-    int length = MultiByteToWideChar(codePage, flags, bytes, size, nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::wstring text(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, flags, bytes, size, &text[0], length);
-    return text;
-}
-
-std::wstring WideFromUtf16(const std::string& bytes, size_t from, bool bigEndian)
-{
-    std::wstring text;
-    text.reserve((bytes.size() - from) / 2);
-    for (size_t at = from; at + 1 < bytes.size(); at += 2) {
-        unsigned char first = static_cast<unsigned char>(bytes[at]), second = static_cast<unsigned char>(bytes[at + 1]);
-        text += static_cast<wchar_t>(bigEndian ? first << 8 | second : second << 8 | first);
-    }
-    return text;
-}
 
 void ReadTheme(const std::wstring& text, PackagePreview* preview)
 {
@@ -105,14 +85,8 @@ const PackageEntry* FindPackageDefinition(const Package& package)
 
 std::wstring DecodeDefinitionBytes(const std::string& bytes)
 {
-    if (bytes.compare(0, 2, "\xFF\xFE") == 0) return WideFromUtf16(bytes, 2, false);
-    if (bytes.compare(0, 2, "\xFE\xFF") == 0) return WideFromUtf16(bytes, 2, true);
-    const bool utf8Mark = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-    const char* start = bytes.data() + (utf8Mark ? 3 : 0);
-    const int size = static_cast<int>(std::min<size_t>(bytes.size() - (utf8Mark ? 3 : 0), INT_MAX));
-    if (utf8Mark) return WideFromBytes(start, size, CP_UTF8, 0);
-    std::wstring text = WideFromBytes(start, size, CP_UTF8, MB_ERR_INVALID_CHARS);
-    return text.empty() ? WideFromBytes(start, size, CP_ACP, 0) : text;
+    const ReadPlan plan = PlanRead(EncodingOfFirstBytes(bytes.substr(0, 3)), ReadByMark);
+    return DecodeDocumentBytes(bytes.substr(plan.markLength), plan.encoding, WindowTextUnicode, CP_ACP, false).text.wide;
 }
 
 bool PackageFileKey(const std::wstring& path, std::wstring* key)

@@ -31,8 +31,7 @@ const wchar_t* NoDefinitionText(bool japanese);
 // entry in the package's order, null when there is none.
 const PackageEntry* FindPackageDefinition(const Package& package);
 
-// A definition's bytes as text: a UTF-16 or UTF-8 byte-order mark decides, else UTF-8 when
-// the bytes are valid UTF-8, else the ANSI code page.
+// A definition's bytes as text, as the editor reads the file: by its byte-order mark, ANSI without one.
 std::wstring DecodeDefinitionBytes(const std::string& bytes);
 
 // What tells one state of a package file from another: its path, size and last write.
