@@ -6,6 +6,7 @@
 #include "fennick.h"
 #include "language.h"
 #include "navigation.h"
+#include "package_check_dialog.h"
 #include "preview_pane.h"
 #include "resource.h"
 #include "screen_dpi.h"
@@ -136,6 +137,7 @@ void OnCommand(HWND window, int id)
     case IDM_HELP:         ShowHelp(window); break;
     case IDM_ABOUT:        ShowAboutBox(g_hInstance, window, kAboutBox); break;
     case IDM_PREVIEW:      TogglePreviewPane(); break;
+    case IDM_CHECK_PACKAGE: CheckSelectedPackage(window); break;
     }
 }
 

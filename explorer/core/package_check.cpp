@@ -12,12 +12,6 @@
 
 namespace {
 
-bool EndsWith(const std::wstring& text, const wchar_t* tail)
-{
-    const size_t length = wcslen(tail);
-    return text.size() >= length && text.compare(text.size() - length, length, tail) == 0;
-}
-
 std::wstring Trimmed(const std::wstring& text)
 {
     const size_t first = text.find_first_not_of(L" \t");
@@ -25,15 +19,12 @@ std::wstring Trimmed(const std::wstring& text)
     return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
-// The skin check's rule: attributes ending in "image" (but resizeBackgroundImage, a flag) name
-// one file, "scriptFile" a list separated by semicolons.
 void AddReferences(const MarkupAttribute& attribute, MarkupLines* lines, std::vector<SkinFileReference>* references)
 {
     if (attribute.fault != MarkupAttributeRead || IsBoundValue(attribute.value)) return;
-    const size_t dot = attribute.lowerName.rfind(L'.');
-    const std::wstring last = dot == std::wstring::npos ? attribute.lowerName : attribute.lowerName.substr(dot + 1);
-    const bool scripts = last == L"scriptfile";
-    if (!scripts && (!EndsWith(last, L"image") || last == L"resizebackgroundimage")) return;
+    const SkinFileNaming naming = FileNamingOfAttribute(attribute.lowerName);
+    if (naming == SkinNamesNoFile) return;
+    const bool scripts = naming == SkinNamesFileList;
     for (size_t from = 0; from <= attribute.value.size();) {
         const size_t to = scripts ? std::min(attribute.value.find(L';', from), attribute.value.size()) : attribute.value.size();
         const std::wstring part = attribute.value.substr(from, to - from), name = Trimmed(part);

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum { kList = 200, kPane = 204, kPaneText = 205, kViewIcon = 32772, kPreview = 32780 };
+enum { kList = 200, kPane = 204, kPaneText = 205, kViewIcon = 32772, kPreview = 32780, kCheck = 32781, kFindings = 311 };
 
 class FennickPreviewTest : public kit::UiTest {
 protected:
@@ -21,10 +21,14 @@ protected:
         SHCreateDirectoryExW(nullptr, kit::SkinsDir().c_str(), nullptr);
     }
     bool Japanese() const { return GetACP() == 932; }
-    // A test skin packed into the skins folder by Zipwright.
+    std::wstring TestSkin(const std::wstring& skin) const
+    {
+        return std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\" + skin;
+    }
+    // A skin folder (a test skin by its name) packed into the skins folder by Zipwright.
     void Pack(const std::wstring& skin, const std::wstring& package) const
     {
-        const std::wstring folder = std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\" + skin;
+        const std::wstring folder = skin.find(L'\\') == std::wstring::npos ? TestSkin(skin) : skin;
         kit::App zipwright(L"Zipwright.exe", L"\"" + folder + L"\" \"" + kit::SkinsDir() + L"\\" + package + L"\"");
         ASSERT_EQ(0u, zipwright.WaitExit());
     }
@@ -56,6 +60,7 @@ protected:
 
     void ShowsThePictureAndKeepsItsState();
     void SaysWhyAPackageCannotBeRead();
+    void CheckListsAMissingFile();
 
     std::optional<kit::App> app_;
     kit::Window main_;
@@ -113,11 +118,39 @@ void FennickPreviewTest::SaysWhyAPackageCannotBeRead()
     kit::Screenshot(Japanese() ? L"fennick-thumbnails-ja" : L"fennick-thumbnails-en", main_.hwnd());
 }
 
+void FennickPreviewTest::CheckListsAMissingFile()
+{
+    const std::wstring folder = kit::ScratchDir() + L"\\classic";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* name : {L"classic.wms", L"classic.js", L"back.bmp", L"down.bmp", L"hover.bmp", L"map.bmp",
+                                L"mute.bmp", L"mutedown.bmp", L"seekfill.bmp", L"thumb.bmp"})
+        CopyFileW((TestSkin(L"classic") + L"\\" + name).c_str(), (folder + L"\\" + name).c_str(), FALSE);
+    Pack(folder, L"NoClose.wmz");
+    Start();
+    Select(L"NoClose.wmz");
+    main_.PostCommand(kCheck);
+    const std::wstring caption = Japanese() ? L"パッケージのチェック" : L"Check package";
+    kit::Dialog check = app_->WaitDialog(caption);
+    const auto messages = check.Item(kFindings).ListColumn(3);
+    const auto missing = std::find(messages.begin(), messages.end(),
+                                   Japanese() ? L"ファイル \"close.bmp\" がパッケージにありません。"
+                                              : L"The file \"close.bmp\" is not in the package.");
+    ASSERT_NE(messages.end(), missing);
+    const int row = static_cast<int>(missing - messages.begin());
+    EXPECT_EQ(L"24", check.Item(kFindings).ListItemText(row, 1));
+    EXPECT_EQ(Japanese() ? L"エラー" : L"Error", check.Item(kFindings).ListItemText(row, 2));
+    kit::Screenshot(Japanese() ? L"fennick-check-ja" : L"fennick-check-en");
+    check.Item(IDCANCEL).Click();
+    app_->WaitGone(L"#32770", caption);
+}
+
 }  // namespace
 
 TEST_F(FennickPreviewTest, ShowsThePictureAndKeepsItsState) { ShowsThePictureAndKeepsItsState(); }
 TEST_F(FennickPreviewTest, SaysWhyAPackageCannotBeRead) { SaysWhyAPackageCannotBeRead(); }
+TEST_F(FennickPreviewTest, CheckListsAMissingFile) { CheckListsAMissingFile(); }
 
 class EnglishFennickPreviewTest : public FennickPreviewTest {};
 TEST_F(EnglishFennickPreviewTest, ShowsThePictureAndKeepsItsState) { ShowsThePictureAndKeepsItsState(); }
 TEST_F(EnglishFennickPreviewTest, SaysWhyAPackageCannotBeRead) { SaysWhyAPackageCannotBeRead(); }
+TEST_F(EnglishFennickPreviewTest, CheckListsAMissingFile) { CheckListsAMissingFile(); }

@@ -1,5 +1,6 @@
 // Ferncastle's reading of skin packages: a package draws as its folder does, and what it
 // cannot show is said.
+#include "package_check.h"
 #include "skin_package.h"
 #include "zip_archive.h"
 #include "zip_paths.h"
@@ -128,7 +129,6 @@ TEST(SkinPackage, DefinitionsAreDecodedByTheirMarks)
         std::wstring text;
     } cases[] = {
         {"\xEF\xBB\xBF<a \xE6\x97\xA5>", L"<a 日>"},
-        {"<a \xE6\x97\xA5>", L"<a 日>"},
         {std::string("\xFF\xFE<\0\xE5\x65", 6), L"<日"},
         {std::string("\xFE\xFF\0<\x65\xE5", 6), L"<日"},
         {"", L""},
@@ -153,4 +153,62 @@ TEST(SkinPackage, PicturesShrinkToFitAndAverageWhatTheyCover)
     EXPECT_TRUE(fitted.pixels == picture.pixels);
     FitSkinPicture(picture, 0, 100, &fitted);
     EXPECT_TRUE(fitted.pixels.empty());
+}
+
+TEST(PackageCheck, FilesNamedAreFoundInThePackage)
+{
+    const struct {
+        std::wstring text;
+        std::vector<std::wstring> names;
+    } cases[] = {
+        {L"<view backgroundImage=\"back.bmp\" resizeBackgroundImage=\"true\" clippingColor=\"#FF00FF\"/>", {L"back.bmp"}},
+        {L"<view scriptFile=\" a.js ; res://wmploc/RT_STRING/#1812;sub\\b.js\"/>", {L"a.js", L"sub\\b.js"}},
+        {L"<button image=\"wmpprop:x.image\" hoverImage=\"jscript:pick()\" down.image=\"d.png\"/>", {L"d.png"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::wstring> names;
+        for (const SkinFileReference& reference : ListSkinFileReferences(c.text)) names.push_back(reference.name);
+        EXPECT_EQ(c.names, names);
+    }
+    const auto placed = ListSkinFileReferences(L"<theme>\r\n\t<view image=\"x.bmp\"/>");
+    ASSERT_EQ(1u, placed.size());
+    EXPECT_EQ(2, placed[0].line);
+    EXPECT_EQ(15, placed[0].column);
+}
+
+TEST(PackageCheck, WhatOnlyAPackageGetsWrongIsFound)
+{
+    const std::wstring skins = std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\classic\\";
+    const std::wstring temp = TempFolder(), folder = temp + L"\\classic";
+    CreateDirectoryW(temp.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* name : {L"classic.wms", L"classic.js", L"down.bmp", L"hover.bmp", L"map.bmp", L"mute.bmp",
+                                L"mutedown.bmp", L"seekfill.bmp", L"thumb.bmp"})
+        CopyFileW((skins + name).c_str(), (folder + L"\\" + name).c_str(), FALSE);
+    CopyFileW((skins + L"back.bmp").c_str(), (folder + L"\\Back.bmp").c_str(), FALSE);
+    WriteFile(folder + L"\\notes.txt", "nothing names me");
+    ASSERT_TRUE(Pack(folder, temp + L"\\classic.wmz"));
+
+    std::vector<PackageFinding> findings;
+    ASSERT_EQ(ZipReadOk, CheckSkinPackage(temp + L"\\classic.wmz", false, &findings));
+    std::vector<std::wstring> seen;
+    // The skin check's own notes on the definition (names outside the reference) are left aside.
+    for (const PackageFinding& finding : findings)
+        if (finding.kind != SkinNote || finding.line == 0)
+            seen.push_back(finding.file + L" " + std::to_wstring(finding.line) + L" " + std::to_wstring(finding.kind) + L" " +
+                       finding.message);
+    const std::vector<std::wstring> expected = {
+        L"classic.wms 3 1 The file \"back.bmp\" is \"Back.bmp\" in the package: the letter case differs.",
+        L"classic.wms 24 0 The file \"close.bmp\" is not in the package.",
+        L"notes.txt 0 2 No definition names the file \"notes.txt\".",
+    };
+    EXPECT_EQ(expected, seen);
+    EXPECT_EQ(ZipReadNotZip, CheckSkinPackage(skins + L"back.bmp", true, &findings));
+
+    for (const wchar_t* name : {L"classic.wms", L"classic.js", L"down.bmp", L"hover.bmp", L"map.bmp", L"mute.bmp",
+                                L"mutedown.bmp", L"seekfill.bmp", L"thumb.bmp", L"Back.bmp", L"notes.txt"})
+        DeleteFileW((folder + L"\\" + name).c_str());
+    DeleteFileW((temp + L"\\classic.wmz").c_str());
+    RemoveDirectoryW(folder.c_str());
+    RemoveDirectoryW(temp.c_str());
 }
