@@ -105,6 +105,8 @@ void Paint()
     splitter = client;
     splitter.right = Scaled(kSplitterWidth);
     FillRect(dc, &splitter, GetSysColorBrush(COLOR_BTNFACE));
+    // Edged like a bar, so it can be found to be dragged.
+    DrawEdge(dc, &splitter, EDGE_RAISED, BF_LEFT | BF_RIGHT);
     PaintPicture(dc);
     EndPaint(g_pane, &paint);
 }
