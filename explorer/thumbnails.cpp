@@ -10,6 +10,7 @@
 #include "skin_package.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <deque>
@@ -34,7 +35,9 @@ struct ThumbnailResult {
 };
 
 HWND g_window = nullptr;
-HANDLE g_thread = nullptr;
+// Two at most: the pictures come about twice as fast where two cores are free.
+HANDLE g_threads[2] = {nullptr, nullptr};
+int g_threadCount = 0;
 HANDLE g_wake = nullptr;
 CRITICAL_SECTION g_lock;
 std::deque<ThumbnailJob> g_jobs;
@@ -69,6 +72,8 @@ bool NextJob(ThumbnailJob* job, int* side)
             *job = g_jobs.front();
             g_jobs.pop_front();
             *side = g_side;
+        } else if (!stopping) {
+            ResetEvent(g_wake);
         }
         LeaveCriticalSection(&g_lock);
         if (stopping) return false;
@@ -77,10 +82,12 @@ bool NextJob(ThumbnailJob* job, int* side)
     }
 }
 
-DWORD WINAPI ThumbnailWorker(void*)
+void DrawJobs()
 {
+    // Loaded before the first picture is asked for, and kept loaded while the thread lives.
+    SkinImageDecoder warm;
     // Its own cache: a cache serves one thread.
-    SkinImageCache cache(64u << 20);
+    SkinImageCache cache(32u << 20);
     auto result = std::make_unique<ThumbnailResult>();
     while (NextJob(&result->job, &result->size)) {
         result->pixels.clear();
@@ -88,6 +95,15 @@ DWORD WINAPI ThumbnailWorker(void*)
         if (PostMessageW(g_window, WM_THUMBNAIL_DONE, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
         result = std::make_unique<ThumbnailResult>();
     }
+}
+
+DWORD WINAPI ThumbnailWorker(void*)
+{
+    // Held for the thread's life: each render's decoder would otherwise start COM and load
+    // the imaging component again.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    DrawJobs();
+    if (SUCCEEDED(com)) CoUninitialize();
     return 0;
 }
 
@@ -155,22 +171,30 @@ bool StartThumbnails(HWND window)
     g_window = window;
     g_side = ScaleForDpi(kThumbnailSize, ScreenDpi(window));
     InitializeCriticalSection(&g_lock);
-    g_wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    if (g_wake) g_thread = CreateThread(nullptr, 0, ThumbnailWorker, nullptr, 0, nullptr);
-    return g_thread != nullptr;
+    // Manual reset: every worker wakes to look at the queue.
+    g_wake = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    const int wanted = system.dwNumberOfProcessors > 1 ? 2 : 1;
+    while (g_wake && g_threadCount < wanted) {
+        g_threads[g_threadCount] = CreateThread(nullptr, 0, ThumbnailWorker, nullptr, 0, nullptr);
+        if (!g_threads[g_threadCount]) break;
+        ++g_threadCount;
+    }
+    return g_threadCount > 0;
 }
 
 void StopThumbnails()
 {
-    if (!g_thread) return;
+    if (g_threadCount == 0) return;
     EnterCriticalSection(&g_lock);
     g_stopping = true;
     g_jobs.clear();
     LeaveCriticalSection(&g_lock);
     SetEvent(g_wake);
-    WaitForSingleObject(g_thread, INFINITE);
-    CloseHandle(g_thread);
-    g_thread = nullptr;
+    WaitForMultipleObjects(g_threadCount, g_threads, TRUE, INFINITE);
+    for (int index = 0; index < g_threadCount; ++index) CloseHandle(g_threads[index]);
+    g_threadCount = 0;
     MSG message;
     while (PeekMessageW(&message, g_window, WM_THUMBNAIL_DONE, WM_THUMBNAIL_DONE, PM_REMOVE))
         delete reinterpret_cast<ThumbnailResult*>(message.lParam);
@@ -178,7 +202,7 @@ void StopThumbnails()
 
 void RequestThumbnails()
 {
-    if (!g_thread) return;
+    if (g_threadCount == 0) return;
     std::deque<ThumbnailJob> jobs;
     EnterCriticalSection(&g_lock);
     const unsigned generation = ++g_generation;

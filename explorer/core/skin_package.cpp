@@ -119,7 +119,6 @@ void LoadPackagePreview(const std::wstring& path, SkinImageCache& cache, Package
     ReadTheme(text, preview);
     SkinPackageSource files(package);
     RenderSkinView(text, files, cache, SkinRenderOptions(), &preview->picture);
-    cache.EndDecoding();
     preview->state = PreviewShown;
 }
 
