@@ -21,7 +21,8 @@ struct CommandRule {
 void ApplyRules(HMENU menu, int selected, bool toolbar)
 {
     const CommandRule rules[] = {
-        {IDM_OPEN_SKIN, selected == 1}, {IDM_DELETE_SKINS, selected >= 1}, {IDM_RENAME_SKIN, selected == 1}};
+        {IDM_OPEN_SKIN, selected == 1}, {IDM_DELETE_SKINS, selected >= 1}, {IDM_RENAME_SKIN, selected == 1},
+        {IDM_CHECK_PACKAGE, selected == 1}};
     for (const CommandRule& rule : rules) {
         EnableMenuItem(menu, rule.command, MF_BYCOMMAND | (rule.enabled ? MF_ENABLED : MF_GRAYED));
         if (toolbar) EnableToolbarCommand(rule.command, rule.enabled);

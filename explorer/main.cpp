@@ -8,6 +8,8 @@
 #include "language.h"
 #include "message_box.h"
 #include "navigation.h"
+#include "package_check_dialog.h"
+#include "preview_pane.h"
 #include "resource.h"
 #include "screen_dpi.h"
 #include "single_instance.h"
@@ -15,6 +17,7 @@
 #include "skin_operations.h"
 #include "skins_folder.h"
 #include "status_bar.h"
+#include "thumbnails.h"
 #include "toolbar.h"
 
 #include <commctrl.h>
@@ -68,6 +71,8 @@ LRESULT OnCreate(HWND window)
     g_hwndToolbar = CreateExplorerToolbar(window);
     g_hwndList = CreateSkinList(window);
     g_hwndStatus = CreateExplorerStatusBar(window);
+    CreatePreviewPane(window);
+    StartThumbnails(window);
     if (!g_hwndList) {
         ReleaseImageLists();
         return -1;
@@ -85,7 +90,7 @@ void LayOut(HWND window, LPARAM size)
     GetClientRect(g_hwndToolbar, &toolbar);
     GetClientRect(g_hwndStatus, &status);
     int top = toolbar.bottom + ScaleForDpi(2, ScreenDpi(window));
-    MoveWindow(g_hwndList, client.left, top, client.right, client.bottom - status.bottom - top, TRUE);
+    PlaceListAndPreview(client.left, top, client.right, client.bottom - status.bottom - top);
     SendMessageW(g_hwndList, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
 }
 
@@ -99,6 +104,7 @@ void FollowSelection()
 {
     UpdateCommandState(SelectedEntryCount());
     ShowSelectionState();
+    PreviewSelectionLater();
 }
 
 void OnListNotify(HWND window, const NMHDR* header)
@@ -139,11 +145,14 @@ void OnCommand(HWND window, int id)
     case IDM_REFRESH:      ShowFolder(g_currentFolder); break;
     case IDM_HELP:         ShowHelp(window); break;
     case IDM_ABOUT:        ShowAboutBox(g_hInstance, window, kAboutBox); break;
+    case IDM_PREVIEW:      TogglePreviewPane(); break;
+    case IDM_CHECK_PACKAGE: CheckSelectedPackage(window); break;
     }
 }
 
 void OnClose(HWND window)
 {
+    StopThumbnails();
     ReleaseImageLists();
     // Only released: the handle goes with the process.
     if (g_instanceMutex) ReleaseMutex(g_instanceMutex);
@@ -164,6 +173,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:       OnCommand(window, LOWORD(wParam)); return 0;
     case WM_MENUSELECT:    ShowMenuHelp(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_EXITMENULOOP:  ShowSelectionState(); return 0;
+    case WM_THUMBNAIL_DONE: TakeThumbnail(lParam); return 0;
     case WM_CLOSE:         OnClose(window); return 0;
     case WM_DESTROY:       PostQuitMessage(0); return 0;
     }

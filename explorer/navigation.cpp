@@ -7,12 +7,14 @@
 #include "skin_list.h"
 #include "skin_operations.h"
 #include "status_bar.h"
+#include "thumbnails.h"
 
 #include <string>
 
 void ShowFolder(const wchar_t* folder)
 {
     FillSkinList(folder);
+    RequestThumbnails();
     UpdateCommandState(0);
     ShowItemCount();
 }

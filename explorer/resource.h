@@ -18,6 +18,9 @@
 #define IDC_SKIN_LIST           200
 #define IDC_TOOLBAR             202
 #define IDC_STATUS              203
+// The preview pane and its text of the package's facts or of why it shows nothing
+#define IDC_PREVIEW_PANE        204
+#define IDC_PREVIEW_TEXT        205
 
 // Toolbar: the strip of six pictures (16 and 24 pixels), and one tooltip per button position
 // (IDS_TOOLTIP_JP_FIRST / IDS_TOOLTIP_EN_FIRST + position; 3 and 6 are separators)
@@ -53,6 +56,8 @@
 #define IDM_REFRESH             32778
 #define IDM_HELP                32779
 #define IDM_ABOUT               130
+#define IDM_PREVIEW             32780
+#define IDM_CHECK_PACKAGE       32781
 
 // Icons of the list and the overwrite question
 #define IDI_SKIN                101
@@ -75,3 +80,9 @@
 #define IDD_RENAME_EN           161
 #define IDC_RENAME_CURRENT      300
 #define IDC_RENAME_NEW          301
+
+// Package check's findings, Japanese / English
+#define IDD_PACKAGE_CHECK_JP        133
+#define IDD_PACKAGE_CHECK_EN        163
+#define IDC_PACKAGE_CHECK_SUMMARY   310
+#define IDC_PACKAGE_CHECK_LIST      311

@@ -140,7 +140,7 @@ HWND CreateSkinList(HWND parent)
     UINT depth = IconColourDepth(parent);
     int dpi = ScreenDpi(parent);
     g_smallIcons = MakeIconList(ScaleForDpi(16, dpi), depth);
-    g_largeIcons = MakeIconList(ScaleForDpi(32, dpi), depth);
+    g_largeIcons = MakeIconList(ScaleForDpi(kThumbnailSize, dpi), depth);
     HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 0, 0,
                                 parent, reinterpret_cast<HMENU>(IDC_SKIN_LIST), g_hInstance, nullptr);
     if (!list) return nullptr;

@@ -8,6 +8,8 @@
 
 // Column-0 texts are read into buffers of this many characters.
 const int kEntryNameCapacity = 520;
+// The large-icon view's picture size at 96 DPI: room for a thumbnail of a skin.
+const int kThumbnailSize = 64;
 
 // The two image lists and the list view in the details view with its three columns.
 HWND CreateSkinList(HWND parent);

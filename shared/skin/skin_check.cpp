@@ -268,12 +268,12 @@ void SkinChecker::CheckValue(const std::wstring& name)
     if (IsBound(attribute_->value)) return;
     size_t dot = lower_.rfind(L'.');
     const std::wstring last = dot == std::wstring::npos ? lower_ : lower_.substr(dot + 1);
+    const SkinFileNaming naming = FileNamingOfAttribute(lower_);
     if (lower_ == L"id") {
         CheckId();
-    } else if (last == L"scriptfile") {
+    } else if (naming == SkinNamesFileList) {
         CheckScriptFiles();
-    } else if (EndsWith(last, L"image") && last != L"resizebackgroundimage") {
-        // resizeBackgroundImage ends like an image but holds true or false.
+    } else if (naming == SkinNamesOneFile) {
         CheckFile(0, attribute_->value.size());
     } else if (EndsWith(last, L"color")) {
         if (!IsColour(attribute_->value))
@@ -381,6 +381,16 @@ int CountErrorsInFile(const std::wstring& path, const std::wstring& folder)
 }
 
 }  // namespace
+
+SkinFileNaming FileNamingOfAttribute(const std::wstring& lowerName)
+{
+    const size_t dot = lowerName.rfind(L'.');
+    const std::wstring last = dot == std::wstring::npos ? lowerName : lowerName.substr(dot + 1);
+    if (last == L"scriptfile") return SkinNamesFileList;
+    // resizeBackgroundImage ends like an image but holds true or false.
+    if (EndsWith(last, L"image") && last != L"resizebackgroundimage") return SkinNamesOneFile;
+    return SkinNamesNoFile;
+}
 
 std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const std::wstring& folder)
 {

@@ -16,6 +16,12 @@ struct SkinFinding {
 // attributes are looked up; when it is empty no file is looked up.
 std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const std::wstring& folder);
 
+// How an attribute's value names files, by the attribute's lower-case name: "…image" one file
+// (resizeBackgroundImage, a flag, none), "scriptFile" a list split by ';' whose res:// parts
+// name none.
+enum SkinFileNaming { SkinNamesNoFile, SkinNamesOneFile, SkinNamesFileList };
+SkinFileNaming FileNamingOfAttribute(const std::wstring& lowerName);
+
 struct SkinFileErrors {
     std::wstring fileName;
     int errors;

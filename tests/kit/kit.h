@@ -149,6 +149,7 @@ public:
     // (the selection mark on its first item), as a click would leave it.
     std::wstring ListItemText(int index, int column) const;
     std::vector<std::wstring> ListColumn(int column) const;
+    int ListItemImage(int index) const;
     void SelectListItems(const std::vector<int>& indexes) const;
     // Clicks, then double-clicks the middle of the item's label (posted).
     void DoubleClickListItem(int index) const;
@@ -233,6 +234,8 @@ int ScreenDpi();
 // Saves the screen (or one window's rectangle) as a 24-bit BMP <build>/screenshots/<name>.bmp,
 // prints its Unix path and returns its Windows path.
 std::wstring Screenshot(const std::wstring& name, HWND window = nullptr);
+// The colour on the screen at a point of the window's client area.
+COLORREF ScreenPixel(HWND window, int x, int y);
 // The same without the printing.
 std::wstring SaveScreen(const std::wstring& name, HWND window = nullptr);
 std::wstring UnixPath(const std::wstring& windowsPath);

@@ -164,6 +164,20 @@ std::vector<std::wstring> Window::ListColumn(int column) const
     return texts;
 }
 
+int Window::ListItemImage(int index) const
+{
+    TargetProcess p(Pid());
+    RemoteBlock block(p, sizeof(LVITEMW));
+    LVITEMW item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = index;
+    block.Write(&item, sizeof(item));
+    if (!Send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(block.addr())))
+        throw Failure(L"no list item " + std::to_wstring(index) + L" in " + Describe());
+    block.Read(&item, sizeof(item));
+    return item.iImage;
+}
+
 void Window::SelectListItems(const std::vector<int>& indexes) const
 {
     TargetProcess p(Pid());

@@ -134,6 +134,15 @@ int ScreenDpi()
     return dpi;
 }
 
+COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    POINT point = {x, y};
+    ClientToScreen(window, &point);
+    const RECT one = {point.x, point.y, point.x + 1, point.y + 1};
+    const DWORD pixel = Capture(one).bgra[0];
+    return RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
+}
+
 std::wstring SaveScreen(const std::wstring& name, HWND window)
 {
     RECT r = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

@@ -1,0 +1,125 @@
+// The check of a skin package: the skin check of each definition at its top, and what only
+// a package can get wrong (files named but missing, files nothing names, names whose case differs).
+#include "package_check.h"
+
+#include "skin_document.h"
+#include "skin_files.h"
+#include "skin_markup.h"
+#include "skin_package.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+std::wstring Trimmed(const std::wstring& text)
+{
+    const size_t first = text.find_first_not_of(L" \t");
+    if (first == std::wstring::npos) return std::wstring();
+    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+void AddReferences(const MarkupAttribute& attribute, MarkupLines* lines, std::vector<SkinFileReference>* references)
+{
+    if (attribute.fault != MarkupAttributeRead || IsBoundValue(attribute.value)) return;
+    const SkinFileNaming naming = FileNamingOfAttribute(attribute.lowerName);
+    if (naming == SkinNamesNoFile) return;
+    const bool scripts = naming == SkinNamesFileList;
+    for (size_t from = 0; from <= attribute.value.size();) {
+        const size_t to = scripts ? std::min(attribute.value.find(L';', from), attribute.value.size()) : attribute.value.size();
+        const std::wstring part = attribute.value.substr(from, to - from), name = Trimmed(part);
+        if (!name.empty() && (!scripts || _wcsnicmp(name.c_str(), L"res://", 6) != 0)) {
+            const MarkupPosition at = lines->At(attribute.OffsetOf(from + part.find(name)));
+            references->push_back({name, at.line, at.column});
+        }
+        from = to + 1;
+    }
+}
+
+std::wstring Quoted(const std::wstring& name) { return L"\"" + name + L"\""; }
+
+// The reference against the package's names: missing, or there in another letter case.
+void CheckReference(const Package& package, const SkinFileReference& reference, bool japanese, const std::wstring& file,
+                    std::set<const PackageEntry*>* named, std::vector<PackageFinding>* findings)
+{
+    std::wstring normal;
+    if (!NormaliseSkinFileName(reference.name, &normal)) return;   // the skin check has its own word for those
+    const PackageEntry* entry = FindPackageEntry(package, normal);
+    if (!entry) {
+        findings->push_back({file, reference.line, reference.column, SkinError,
+                             japanese ? L"ファイル " + Quoted(reference.name) + L" がパッケージにありません。"
+                                      : L"The file " + Quoted(reference.name) + L" is not in the package."});
+        return;
+    }
+    named->insert(entry);
+    std::wstring slashed = normal;
+    std::replace(slashed.begin(), slashed.end(), L'\\', L'/');
+    if (slashed == entry->name) return;
+    findings->push_back({file, reference.line, reference.column, SkinWarning,
+                         japanese ? L"ファイル " + Quoted(reference.name) + L" はパッケージでは " + Quoted(entry->name) +
+                                        L" と、大文字と小文字が違います。"
+                                  : L"The file " + Quoted(reference.name) + L" is " + Quoted(entry->name) +
+                                        L" in the package: the letter case differs."});
+}
+
+void CheckDefinition(const Package& package, const PackageEntry& definition, bool japanese,
+                     std::set<const PackageEntry*>* named, std::vector<PackageFinding>* findings)
+{
+    named->insert(&definition);
+    ByteBuffer bytes;
+    const ZipReadError error = definition.error != ZipReadOk ? definition.error : ReadPackageEntry(package, definition, &bytes);
+    if (error != ZipReadOk) {
+        findings->push_back({definition.name, 0, 0, SkinError, ZipReadErrorText(error, japanese)});
+        return;
+    }
+    const std::wstring text = DecodeDefinitionBytes(std::string(reinterpret_cast<const char*>(bytes.data.get()), bytes.size));
+    std::vector<PackageFinding> found;
+    // No folder: the files are looked for in the package instead.
+    for (const SkinFinding& finding : CheckSkinDefinition(text, std::wstring()))
+        found.push_back({definition.name, finding.line, finding.column, finding.kind, finding.message});
+    for (const SkinFileReference& reference : ListSkinFileReferences(text))
+        CheckReference(package, reference, japanese, definition.name, named, &found);
+    std::stable_sort(found.begin(), found.end(), [](const PackageFinding& a, const PackageFinding& b) {
+        return a.line != b.line ? a.line < b.line : a.column < b.column;
+    });
+    findings->insert(findings->end(), found.begin(), found.end());
+}
+
+}  // namespace
+
+std::vector<SkinFileReference> ListSkinFileReferences(const std::wstring& text)
+{
+    std::vector<SkinFileReference> references;
+    MarkupReader reader(text);
+    MarkupLines lines(text);
+    MarkupToken token;
+    while (reader.Next(&token)) {
+        if (token.kind != MarkupStartTag) continue;
+        for (size_t index = 0; index < token.attributeCount; ++index)
+            AddReferences(token.attributes[index], &lines, &references);
+    }
+    return references;
+}
+
+ZipReadError CheckSkinPackage(const std::wstring& path, bool japanese, std::vector<PackageFinding>* findings)
+{
+    findings->clear();
+    Package package;
+    const ZipReadError error = OpenPackage(path, &package);
+    if (error != ZipReadOk) return error;
+    std::set<const PackageEntry*> named;
+    bool anyDefinition = false;
+    for (const PackageEntry& entry : package.entries)
+        if (IsTopDefinition(entry)) {
+            CheckDefinition(package, entry, japanese, &named, findings);
+            anyDefinition = true;
+        }
+    if (!anyDefinition)
+        findings->push_back({std::wstring(), 0, 0, SkinError, NoDefinitionText(japanese)});
+    for (const PackageEntry& entry : package.entries)
+        if (!entry.folder && !named.count(&entry))
+            findings->push_back({entry.name, 0, 0, SkinNote,
+                                 japanese ? L"ファイル " + Quoted(entry.name) + L" はどの定義にも名前がありません。"
+                                          : L"No definition names the file " + Quoted(entry.name) + L"."});
+    return ZipReadOk;
+}

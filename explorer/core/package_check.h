@@ -1,0 +1,31 @@
+// The check of a skin package: the skin check of each definition at its top, and what only
+// a package can get wrong (files named but missing, files nothing names, names whose case differs).
+#pragma once
+#include "skin_check.h"
+#include "zip_reader.h"
+
+#include <string>
+#include <vector>
+
+struct PackageFinding {
+    std::wstring file;   // the definition, or the package's own entry for a file nothing names
+    int line;            // 1-based; 0 for a file nothing names
+    int column;
+    SkinFindingKind kind;
+    std::wstring message;
+};
+
+// A file a definition names, where the name's first character stands.
+struct SkinFileReference {
+    std::wstring name;   // as written
+    int line;
+    int column;
+};
+
+// Every file the definition names in its image and script attributes; bound values and
+// res:// scripts name none.
+std::vector<SkinFileReference> ListSkinFileReferences(const std::wstring& text);
+
+// Findings of the definitions in package order, each sorted by line, then the files nothing
+// names. A package that cannot be opened gives its error and no findings.
+ZipReadError CheckSkinPackage(const std::wstring& path, bool japanese, std::vector<PackageFinding>* findings);

@@ -1,0 +1,165 @@
+// A skin package as the renderer reads it, and the first view of it that Ferncastle shows.
+#include "skin_package.h"
+
+#include "skin_document.h"
+#include "text_encoding.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+void ReadTheme(const std::wstring& text, PackagePreview* preview)
+{
+    const SkinDocument document = ReadSkinDocument(text);
+    for (const SkinNode& node : document.nodes) {
+        if (!node.Is(SkinTheme)) continue;
+        if (const std::wstring* title = node.Find(L"title")) preview->title = *title;
+        if (const std::wstring* author = node.Find(L"author")) preview->author = *author;
+        return;
+    }
+}
+
+// One channel of the premultiplied pixels summed over a box of the source.
+uint32_t AverageBox(const SkinPicture& picture, int left, int top, int right, int bottom)
+{
+    uint64_t sums[4] = {0, 0, 0, 0};
+    for (int y = top; y < bottom; ++y) {
+        const uint32_t* row = &picture.pixels[static_cast<size_t>(y) * picture.width];
+        for (int x = left; x < right; ++x)
+            for (int channel = 0; channel < 4; ++channel) sums[channel] += row[x] >> (8 * channel) & 0xFF;
+    }
+    const uint64_t count = static_cast<uint64_t>(right - left) * (bottom - top);
+    uint32_t pixel = 0;
+    for (int channel = 0; channel < 4; ++channel)
+        pixel |= static_cast<uint32_t>((sums[channel] + count / 2) / count) << (8 * channel);
+    return pixel;
+}
+
+}  // namespace
+
+std::wstring SkinPackageSource::Identity() const
+{
+    const uint64_t written = static_cast<uint64_t>(package_.lastWrite.dwHighDateTime) << 32 | package_.lastWrite.dwLowDateTime;
+    return package_.path + L"|" + std::to_wstring(package_.fileSize) + L"|" + std::to_wstring(written);
+}
+
+bool SkinPackageSource::Find(const std::wstring& name, SkinFileFacts* facts)
+{
+    const PackageEntry* entry = FindPackageEntry(package_, name);
+    if (!entry) return false;
+    facts->stamp = entry->header.crc;
+    facts->size = entry->header.size;
+    return true;
+}
+
+bool SkinPackageSource::Read(const std::wstring& name, uint64_t most, std::string* bytes)
+{
+    bytes->clear();
+    const PackageEntry* entry = FindPackageEntry(package_, name);
+    if (!entry || entry->error != ZipReadOk || entry->header.size > most) return false;
+    ByteBuffer data;
+    if (ReadPackageEntry(package_, *entry, &data) != ZipReadOk) return false;
+    bytes->assign(reinterpret_cast<const char*>(data.data.get()), data.size);
+    return true;
+}
+
+bool IsTopDefinition(const PackageEntry& entry)
+{
+    return !entry.folder && entry.name.find(L'/') == std::wstring::npos && IsSkinDefinitionName(entry.header.name);
+}
+
+const wchar_t* NoDefinitionText(bool japanese)
+{
+    return japanese ? L"パッケージの最上位にスキン定義 (.wms) がありません。"
+                    : L"The package holds no skin definition (.wms) at its top.";
+}
+
+const PackageEntry* FindPackageDefinition(const Package& package)
+{
+    for (const PackageEntry& entry : package.entries)
+        if (IsTopDefinition(entry)) return &entry;
+    return nullptr;
+}
+
+std::wstring DecodeDefinitionBytes(const std::string& bytes)
+{
+    const ReadPlan plan = PlanRead(EncodingOfFirstBytes(bytes.substr(0, 3)), ReadByMark);
+    return DecodeDocumentBytes(bytes.substr(plan.markLength), plan.encoding, WindowTextUnicode, CP_ACP, false).text.wide;
+}
+
+bool PackageFileKey(const std::wstring& path, std::wstring* key)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    *key = path + L"|" + std::to_wstring(static_cast<uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) + L"|" +
+           std::to_wstring(static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                           data.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
+void LoadPackagePreview(const std::wstring& path, SkinImageCache& cache, PackagePreview* preview)
+{
+    *preview = PackagePreview();
+    Package package;
+    preview->reason = OpenPackage(path, &package);
+    preview->fileSize = package.fileSize;
+    preview->entryCount = package.entries.size();
+    if (preview->reason != ZipReadOk) return;
+    const PackageEntry* definition = FindPackageDefinition(package);
+    if (!definition) {
+        preview->state = PreviewNoDefinition;
+        return;
+    }
+    ByteBuffer bytes;
+    preview->reason = definition->error != ZipReadOk ? definition->error : ReadPackageEntry(package, *definition, &bytes);
+    if (preview->reason != ZipReadOk) return;
+    const std::wstring text = DecodeDefinitionBytes(std::string(reinterpret_cast<const char*>(bytes.data.get()), bytes.size));
+    ReadTheme(text, preview);
+    SkinPackageSource files(package);
+    RenderSkinView(text, files, cache, SkinRenderOptions(), &preview->picture);
+    preview->state = PreviewShown;
+}
+
+std::wstring PackagePreviewProblemText(const PackagePreview& preview, bool japanese)
+{
+    switch (preview.state) {
+    case PreviewShown:
+        if (preview.picture.viewFound) return std::wstring();
+        return japanese ? L"スキン定義に VIEW がありません。" : L"The skin definition has no VIEW.";
+    case PreviewNoDefinition: return NoDefinitionText(japanese);
+    case PreviewUnreadable: break;
+    }
+    return ZipReadErrorText(preview.reason, japanese);
+}
+
+std::wstring PackageFactsText(const PackagePreview& preview, bool japanese)
+{
+    const std::wstring size = std::to_wstring(preview.fileSize), entries = std::to_wstring(preview.entryCount);
+    if (japanese)
+        return L"タイトル: " + preview.title + L"\r\n作者: " + preview.author + L"\r\nサイズ: " + size +
+               L" バイト\r\nエントリ数: " + entries;
+    return L"Title: " + preview.title + L"\r\nAuthor: " + preview.author + L"\r\nSize: " + size +
+           L" bytes\r\nEntries: " + entries;
+}
+
+void FitSkinPicture(const SkinPicture& picture, int boxWidth, int boxHeight, FittedPicture* fitted)
+{
+    *fitted = FittedPicture();
+    if (picture.width <= 0 || picture.height <= 0 || boxWidth <= 0 || boxHeight <= 0) return;
+    const double scale = std::min({1.0, static_cast<double>(boxWidth) / picture.width,
+                                   static_cast<double>(boxHeight) / picture.height});
+    fitted->width = std::max(1, static_cast<int>(picture.width * scale + 0.5));
+    fitted->height = std::max(1, static_cast<int>(picture.height * scale + 0.5));
+    fitted->pixels.resize(static_cast<size_t>(fitted->width) * fitted->height);
+    for (int y = 0; y < fitted->height; ++y) {
+        const int top = static_cast<int>(static_cast<int64_t>(y) * picture.height / fitted->height);
+        const int bottom = std::max(top + 1, static_cast<int>(static_cast<int64_t>(y + 1) * picture.height / fitted->height));
+        for (int x = 0; x < fitted->width; ++x) {
+            const int left = static_cast<int>(static_cast<int64_t>(x) * picture.width / fitted->width);
+            const int right = std::max(left + 1, static_cast<int>(static_cast<int64_t>(x + 1) * picture.width / fitted->width));
+            fitted->pixels[static_cast<size_t>(y) * fitted->width + x] = AverageBox(picture, left, top, right, bottom);
+        }
+    }
+}

@@ -1,0 +1,73 @@
+// A skin package as the renderer reads it, and the first view of it that Ferncastle shows.
+#pragma once
+#include "skin_files.h"
+#include "skin_image.h"
+#include "skin_render.h"
+#include "zip_reader.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The files of an opened package by their names, letter case ignored. The package must
+// outlive the source.
+class SkinPackageSource : public SkinFileSource {
+public:
+    explicit SkinPackageSource(const Package& package) : package_(package) {}
+    std::wstring Identity() const override;
+    bool Find(const std::wstring& name, SkinFileFacts* facts) override;
+    bool Read(const std::wstring& name, uint64_t most, std::string* bytes) override;
+
+private:
+    const Package& package_;
+};
+
+// A skin definition at the top of the package: "*.wms" with no folder in its name.
+bool IsTopDefinition(const PackageEntry& entry);
+// Said of a package without one.
+const wchar_t* NoDefinitionText(bool japanese);
+
+// The skin definition at the top of the package (no folder in its name); the first such
+// entry in the package's order, null when there is none.
+const PackageEntry* FindPackageDefinition(const Package& package);
+
+// A definition's bytes as text, as the editor reads the file: by its byte-order mark, ANSI without one.
+std::wstring DecodeDefinitionBytes(const std::string& bytes);
+
+// What tells one state of a package file from another: its path, size and last write.
+// False when the file cannot be found.
+bool PackageFileKey(const std::wstring& path, std::wstring* key);
+
+enum PackagePreviewState {
+    PreviewShown,
+    PreviewUnreadable,      // reason: the reader's error
+    PreviewNoDefinition,
+};
+
+struct PackagePreview {
+    PackagePreviewState state = PreviewUnreadable;
+    ZipReadError reason = ZipReadOk;
+    std::wstring title;    // THEME's TITLE and AUTHOR, empty when not set
+    std::wstring author;
+    uint64_t fileSize = 0;
+    size_t entryCount = 0;
+    SkinPicture picture;   // the first VIEW; viewFound false when there is none
+};
+
+// Opens the package and draws its first view. Never fails: the state says what was found.
+void LoadPackagePreview(const std::wstring& path, SkinImageCache& cache, PackagePreview* preview);
+
+// The message for a preview that shows no picture, in Japanese or in English.
+std::wstring PackagePreviewProblemText(const PackagePreview& preview, bool japanese);
+
+// Title, author, size and entry count under the picture, one a line (CR LF between them).
+std::wstring PackageFactsText(const PackagePreview& preview, bool japanese);
+
+// A picture shrunk to fit the box, its proportions kept, never enlarged; each pixel the
+// average of those it covers, still premultiplied. Empty for an empty picture or box.
+struct FittedPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+};
+void FitSkinPicture(const SkinPicture& picture, int boxWidth, int boxHeight, FittedPicture* fitted);

@@ -1,0 +1,277 @@
+// The preview pane beside the list: the selected package's first view, fitted, with its
+// title, author, size and entry count; its left edge is the splitter.
+#include "preview_pane.h"
+
+#include "explorer_settings.h"
+#include "fennick.h"
+#include "language.h"
+#include "message_box.h"
+#include "resource.h"
+#include "screen_dpi.h"
+#include "skin_list.h"
+#include "skin_package.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const wchar_t kPaneClass[] = L"FennickPreview";
+// At 96 DPI.
+const int kSplitterWidth = 6;
+const int kMargin = 8;
+const int kFactLines = 4;
+const UINT WM_PREVIEW_SELECTION = WM_APP + 2;
+
+HWND g_pane = nullptr;
+HWND g_text = nullptr;
+PreviewPaneSettings g_settings;
+bool g_selectionPending = false;
+bool g_dragging = false;
+std::unique_ptr<SkinImageCache> g_cache;
+std::unique_ptr<PackagePreview> g_preview;   // null when nothing is shown
+std::wstring g_shownKey;
+FittedPicture g_fitted;
+
+int Scaled(int pixelsAt96)
+{
+    return ScaleForDpi(pixelsAt96, ScreenDpi(g_pane));
+}
+
+bool ShowsPicture()
+{
+    return g_preview && g_preview->state == PreviewShown && g_preview->picture.viewFound;
+}
+
+int LineHeight()
+{
+    HDC dc = GetDC(g_text);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(g_text, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(g_text, dc);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+// The picture fits above the facts; the text stands right under it, or at the top alone.
+void LayOutPane()
+{
+    if (!g_text) return;   // sized while being made
+    RECT client;
+    GetClientRect(g_pane, &client);
+    const int left = Scaled(kSplitterWidth + kMargin), margin = Scaled(kMargin);
+    const int width = std::max(0, static_cast<int>(client.right) - left - margin);
+    const int factsHeight = kFactLines * LineHeight();
+    g_fitted = FittedPicture();
+    if (ShowsPicture())
+        FitSkinPicture(g_preview->picture, width, std::max(0, static_cast<int>(client.bottom) - 3 * margin - factsHeight),
+                       &g_fitted);
+    const int textTop = g_fitted.height > 0 ? 2 * margin + g_fitted.height : margin;
+    MoveWindow(g_text, left, textTop, width, std::max(0, static_cast<int>(client.bottom) - textTop - margin), TRUE);
+    InvalidateRect(g_pane, nullptr, TRUE);
+}
+
+// Premultiplied pixels laid on the window's colour, since the DC takes no alpha.
+void PaintPicture(HDC dc)
+{
+    if (g_fitted.pixels.empty()) return;
+    const COLORREF back = GetSysColor(COLOR_WINDOW);
+    std::vector<uint32_t> pixels(g_fitted.pixels.size());
+    for (size_t at = 0; at < pixels.size(); ++at) {
+        const uint32_t pixel = g_fitted.pixels[at], rest = 255 - (pixel >> 24);
+        const uint32_t blue = (pixel & 0xFF) + (GetBValue(back) * rest + 127) / 255;
+        const uint32_t green = (pixel >> 8 & 0xFF) + (GetGValue(back) * rest + 127) / 255;
+        const uint32_t red = (pixel >> 16 & 0xFF) + (GetRValue(back) * rest + 127) / 255;
+        pixels[at] = std::min(red, 255u) << 16 | std::min(green, 255u) << 8 | std::min(blue, 255u);
+    }
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = g_fitted.width;
+    info.bmiHeader.biHeight = -g_fitted.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, Scaled(kSplitterWidth + kMargin), Scaled(kMargin), g_fitted.width, g_fitted.height, 0, 0, 0,
+                      g_fitted.height, pixels.data(), &info, DIB_RGB_COLORS);
+}
+
+void Paint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(g_pane, &paint);
+    RECT client, splitter;
+    GetClientRect(g_pane, &client);
+    splitter = client;
+    splitter.right = Scaled(kSplitterWidth);
+    FillRect(dc, &splitter, GetSysColorBrush(COLOR_BTNFACE));
+    // Edged like a bar, so it can be found to be dragged.
+    DrawEdge(dc, &splitter, EDGE_RAISED, BF_LEFT | BF_RIGHT);
+    PaintPicture(dc);
+    EndPaint(g_pane, &paint);
+}
+
+void ShowPreviewText()
+{
+    const bool japanese = IsJapaneseUi();
+    std::wstring text;
+    if (g_preview) {
+        text = PackagePreviewProblemText(*g_preview, japanese);
+        if (g_preview->state == PreviewShown) text += (text.empty() ? L"" : L"\r\n") + PackageFactsText(*g_preview, japanese);
+    }
+    SetWindowTextW(g_text, text.c_str());
+}
+
+std::wstring SelectedPackagePath()
+{
+    if (SelectedEntryCount() != 1) return std::wstring();
+    const int item = ActedOnEntry();
+    if (KindOfEntry(item) != EntryPackage) return std::wstring();
+    wchar_t name[MAX_PATH] = L"";
+    ReadEntryName(item, name, _countof(name));
+    return EntryPath(name);
+}
+
+void PreviewSelection()
+{
+    g_selectionPending = false;
+    if (!g_settings.shown) return;
+    const std::wstring path = SelectedPackagePath();
+    std::wstring key;
+    if (!path.empty() && !PackageFileKey(path, &key)) key = path;
+    if (key == g_shownKey) return;
+    g_shownKey = key;
+    g_preview.reset();
+    if (!path.empty()) {
+        if (!g_cache) g_cache = std::make_unique<SkinImageCache>(64u << 20);
+        g_preview = std::make_unique<PackagePreview>();
+        LoadPackagePreview(path, *g_cache, g_preview.get());
+    }
+    ShowPreviewText();
+    LayOutPane();
+}
+
+void LayOutMainWindow()
+{
+    RECT client;
+    GetClientRect(g_hwndMain, &client);
+    SendMessageW(g_hwndMain, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
+void SaveSettings()
+{
+    if (SavePreviewPaneSettings(g_settings)) return;
+    ShowMessage(g_hwndMain,
+                IsJapaneseUi() ? L"プレビューの表示と幅を保存できませんでした。次回の起動では元に戻ります。"
+                               : L"The preview pane's state and width could not be saved. The next start will not know them.",
+                L"Ferncastle", MB_ICONWARNING);
+}
+
+void Drag(LPARAM position)
+{
+    POINT point = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    MapWindowPoints(g_pane, g_hwndMain, &point, 1);
+    RECT client;
+    GetClientRect(g_hwndMain, &client);
+    const int dpi = ScreenDpi(g_pane);
+    const int width = MulDiv(client.right - point.x, 96, dpi);
+    g_settings.width = ClampPreviewWidth(width, MulDiv(client.right, 96, dpi));
+    LayOutMainWindow();
+}
+
+bool OverSplitter()
+{
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(g_pane, &cursor);
+    return cursor.x < Scaled(kSplitterWidth);
+}
+
+LRESULT CALLBACK PreviewPaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: Paint(); return 0;
+    case WM_SIZE: LayOutPane(); return 0;
+    case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    case WM_PREVIEW_SELECTION: PreviewSelection(); return 0;
+    case WM_SETCURSOR:
+        if (!OverSplitter()) break;
+        SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        if (!OverSplitter()) break;
+        g_dragging = true;
+        SetCapture(window);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (g_dragging) Drag(lParam);
+        return 0;
+    case WM_LBUTTONUP: ReleaseCapture(); return 0;
+    case WM_CAPTURECHANGED:
+        if (g_dragging) SaveSettings();
+        g_dragging = false;
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void CheckPreviewCommand()
+{
+    CheckMenuItem(GetMenu(g_hwndMain), IDM_PREVIEW, MF_BYCOMMAND | (g_settings.shown ? MF_CHECKED : MF_UNCHECKED));
+}
+
+}  // namespace
+
+HWND CreatePreviewPane(HWND parent)
+{
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = PreviewPaneProc;
+    wc.hInstance = g_hInstance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    wc.lpszClassName = kPaneClass;
+    RegisterClassExW(&wc);
+    g_settings = LoadPreviewPaneSettings();
+    g_pane = CreateWindowExW(0, kPaneClass, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                             reinterpret_cast<HMENU>(IDC_PREVIEW_PANE), g_hInstance, nullptr);
+    if (!g_pane) return nullptr;
+    g_text = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, g_pane,
+                             reinterpret_cast<HMENU>(IDC_PREVIEW_TEXT), g_hInstance, nullptr);
+    SendMessageW(g_text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    CheckPreviewCommand();
+    return g_pane;
+}
+
+bool PreviewPaneShown()
+{
+    return g_settings.shown;
+}
+
+void TogglePreviewPane()
+{
+    g_settings.shown = !g_settings.shown;
+    CheckPreviewCommand();
+    SaveSettings();
+    g_shownKey = L"\n";   // no key: the selection is read again
+    LayOutMainWindow();
+    if (g_settings.shown) PreviewSelection();
+}
+
+void PlaceListAndPreview(int left, int top, int width, int height)
+{
+    int paneWidth = 0;
+    if (g_settings.shown && g_pane) {
+        const int dpi = ScreenDpi(g_pane);
+        paneWidth = std::min(width, ScaleForDpi(ClampPreviewWidth(g_settings.width, MulDiv(width, 96, dpi)), dpi));
+        MoveWindow(g_pane, left + width - paneWidth, top, paneWidth, height, TRUE);
+    }
+    if (g_pane) ShowWindow(g_pane, paneWidth > 0 ? SW_SHOWNA : SW_HIDE);
+    MoveWindow(g_hwndList, left, top, width - paneWidth, height, TRUE);
+}
+
+void PreviewSelectionLater()
+{
+    if (!g_settings.shown || g_selectionPending) return;
+    g_selectionPending = PostMessageW(g_pane, WM_PREVIEW_SELECTION, 0, 0) != 0;
+}
