@@ -14,6 +14,7 @@
 #include "resource.h"
 #include "registry_value.h"
 #include "screen_dpi.h"
+#include "menu_help.h"
 #include "status_bar.h"
 #include "suspend.h"
 #include "template_folder.h"
