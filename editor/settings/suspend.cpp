@@ -2,8 +2,9 @@
 #include "suspend.h"
 
 #include "command_rules.h"
+#include "current_document.h"
 #include "document_files.h"
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "file_info.h"
 #include "file_replace.h"
 #include "message_box.h"
@@ -133,7 +134,7 @@ int RestoreFromFile(const EditorSettings& settings, HKEY key, const std::wstring
         return 0;
     }
     if (DetectEncodingMark(path.c_str()) != settings.IsUnicode && !AcceptOtherEncoding()) return 0;
-    if (!OpenDocumentByPath(path.c_str())) return 0;
+    if (!OpenDocumentByPath(path.c_str()).opened) return 0;
     // The suspend file holds the control's CR LF; the document's file had its own style.
     bool known = settings.LineEndStyle == LineEndLf || settings.LineEndStyle == LineEndCr;
     g_lineEndStyle = known ? static_cast<LineEndStyle>(settings.LineEndStyle) : LineEndCrLf;

@@ -1,7 +1,8 @@
 // The packaging dialog: a skin folder and an output file, handed to the packager.
 #include "packaging_dialog.h"
 
-#include "editor_state.h"
+#include "current_document.h"
+#include "editor_windows.h"
 #include "folder_picker.h"
 #include "message_box.h"
 #include "packager_command.h"

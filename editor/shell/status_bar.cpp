@@ -1,7 +1,7 @@
 // The two parts of the main window's status bar.
 #include "status_bar.h"
 
-#include "editor_state.h"
+#include "editor_windows.h"
 
 #include <commctrl.h>
 
