@@ -2,6 +2,7 @@
 #include "converter_dialog.h"
 
 #include "about_box.h"
+#include "file_paths.h"
 #include "message_box.h"
 #include "migrato.h"
 #include "resource.h"
@@ -43,7 +44,7 @@ void OnConvert(HWND dialog)
     ReadLegacySettings(HKEY_CURRENT_USER, fromV2 ? QLM_LEGACY_KEY_V2 : QLM_LEGACY_KEY_V3,
                        &g_legacySettings);
     // A write that failed must not be announced as done.
-    if (!WriteCurrentSettings(HKEY_CURRENT_USER, QLM_CURRENT_KEY, g_legacySettings)) {
+    if (!WriteCurrentSettings(HKEY_CURRENT_USER, kVendorRegistryKey, g_legacySettings)) {
         ShowMessage(dialog, L"設定を書き込めませんでした。\nQuillmere の設定は変更されていません。", kCaption,
                     MB_ICONERROR);
         return;

@@ -5,7 +5,6 @@
 // Keys under HKEY_CURRENT_USER.
 #define QLM_LEGACY_KEY_V2    L"Software\\Corvel-Halvenor\\Quillmere V2"
 #define QLM_LEGACY_KEY_V3    L"Software\\Corvel-Halvenor\\Quillmere V3"
-#define QLM_CURRENT_KEY      L"Software\\Halvenor's Software\\Quillmere"
 
 #define QLM_DEFAULT_TEMPLATE_FOLDER L"QLMテンプレート"
 

@@ -2,6 +2,7 @@
 #include "bulk_copy.h"
 
 #include "fennick.h"
+#include "file_paths.h"
 #include "language.h"
 #include "message_box.h"
 #include "resource.h"
@@ -71,14 +72,9 @@ CopyOutcome CopyEntry(const std::wstring& entry, const std::wstring& setupFolder
     }
 }
 
-std::wstring NameOf(const std::wstring& setupPath)
-{
-    return setupPath.substr(setupPath.find_last_of(L"\\/:") + 1);
-}
-
 void ShowResult(const std::wstring& setupPath, int entries, const CopyCounts& counts)
 {
-    std::wstring name = NameOf(setupPath);
+    std::wstring name = TitleOfPath(setupPath);
     wchar_t text[640];
     if (IsJapaneseUi())
         swprintf(text, _countof(text), L"ファイル '%ls' から %01d 個のファイルを処理しました。\n\n成功 : %01d ファイル\n失敗 : %01d ファイル",
@@ -93,8 +89,8 @@ void ShowResult(const std::wstring& setupPath, int entries, const CopyCounts& co
 void ShowTooLarge(const std::wstring& setupPath)
 {
     std::wstring text = IsJapaneseUi()
-        ? L"セットアップ ファイル '" + NameOf(setupPath) + L"' は大きすぎるため、読み込むことができません。\nファイルはコピーされませんでした。"
-        : L"Setup file '" + NameOf(setupPath) + L"' is too large to be read.\nNo files were copied.";
+        ? L"セットアップ ファイル '" + TitleOfPath(setupPath) + L"' は大きすぎるため、読み込むことができません。\nファイルはコピーされませんでした。"
+        : L"Setup file '" + TitleOfPath(setupPath) + L"' is too large to be read.\nNo files were copied.";
     ShowMessage(nullptr, text.c_str(), kCaption, MB_ICONWARNING);
 }
 

@@ -3,6 +3,7 @@
 
 #include "file_names.h"
 #include "fennick.h"
+#include "file_paths.h"
 #include "language.h"
 #include "message_box.h"
 #include "resource.h"
@@ -25,8 +26,7 @@ void ShowRenameError(HWND dialog, const wchar_t* japanese, const wchar_t* englis
 // The base name of the entry joined to the folder on screen: no folder, no extension.
 std::wstring BaseName(const wchar_t* entryName)
 {
-    std::wstring path = std::wstring(g_currentFolder) + L"\\" + entryName;
-    std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+    std::wstring name = TitleOfPath(JoinPath(g_currentFolder, entryName));
     size_t dot = name.find_last_of(L'.');
     return dot == std::wstring::npos ? name : name.substr(0, dot);
 }
@@ -40,13 +40,6 @@ RenameFields ReadFields(HWND dialog)
     return {std::wstring(current) + L".wmz", std::wstring(typed) + L".wmz", typed};
 }
 
-bool SameIgnoringCase(std::wstring first, std::wstring second)
-{
-    CharLowerW(&first[0]);
-    CharLowerW(&second[0]);
-    return first == second;
-}
-
 // Names stay in the current directory: a separator or ".." would move the package elsewhere.
 void OnOk(HWND dialog)
 {
@@ -57,7 +50,7 @@ void OnOk(HWND dialog)
         return ShowRenameError(dialog,
             L"新しいファイル名に使用できない文字または名前が含まれています。\n(\\ / : * ? \" < > | や \"..\" は使用できません。)",
             L"The new file name contains a character or name that cannot be used.\n(\\ / : * ? \" < > | and \"..\" are not allowed.)");
-    if (SameIgnoringCase(fields.current, fields.renamed))
+    if (SameName(fields.current, fields.renamed))
         return ShowRenameError(dialog, L"ファイル名が同じです。", L"The same file name.");
     if (!MoveFileW(fields.current.c_str(), fields.renamed.c_str()))
         return ShowRenameError(dialog,

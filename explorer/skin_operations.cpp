@@ -3,6 +3,7 @@
 
 #include "file_extension.h"
 #include "file_names.h"
+#include "file_paths.h"
 #include "fennick.h"
 #include "language.h"
 #include "message_box.h"
@@ -25,12 +26,6 @@ const int kListedFailures = 10;
 void Warn(const wchar_t* japanese, const wchar_t* english)
 {
     ShowMessage(g_hwndMain, UiText(japanese, english), L"Ferncastle", MB_ICONWARNING);
-}
-
-std::wstring Lowered(std::wstring text)
-{
-    if (!text.empty()) CharLowerW(&text[0]);
-    return text;
 }
 
 bool IsSetupFile(const wchar_t* title)
@@ -176,7 +171,7 @@ void AddSkin()
     std::wstring destination = std::wstring(g_currentFolder) + L"\\" + title;
     // Compared as full paths and in any case: a copy onto itself could only lose the file.
     std::wstring fullFile = FullPath(file);
-    if (!fullFile.empty() && Lowered(fullFile) == Lowered(FullPath(destination))) {
+    if (!fullFile.empty() && SameName(fullFile, FullPath(destination))) {
         ShowMessage(g_hwndMain, UiText(L"Skins フォルダ内にあるファイルは処理できません。", L"Skins folder in the file can not be processed."),
                     UiText(L"コピー開始エラー", L"Copy start error"), MB_ICONWARNING);
         return;

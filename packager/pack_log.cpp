@@ -1,7 +1,8 @@
 // The log of one run, "PACKLOG.TXT" in the application-data folder, in UTF-8 with a BOM.
 #include "pack_log.h"
 
-#include <shlobj.h>
+#include "file_paths.h"
+
 #include <windows.h>
 
 namespace {
@@ -39,15 +40,9 @@ const wchar_t* ResultText(PackResult result)
 // "<application data>\Halvenor's Software\Quillmere\PACKLOG.TXT", its folders created.
 bool LogPath(std::wstring* path)
 {
-    wchar_t appData[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
-                                appData)))
-        return false;
-    *path = std::wstring(appData) + L"\\Halvenor's Software";
-    CreateDirectoryW(path->c_str(), nullptr);
-    *path += L"\\Quillmere";
-    CreateDirectoryW(path->c_str(), nullptr);
-    *path += L"\\PACKLOG.TXT";
+    std::wstring folder;
+    if (!VendorAppDataFolder(true, &folder)) return false;
+    *path = JoinPath(folder, L"PACKLOG.TXT");
     return true;
 }
 

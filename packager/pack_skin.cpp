@@ -1,6 +1,7 @@
 // One run of Zipwright: a skin folder into a package, logged.
 #include "pack_skin.h"
 
+#include "file_paths.h"
 #include "zip_archive.h"
 #include "zip_paths.h"
 #include "zip_pipeline.h"

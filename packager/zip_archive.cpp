@@ -2,24 +2,12 @@
 // once it is complete and closed.
 #include "zip_archive.h"
 
+#include "file_paths.h"
 #include "zip_paths.h"
 
 #include <utility>
 
 namespace {
-
-bool WriteAll(HANDLE file, const unsigned char* data, size_t size)
-{
-    while (size > 0) {
-        const size_t maxPiece = 0x4000000;
-        DWORD piece = static_cast<DWORD>(size < maxPiece ? size : maxPiece);
-        DWORD written = 0;
-        if (!WriteFile(file, data, piece, &written, nullptr) || written != piece) return false;
-        data += piece;
-        size -= piece;
-    }
-    return true;
-}
 
 bool SeekTo(HANDLE file, uint64_t offset)
 {
@@ -53,7 +41,7 @@ PackResult OpenArchive(const std::wstring& outputPath, Archive* archive)
 PackResult AppendToArchive(Archive* archive, const void* data, size_t size)
 {
     if (size > kZipMaxBytes - archive->end) return PackTooLarge;
-    if (!WriteAll(archive->handle, static_cast<const unsigned char*>(data), size)) return PackUnwritableOutput;
+    if (!WriteAll(archive->handle, data, size)) return PackUnwritableOutput;
     archive->end += size;
     return PackWritten;
 }
@@ -61,7 +49,7 @@ PackResult AppendToArchive(Archive* archive, const void* data, size_t size)
 PackResult RewriteInArchive(Archive* archive, uint64_t offset, const void* data, size_t size)
 {
     bool written = SeekTo(archive->handle, offset) &&
-                   WriteAll(archive->handle, static_cast<const unsigned char*>(data), size) &&
+                   WriteAll(archive->handle, data, size) &&
                    SeekTo(archive->handle, archive->end);
     return written ? PackWritten : PackUnwritableOutput;
 }

@@ -1,26 +1,11 @@
 // Paths as Zipwright resolves, compares and orders them.
 #include "zip_paths.h"
 
+#include "file_paths.h"
+
 #include <windows.h>
 
 namespace {
-
-bool EqualIgnoringCase(const wchar_t* a, const wchar_t* b, size_t length)
-{
-    int count = static_cast<int>(length);
-    return CompareStringOrdinal(a, count, b, count, TRUE) == CSTR_EQUAL;
-}
-
-bool FullPath(const wchar_t* given, std::wstring* full)
-{
-    DWORD needed = GetFullPathNameW(given, 0, nullptr, nullptr);
-    if (needed == 0) return false;
-    full->assign(needed, L'\0');
-    DWORD length = GetFullPathNameW(given, needed, &(*full)[0], nullptr);
-    if (length == 0 || length >= needed) return false;
-    full->resize(length);
-    return true;
-}
 
 // Short (8.3) spellings become long ones, so the output is recognised inside the folder
 // however either was typed. A path that does not exist yet stays as it is.
@@ -78,8 +63,8 @@ std::wstring ExtendedLengthPath(const std::wstring& fullPath)
 
 bool ResolvePath(const wchar_t* given, std::wstring* resolved)
 {
-    std::wstring full;
-    if (!given[0] || !FullPath(given, &full)) return false;
+    std::wstring full = given[0] ? FullPath(given) : std::wstring();
+    if (full.empty()) return false;
     // A drive's root keeps its backslash: "C:" alone is that drive's current folder.
     while (full.size() > 3 && full.back() == L'\\' && full[full.size() - 2] != L':') full.pop_back();
     *resolved = ExtendedLengthPath(full);
@@ -90,9 +75,9 @@ bool ResolvePath(const wchar_t* given, std::wstring* resolved)
 bool ResolveOutputPath(const wchar_t* given, std::wstring* resolved)
 {
     size_t length = wcslen(given);
-    std::wstring full;
-    if (length == 0 || given[length - 1] == L'\\' || given[length - 1] == L'/' || !FullPath(given, &full))
-        return false;
+    if (length == 0 || IsPathSeparator(given[length - 1])) return false;
+    std::wstring full = FullPath(given);
+    if (full.empty()) return false;
     size_t slash = full.rfind(L'\\');
     if (slash == std::wstring::npos || slash + 1 == full.size()) return false;
     std::wstring folder = ExtendedLengthPath(full.substr(0, slash + 1));
@@ -104,10 +89,9 @@ bool ResolveOutputPath(const wchar_t* given, std::wstring* resolved)
 
 bool IsOwnOutput(const std::wstring& path, const std::wstring& output)
 {
-    if (path.size() == output.size()) return EqualIgnoringCase(path.c_str(), output.c_str(), path.size());
+    if (path.size() == output.size()) return SameName(path, output);
     std::wstring temporary = output + ZIP_TEMP_MARKER;
-    return path.size() > temporary.size() &&
-           EqualIgnoringCase(path.c_str(), temporary.c_str(), temporary.size());
+    return path.size() > temporary.size() && SameName(path.substr(0, temporary.size()), temporary);
 }
 
 bool PackageOrderLess(const std::wstring& a, const std::wstring& b)
@@ -129,10 +113,4 @@ std::vector<std::wstring> SplitArguments(const wchar_t* commandLine)
         if (!*p) return arguments;
         arguments.push_back(NextArgument(&p));
     }
-}
-
-bool IsFolder(const std::wstring& path)
-{
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -17,9 +17,6 @@ bool ResolvePath(const wchar_t* given, std::wstring* resolved);
 // also for a path that ends in a separator, which names no file.
 bool ResolveOutputPath(const wchar_t* given, std::wstring* resolved);
 
-// True when the path names an existing folder.
-bool IsFolder(const std::wstring& path);
-
 // Whether path is the output package or one of its temporary files (case ignored).
 bool IsOwnOutput(const std::wstring& path, const std::wstring& output);
 

@@ -1,6 +1,7 @@
 // Listing a skin folder: every file below it, in package order, with its header fields.
 #include "zip_scan.h"
 
+#include "file_paths.h"
 #include "zip_paths.h"
 
 #include <windows.h>
@@ -25,11 +26,6 @@ struct Found {
 bool IsDotName(const wchar_t* name)
 {
     return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
-}
-
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
-{
-    return folder.back() == L'\\' ? folder + name : folder + L'\\' + name;
 }
 
 bool FoundLess(const Found& a, const Found& b) { return PackageOrderLess(a.name, b.name); }

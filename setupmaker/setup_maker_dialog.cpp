@@ -6,6 +6,7 @@
 #include "language.h"
 #include "message_box.h"
 #include "resource.h"
+#include "file_paths.h"
 #include "setup_file.h"
 #include "setwright.h"
 #include "single_instance.h"

@@ -2,15 +2,14 @@
 #include "document_files.h"
 
 #include "ansi_language.h"
-#include "command_rules.h"
 #include "current_document.h"
 #include "editor_windows.h"
 #include "file_info.h"
+#include "file_paths.h"
 #include "file_replace.h"
 #include "line_ends.h"
 #include "message_box.h"
 #include "os_checks.h"
-#include "registry_value.h"
 #include "text_encoding.h"
 #include "window_text.h"
 
@@ -93,45 +92,46 @@ void WarnAboutUnsavableBytes(TextEncoding encoding, UINT codePage)
     ShowMessage(g_hwndMain, text.c_str(), kCaption, MB_ICONWARNING);
 }
 
+// Asked once the file is read, before its bytes are decoded: the 9x size rules, the language
+// of ANSI bytes, and bytes a later save would change. False stops the open.
+bool PrepareDecoding(const ReadPlan& plan, const std::string& bytes, WindowTextMode mode, UINT* codePage)
+{
+    if (!PassWin9xSizeCheck(plan.encoding, static_cast<long long>(bytes.size() + plan.markLength))) return false;
+    if (plan.encoding == EncodingAnsi && mode == WindowTextUnicode) {
+        if (!ChooseAnsiLanguage(g_hwndMain)) return false;
+        *codePage = ChosenAnsiCodePage();
+        if (!AnsiBytesSurviveSave(bytes, *codePage)) WarnAboutUnsavableBytes(plan.encoding, *codePage);
+    } else if (plan.encoding == EncodingUtf8 && !Utf8BytesSurviveSave(bytes)) {
+        WarnAboutUnsavableBytes(plan.encoding, *codePage);
+    }
+    return true;
+}
+
 // Reads the file into the window as the choice says. An explicit choice reports a file
 // that cannot be read; a read by mark leaves that to its caller.
 OpenedDocument LoadDocumentFile(const wchar_t* path, ReadChoice choice)
 {
+    TextReadOptions options;
+    options.choice = choice;
+    options.mode = CurrentWindowTextMode();
+    options.codePage = GetACP();
+    options.win9xLimits = GetOsFamily() == 1;
+    options.beforeDecode = [&options](const ReadPlan& plan, const std::string& bytes, UINT* codePage) {
+        return PrepareDecoding(plan, bytes, options.mode, codePage);
+    };
+    TextFile file = ReadTextFile(path, options);
     OpenedDocument result;
-    bool explicitChoice = choice != ReadByMark;
-    TextEncoding probed = DetectEncodingMark(path);
-    if (probed == EncodingUnreadable) {
-        if (explicitChoice) ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
-        return result;
-    }
-    ReadPlan plan = PlanRead(probed, choice);
-    if (!PassWin9xSizeCheck(plan.encoding, GetFileSizeByName(path))) return result;
-    std::string bytes;
-    if (!ReadWholeFile(path, &bytes)) {
-        if (explicitChoice) ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
-        return result;
-    }
-    bytes.erase(0, plan.markLength);
-
-    WindowTextMode mode = CurrentWindowTextMode();
-    UINT codePage = GetACP();
-    if (plan.encoding == EncodingAnsi && mode == WindowTextUnicode) {
-        if (!ChooseAnsiLanguage(g_hwndMain)) return result;
-        codePage = ChosenAnsiCodePage();
-        if (!AnsiBytesSurviveSave(bytes, codePage)) WarnAboutUnsavableBytes(plan.encoding, codePage);
-    } else if (plan.encoding == EncodingUtf8 && !Utf8BytesSurviveSave(bytes)) {
-        WarnAboutUnsavableBytes(plan.encoding, codePage);
-    }
-    DecodedText decoded = DecodeDocumentBytes(bytes, plan.encoding, mode, codePage, GetOsFamily() == 1);
-    if (decoded.tooLong) {
+    if (file.status == TextReadUnreadable && choice != ReadByMark)
+        ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
+    if (file.status == TextReadTooLong)
         ShowMessage(g_hwndMain, L"変換の結果、64 KB (65,536 バイト) を超過したため、処理を中断します。", kCaption,
                     MB_ICONERROR);
-        return result;
-    }
+    if (file.status != TextReadDone) return result;
+
     LineEndCount lineEnds;
-    if (mode == WindowTextUnicode) decoded.text.wide = ToCrLf(decoded.text.wide, &lineEnds);
-    else decoded.text.ansi = ToCrLf(decoded.text.ansi, &lineEnds);
-    PutWindowText(decoded.text, mode);
+    if (options.mode == WindowTextUnicode) file.text.wide = ToCrLf(file.text.wide, &lineEnds);
+    else file.text.ansi = ToCrLf(file.text.ansi, &lineEnds);
+    PutWindowText(file.text, options.mode);
     g_lineEndStyle = lineEnds.Dominant();
     result.opened = true;
     result.mixedLineEnds = lineEnds.Mixed();
@@ -265,7 +265,7 @@ OpenedDocument OpenDocumentAsCurrent(const std::wstring& path)
         backup.Restore();
         return result;
     }
-    CopyToBuffer(g_currentTitle, MAX_PATH, FileTitleOf(path).c_str());
+    CopyToBuffer(g_currentTitle, MAX_PATH, TitleOfPath(path).c_str());
     return result;
 }
 

@@ -3,6 +3,7 @@
 
 #include "editor_windows.h"
 #include "file_info.h"
+#include "file_paths.h"
 #include "insert_text.h"
 #include "message_box.h"
 #include "template_text.h"

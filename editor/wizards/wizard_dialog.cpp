@@ -3,10 +3,10 @@
 
 #include "color_picker.h"
 #include "editor_windows.h"
+#include "file_paths.h"
 #include "insert_text.h"
 #include "message_box.h"
 #include "os_checks.h"
-#include "registry_value.h"
 #include "resource.h"
 #include "window_text.h"
 #include "wizard_text.h"

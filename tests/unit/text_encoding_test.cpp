@@ -85,6 +85,44 @@ TEST(ReadPlan, MarksSkippedByChoice)
     EXPECT_EQ(3u, PlanRead(EncodingUtf8, ReadAsUtf8).markLength);
 }
 
+// One read of a whole file: the mark read from the file itself, the hook asked before decoding.
+TEST(ReadTextFile, ReadsByMarkOrChoiceAndStopsWhereAsked)
+{
+    const struct {
+        const wchar_t* name;
+        std::string bytes;
+        ReadChoice choice;
+        TextEncoding encoding;
+        std::wstring text;
+    } cases[] = {
+        {L"read-u8.txt", kMarkUtf8 + "\xE6\x97\xA5", ReadByMark, EncodingUtf8, L"\u65E5"},
+        {L"read-be.txt", std::string("\xFE\xFF\x65\xE5", 4), ReadByMark, EncodingUtf16BE, L"\u65E5"},
+        {L"read-le.txt", kMarkLE + kNihongoLE, ReadByMark, EncodingUtf16LE, L"\u65E5\u672C\u8A9E"},
+        {L"read-as8.txt", "\xE6\x97\xA5", ReadAsUtf8, EncodingUtf8, L"\u65E5"},
+        {L"read-nul.txt", std::string("a\0b", 3), ReadByMark, EncodingAnsi, L"a b"},
+    };
+    for (const auto& c : cases) {
+        TextReadOptions options;
+        options.choice = c.choice;
+        TextFile file = ReadTextFile(ScratchFile(c.name, c.bytes), options);
+        EXPECT_EQ(TextReadDone, file.status) << c.name;
+        EXPECT_EQ(c.encoding, file.plan.encoding) << c.name;
+        EXPECT_EQ(c.text, file.text.wide) << c.name;
+    }
+    TextReadOptions asked;
+    std::string seen;
+    asked.beforeDecode = [&](const ReadPlan&, const std::string& bytes, UINT* codePage) {
+        seen = bytes;
+        *codePage = kJapanese;
+        return true;
+    };
+    EXPECT_EQ(L"\u65E5\u672C\u8A9E", ReadTextFile(ScratchFile(L"read-sjis.txt", kNihongoSjis), asked).text.wide);
+    EXPECT_EQ(kNihongoSjis, seen);
+    asked.beforeDecode = [](const ReadPlan&, const std::string&, UINT*) { return false; };
+    EXPECT_EQ(TextReadStopped, ReadTextFile(ScratchFile(L"read-stop.txt", "x"), asked).status);
+    EXPECT_EQ(TextReadUnreadable, ReadTextFile(L"C:\\no such folder\\file.wms").status);
+}
+
 TEST(Win9xLimits, FileSizesAtTheirBoundaries)
 {
     EXPECT_EQ(SizeAccepted, CheckWin9xReadSize(EncodingAnsi, 65536));

@@ -2,12 +2,12 @@
 #include "setup_file.h"
 
 #include "file_extension.h"
+#include "file_paths.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cwchar>
-#include <cwctype>
 #include <unordered_map>
 
 namespace {
@@ -20,21 +20,10 @@ std::wstring KeyOf(int index)
     return L"Skin" + std::to_wstring(index);
 }
 
-bool IsSeparator(wchar_t c)
-{
-    return c == L'\\' || c == L'/';
-}
-
 std::wstring WithoutTrailingSeparators(std::wstring path)
 {
-    while (path.size() > 1 && IsSeparator(path.back())) path.pop_back();
+    while (path.size() > 1 && IsPathSeparator(path.back())) path.pop_back();
     return path;
-}
-
-bool SameText(const std::wstring& a, const std::wstring& b)
-{
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
 }
 
 std::wstring Trimmed(const std::wstring& text)
@@ -42,12 +31,6 @@ std::wstring Trimmed(const std::wstring& text)
     size_t first = text.find_first_not_of(L" \t");
     if (first == std::wstring::npos) return std::wstring();
     return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
-
-std::wstring LowerCase(std::wstring text)
-{
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-    return text;
 }
 
 // The value as the profile functions give it: one pair of enclosing quotes, double or
@@ -62,7 +45,7 @@ std::wstring ProfileValue(std::wstring value)
 // The index of a key "Skin<n>" as a read of that very key would find it; -1 for any other key.
 int SkinIndexOf(const std::wstring& key)
 {
-    if (key.size() < 5 || key.size() > 9 || LowerCase(key.substr(0, 4)) != L"skin") return -1;
+    if (key.size() < 5 || key.size() > 9 || !SameName(key.substr(0, 4), L"skin")) return -1;
     std::wstring digits = key.substr(4);
     if (digits.find_first_not_of(L"0123456789") != std::wstring::npos || (digits.size() > 1 && digits[0] == L'0'))
         return -1;
@@ -116,18 +99,6 @@ bool FitsAnsiCodePage(const std::vector<std::wstring>& names)
     return true;
 }
 
-bool ReadWholeFile(const std::wstring& path, std::string& bytes)
-{
-    HANDLE in = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (in == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
-    DWORD high = 0, size = GetFileSize(in, &high), read = 0;
-    bool ok = size != INVALID_FILE_SIZE && high == 0 && size <= kSetupFileByteLimit;
-    if (ok) bytes.resize(size);
-    ok = ok && (size == 0 || (ReadFile(in, &bytes[0], size, &read, nullptr) && read == size));
-    CloseHandle(in);
-    return ok;
-}
-
 // The file's text by its mark: UTF-16 big-endian, UTF-8, or ANSI without a mark.
 std::wstring DecodedText(const std::string& bytes)
 {
@@ -171,7 +142,8 @@ bool ReplaceFileText(const std::wstring& path, const std::wstring& text)
 bool MakeUnicodeProfile(const std::wstring& path)
 {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
+    bool missing = GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND;
+    if (!missing && !ReadWholeFile(path, &bytes, kSetupFileByteLimit)) return false;
     if (bytes.compare(0, 2, "\xFF\xFE") == 0) return true;
     return ReplaceFileText(path, L"\xFEFF" + DecodedText(bytes));
 }
@@ -216,22 +188,9 @@ bool IsPackage(const std::wstring& name, bool isFolder)
     return !isFolder && HasExtension(name, L".wmz");
 }
 
-std::wstring ParentFolder(const std::wstring& path)
-{
-    size_t slash = path.find_last_of(L'\\');
-    if (slash == std::wstring::npos) return std::wstring();
-    bool root = slash == 2 && path[1] == L':';
-    return path.substr(0, root ? slash + 1 : slash);
-}
-
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
-{
-    return folder.empty() || IsSeparator(folder.back()) ? folder + name : folder + L"\\" + name;
-}
-
 bool IsContainedEntry(const std::wstring& value)
 {
-    if (value.empty() || IsSeparator(value[0]) || value.find(L':') != std::wstring::npos) return false;
+    if (value.empty() || IsPathSeparator(value[0]) || value.find(L':') != std::wstring::npos) return false;
     // A wildcard would make the copy fail but the search for the package succeed.
     if (value.find_first_of(L"*?<>\"") != std::wstring::npos) return false;
     size_t start = 0;
@@ -247,13 +206,6 @@ bool IsContainedEntry(const std::wstring& value)
     return true;
 }
 
-std::wstring FullPath(const std::wstring& path)
-{
-    wchar_t full[MAX_PATH] = L"";
-    DWORD length = GetFullPathNameW(path.c_str(), _countof(full), full, nullptr);
-    return length > 0 && length < _countof(full) ? std::wstring(full) : std::wstring();
-}
-
 bool ResolvesInside(const std::wstring& folder, const std::wstring& value)
 {
     if (!IsContainedEntry(value)) return false;
@@ -261,8 +213,8 @@ bool ResolvesInside(const std::wstring& folder, const std::wstring& value)
     std::wstring target = FullPath(JoinPath(folder, value));
     if (base.empty() || target.empty()) return false;
     base = WithoutTrailingSeparators(base);
-    return target.size() > base.size() + 1 && SameText(target.substr(0, base.size()), base) &&
-           IsSeparator(target[base.size()]);
+    return target.size() > base.size() + 1 && SameName(target.substr(0, base.size()), base) &&
+           IsPathSeparator(target[base.size()]);
 }
 
 SetupWriteResult WriteSetupFile(const std::wstring& outputPath)
@@ -290,7 +242,7 @@ std::wstring BulkCopyDestination(const std::wstring& currentDirectory, const std
     std::wstring current = WithoutTrailingSeparators(currentDirectory);
     // Without the skins folder nothing confines the copy.
     if (root.empty()) return std::wstring();
-    bool inside = current.size() >= root.size() && SameText(current.substr(0, root.size()), root) &&
-                  (current.size() == root.size() || IsSeparator(current[root.size()]));
+    bool inside = current.size() >= root.size() && SameName(current.substr(0, root.size()), root) &&
+                  (current.size() == root.size() || IsPathSeparator(current[root.size()]));
     return inside ? current : root;
 }

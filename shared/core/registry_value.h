@@ -1,5 +1,7 @@
 // Bounded reads of registry values into fixed buffers.
 #pragma once
+#include "file_paths.h"
+
 #include <windows.h>
 #include <cstddef>
 
@@ -12,9 +14,6 @@ bool ReadRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t c
 // or key is NULL.
 void ReadRegistryStringOr(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity,
                           const wchar_t* fallback);
-
-// Copies text into buffer, cut to fit and always NUL-terminated.
-void CopyToBuffer(wchar_t* buffer, size_t capacity, const wchar_t* text);
 
 // Reads a REG_DWORD value. Returns false, leaving *value untouched, when it is missing,
 // of another type or of another size.

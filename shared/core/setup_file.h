@@ -19,19 +19,12 @@ std::vector<std::wstring> ReadSetupEntries(const std::wstring& setupPath, bool* 
 // search for "*.wmz" also matches short names such as X~1.WMZ of "x.wmz1").
 bool IsPackage(const std::wstring& name, bool isFolder);
 
-// The folder of a full path; a drive's root keeps its backslash ("C:\").
-std::wstring ParentFolder(const std::wstring& path);
-// The folder and name with one backslash between them.
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
-
 // True for a value that names one file at or below the folder it is taken from: no root,
 // drive, server, stream or wildcard, and no ".." segment.
 bool IsContainedEntry(const std::wstring& value);
 
 // The same, and the value joined to the folder still lies below it once resolved.
 bool ResolvesInside(const std::wstring& folder, const std::wstring& value);
-// The path made absolute ("" when it cannot be).
-std::wstring FullPath(const std::wstring& path);
 
 struct SetupWriteResult {
     int count = 0;          // packages listed; 0 when the folder had none

@@ -32,14 +32,6 @@ void ReadRegistryStringOr(HKEY key, const wchar_t* name, wchar_t* buffer, size_t
     if (!key || !ReadRegistryString(key, name, buffer, capacity)) CopyToBuffer(buffer, capacity, fallback);
 }
 
-void CopyToBuffer(wchar_t* buffer, size_t capacity, const wchar_t* text)
-{
-    if (capacity == 0) return;
-    size_t length = wcsnlen(text, capacity - 1);
-    wmemcpy(buffer, text, length);
-    buffer[length] = L'\0';
-}
-
 bool ReadRegistryDword(HKEY key, const wchar_t* name, DWORD* value)
 {
     DWORD type = 0;

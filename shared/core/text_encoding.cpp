@@ -1,8 +1,11 @@
 // Byte-order marks and the conversions between file bytes and the editor window's text.
 #include "text_encoding.h"
 
+#include "file_paths.h"
+
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -202,4 +205,22 @@ EncodedText EncodeDocumentText(const WindowText& text, TextEncoding encoding, Wi
         result.replacedCharacters = usedDefault || WideFromCodePage(result.bytes, codePage) != text.wide;
     }
     return result;
+}
+
+TextFile ReadTextFile(const std::wstring& path, const TextReadOptions& options)
+{
+    TextFile file;
+    std::string bytes;
+    if (!ReadWholeFile(path, &bytes)) return file;
+    file.plan = PlanRead(EncodingOfFirstBytes(bytes.substr(0, 3)), options.choice);
+    bytes.erase(0, file.plan.markLength);
+    UINT codePage = options.codePage;
+    if (options.beforeDecode && !options.beforeDecode(file.plan, bytes, &codePage)) {
+        file.status = TextReadStopped;
+        return file;
+    }
+    DecodedText decoded = DecodeDocumentBytes(bytes, file.plan.encoding, options.mode, codePage, options.win9xLimits);
+    file.status = decoded.tooLong ? TextReadTooLong : TextReadDone;
+    if (!decoded.tooLong) file.text = std::move(decoded.text);
+    return file;
 }

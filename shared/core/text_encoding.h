@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 enum TextEncoding {
@@ -71,3 +72,24 @@ std::wstring WideFromUtf16LE(const std::string& bytes);
 std::string Utf16LEFromWide(const std::wstring& text);
 std::wstring WideFromCodePage(const std::string& bytes, UINT codePage);
 std::string CodePageFromWide(const std::wstring& text, UINT codePage);
+
+// A text file read whole and decoded: read, planned by the choice and its mark, decoded.
+enum TextReadStatus { TextReadDone, TextReadUnreadable, TextReadStopped, TextReadTooLong };
+
+struct TextReadOptions {
+    ReadChoice choice = ReadByMark;
+    WindowTextMode mode = WindowTextUnicode;
+    UINT codePage = CP_ACP;      // of ANSI bytes
+    bool win9xLimits = false;
+    // Asked before decoding with the plan and the bytes after the mark; it may choose the
+    // code page of ANSI bytes, and stops the read by returning false.
+    std::function<bool(const ReadPlan& plan, const std::string& bytes, UINT* codePage)> beforeDecode;
+};
+
+struct TextFile {
+    TextReadStatus status = TextReadUnreadable;
+    ReadPlan plan = {EncodingAnsi, 0};
+    WindowText text;   // the member of the mode read into
+};
+
+TextFile ReadTextFile(const std::wstring& path, const TextReadOptions& options = TextReadOptions());

@@ -1,6 +1,8 @@
 // The names a skin definition may use: attributes and events of every element, and suggestions.
 #include "skin_vocabulary.h"
 
+#include "file_paths.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <unordered_map>
@@ -204,11 +206,6 @@ std::wstring Closest(const std::vector<std::pair<std::wstring, std::wstring>>& c
         }
     }
     return closest;
-}
-
-bool EndsWith(const std::wstring& text, const std::wstring& tail)
-{
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 }  // namespace

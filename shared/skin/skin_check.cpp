@@ -2,7 +2,7 @@
 #include "skin_check.h"
 
 #include "file_extension.h"
-#include "file_info.h"
+#include "file_paths.h"
 #include "skin_markup.h"
 #include "skin_vocabulary.h"
 #include "text_encoding.h"
@@ -36,12 +36,6 @@ bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* prefix
     for (; *prefix; ++prefix, ++at)
         if (at >= text.size() || LowerAscii(text[at]) != *prefix) return false;
     return true;
-}
-
-bool EndsWith(const std::wstring& text, const wchar_t* tail)
-{
-    size_t length = wcslen(tail);
-    return text.size() >= length && text.compare(text.size() - length, length, tail) == 0;
 }
 
 bool IsBound(const std::wstring& value)
@@ -80,12 +74,6 @@ std::wstring Quoted(const std::wstring& text)
     size_t cut = kLongestQuoted;
     if (text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF) --cut;
     return L"\"" + text.substr(0, cut) + L"…\"";
-}
-
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
-{
-    if (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) return folder + name;
-    return folder + L"\\" + name;
 }
 
 struct OpenElement {
@@ -385,12 +373,9 @@ void SkinChecker::Close(const std::wstring& name, const std::wstring& lower, Mar
 
 int CountErrorsInFile(const std::wstring& path, const std::wstring& folder)
 {
-    std::string bytes;
-    if (!ReadWholeFile(path.c_str(), &bytes)) return 1;
-    ReadPlan plan = PlanRead(EncodingOfFirstBytes(bytes.substr(0, 3)), ReadByMark);
-    std::wstring text =
-        DecodeDocumentBytes(bytes.substr(plan.markLength), plan.encoding, WindowTextUnicode, CP_ACP, false).text.wide;
-    std::vector<SkinFinding> findings = CheckSkinDefinition(text, folder);
+    TextFile file = ReadTextFile(path);
+    if (file.status != TextReadDone) return 1;
+    std::vector<SkinFinding> findings = CheckSkinDefinition(file.text.wide, folder);
     return static_cast<int>(std::count_if(findings.begin(), findings.end(),
                                           [](const SkinFinding& finding) { return finding.kind == SkinError; }));
 }

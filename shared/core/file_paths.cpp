@@ -1,0 +1,137 @@
+// Paths, names and whole files as every program handles them, and where the vendor keeps its data.
+#include "file_paths.h"
+
+#include <shfolder.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <exception>
+
+namespace {
+
+// SHGFP_TYPE_CURRENT, which shfolder.h leaves out: shlobj.h would bring in the shell's dialogs.
+const DWORD kFolderAsItIsNow = 0;
+
+bool MakeFolder(const std::wstring& path)
+{
+    return CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+const wchar_t kVendorRegistryKey[] = L"Software\\Halvenor's Software\\Quillmere";
+
+bool IsPathSeparator(wchar_t c)
+{
+    return c == L'\\' || c == L'/';
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
+{
+    return folder.empty() || IsPathSeparator(folder.back()) ? folder + name : folder + L"\\" + name;
+}
+
+std::wstring ParentFolder(const std::wstring& path)
+{
+    size_t slash = path.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return std::wstring();
+    bool root = slash == 2 && path[1] == L':';
+    return path.substr(0, root ? slash + 1 : slash);
+}
+
+std::wstring TitleOfPath(const std::wstring& path)
+{
+    size_t slash = path.find_last_of(L"\\/:");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+bool IsFolder(const std::wstring& path)
+{
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring FullPath(const std::wstring& path)
+{
+    DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return std::wstring();
+    std::wstring full(needed, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
+    if (length == 0 || length >= needed) return std::wstring();
+    full.resize(length);
+    return full;
+}
+
+bool SameName(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+std::wstring FoldedName(std::wstring name)
+{
+    if (!name.empty())
+        LCMapStringW(LOCALE_INVARIANT, LCMAP_LOWERCASE, name.c_str(), static_cast<int>(name.size()), &name[0],
+                     static_cast<int>(name.size()));
+    return name;
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool ReadWholeFile(const std::wstring& path, std::string* bytes, unsigned long long limit)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size = {};
+    bool ok = GetFileSizeEx(file, &size) && static_cast<unsigned long long>(size.QuadPart) <= limit;
+    // A file larger than the memory left is a file that cannot be read, not the program's end.
+    try {
+        if (ok) bytes->assign(static_cast<size_t>(size.QuadPart), '\0');
+    } catch (const std::exception&) {   // bad_alloc, or length_error past max_size
+        ok = false;
+    }
+    for (size_t done = 0; ok && done < bytes->size();) {
+        DWORD piece = static_cast<DWORD>(std::min<size_t>(bytes->size() - done, 1 << 24)), read = 0;
+        ok = ReadFile(file, &(*bytes)[done], piece, &read, nullptr) && read == piece;
+        done += read;
+    }
+    CloseHandle(file);
+    if (!ok) std::string().swap(*bytes);
+    return ok;
+}
+
+bool WriteAll(HANDLE file, const void* data, size_t size)
+{
+    const char* at = static_cast<const char*>(data);
+    while (size > 0) {
+        DWORD piece = static_cast<DWORD>(size < (1u << 24) ? size : (1u << 24)), written = 0;
+        if (!WriteFile(file, at, piece, &written, nullptr) || written != piece) return false;
+        at += piece;
+        size -= piece;
+    }
+    return true;
+}
+
+void CopyToBuffer(wchar_t* buffer, size_t capacity, const wchar_t* text)
+{
+    if (capacity == 0) return;
+    size_t length = wcsnlen(text, capacity - 1);
+    wmemcpy(buffer, text, length);
+    buffer[length] = L'\0';
+}
+
+bool VendorAppDataFolder(bool create, std::wstring* folder)
+{
+    wchar_t appData[MAX_PATH] = L"";
+    int csidl = CSIDL_APPDATA | (create ? CSIDL_FLAG_CREATE : 0);
+    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, kFolderAsItIsNow, appData)) || !appData[0]) return false;
+    std::wstring vendor = JoinPath(appData, L"Halvenor's Software");
+    std::wstring product = JoinPath(vendor, L"Quillmere");
+    if (create && !(MakeFolder(vendor) && MakeFolder(product))) return false;
+    *folder = product;
+    return true;
+}
