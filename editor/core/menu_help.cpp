@@ -1,7 +1,7 @@
 // The help line of each menu item, shown in the status bar while the item is highlighted.
 #include "menu_help.h"
 
-#include "resource.h"
+#include "command_ids.h"
 
 namespace {
 
