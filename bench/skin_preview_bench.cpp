@@ -1,6 +1,6 @@
 // Times skin view renders against decoding their images alone, and a re-render after an edit.
 // Arguments: the test skins' folder, a folder for the rendered PNGs, a scratch folder.
-#include "file_info.h"
+#include "file_paths.h"
 #include "skin_render.h"
 #include "text_encoding.h"
 

@@ -334,53 +334,7 @@
 #define IDC_SLIDER_PROGRESS         302
 
 // Menu commands
-#define IDM_ABOUT                   130
-#define IDM_OPTIONS                 131
-#define IDM_PACKAGING               133
-#define IDM_COLOR_SURVEY            135
-#define IDM_ASSOCIATIONS            136
-#define IDM_INSERT_INITIAL          140
-#define IDM_INSERT_COMMENT          141
-#define IDM_INSERT_THEME            142
-#define IDM_INSERT_VIEW             143
-#define IDM_INSERT_BUTTON_GROUP     144
-#define IDM_INSERT_BUTTON_ELEMENT   145
-#define IDM_INSERT_BUTTON           146
-#define IDM_INSERT_TEXT             147
-#define IDM_INSERT_EFFECTS          148
-#define IDM_INSERT_VIDEO            149
-#define IDM_INSERT_PLAYLIST         150
-#define IDM_INSERT_SLIDER           151
-#define IDM_BUTTON_GROUP_MENU       160
-
-#define IDM_FILE_NEW                32768
-#define IDM_FILE_OPEN               32769
-#define IDM_FILE_SAVE               32770
-#define IDM_FILE_SAVE_AS            32771
-#define IDM_FILE_PRINT_PREVIEW      32772
-#define IDM_FILE_PRINT              32773
-#define IDM_FILE_SUSPEND            32774
-#define IDM_FILE_EXIT               32775
-#define IDM_EDIT_UNDO               32776
-#define IDM_EDIT_CUT                32777
-#define IDM_EDIT_COPY               32778
-#define IDM_EDIT_PASTE              32779
-#define IDM_EDIT_DELETE             32780
-#define IDM_EDIT_SELECT_ALL         32781
-#define IDM_EDIT_FIND               32782
-#define IDM_EDIT_FIND_NEXT          32783
-#define IDM_EDIT_REPLACE            32784
-#define IDM_TOOLS_RUN               32785
-#define IDM_TOOLS_FERNCASTLE        32786
-#define IDM_TOOLS_CONVERTER         32787
-#define IDM_TOOLS_SETUP_MAKER       32788
-#define IDM_TOOLS_INSERT_TEMPLATE   32789
-#define IDM_TOOLS_SHORTCUT          32790
-#define IDM_HELP_CONTENTS           32791
-#define IDM_HELP_REFERENCE          32792
-#define IDM_HELP_SDK_MANUAL         32793
-#define IDM_INSERT_TAG_MENU         32794
-#define IDM_TOOLS_SKIN_CHECK        32795
+#include "command_ids.h"
 
 // Toolbar tooltips: IDS_TOOLTIP_FIRST + the button's index
 #define IDS_TOOLTIP_FIRST           1000

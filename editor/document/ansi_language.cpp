@@ -1,7 +1,7 @@
 // The code page used for ANSI files in a Unicode window, and dialog 139 that chooses it.
 #include "ansi_language.h"
 
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "message_box.h"
 #include "resource.h"
 

@@ -2,15 +2,14 @@
 #include "document_files.h"
 
 #include "ansi_language.h"
-#include "command_rules.h"
-#include "commands.h"
-#include "editor_state.h"
+#include "current_document.h"
+#include "editor_windows.h"
 #include "file_info.h"
+#include "file_paths.h"
 #include "file_replace.h"
 #include "line_ends.h"
 #include "message_box.h"
-#include "registry_value.h"
-#include "status_bar.h"
+#include "os_checks.h"
 #include "text_encoding.h"
 #include "window_text.h"
 
@@ -21,8 +20,6 @@
 namespace {
 
 const wchar_t kCaption[] = L"Quillmere";
-// The last file read had more than one kind of line end; said once, when it opens.
-bool g_lineEndsMixed = false;
 const wchar_t kWarningCaption[] = L"Quillmere 警告";
 const wchar_t kCannotOpen[] = L"ファイルを開けませんでした。";
 const wchar_t kCannotRead[] = L"ファイルを開くことができませんでした。";
@@ -63,7 +60,7 @@ void PutWindowText(const WindowText& text, WindowTextMode mode)
 // The 9x size rules, asked before the file is read; false: do not read it.
 bool PassWin9xSizeCheck(TextEncoding encoding, long long size)
 {
-    if (g_isWin9x != 1 || size < 0) return true;
+    if (GetOsFamily() != 1 || size < 0) return true;
     switch (CheckWin9xReadSize(encoding, static_cast<unsigned long long>(size))) {
     case SizeRefused:
         ShowMessage(g_hwndMain, L"選択されたテキスト ファイルのサイズが 64 KB (65,536 バイト) を超えています。", kCaption,
@@ -95,57 +92,50 @@ void WarnAboutUnsavableBytes(TextEncoding encoding, UINT codePage)
     ShowMessage(g_hwndMain, text.c_str(), kCaption, MB_ICONWARNING);
 }
 
-// Reads the file into the window as the choice says. An explicit choice reports a file
-// that cannot be read; a read by mark leaves that to its caller.
-bool LoadDocumentFile(const wchar_t* path, ReadChoice choice)
+// Asked once the file is read, before its bytes are decoded: the 9x size rules, the language
+// of ANSI bytes, and bytes a later save would change. False stops the open.
+bool PrepareDecoding(const ReadPlan& plan, const std::string& bytes, WindowTextMode mode, UINT* codePage)
 {
-    bool explicitChoice = choice != ReadByMark;
-    TextEncoding probed = DetectEncodingMark(path);
-    if (probed == EncodingUnreadable) {
-        if (explicitChoice) ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
-        return false;
-    }
-    ReadPlan plan = PlanRead(probed, choice);
-    if (!PassWin9xSizeCheck(plan.encoding, GetFileSizeByName(path))) return false;
-    std::string bytes;
-    if (!ReadWholeFile(path, &bytes)) {
-        if (explicitChoice) ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
-        return false;
-    }
-    bytes.erase(0, plan.markLength);
-
-    WindowTextMode mode = CurrentWindowTextMode();
-    UINT codePage = GetACP();
+    if (!PassWin9xSizeCheck(plan.encoding, static_cast<long long>(bytes.size() + plan.markLength))) return false;
     if (plan.encoding == EncodingAnsi && mode == WindowTextUnicode) {
         if (!ChooseAnsiLanguage(g_hwndMain)) return false;
-        codePage = ChosenAnsiCodePage();
-        if (!AnsiBytesSurviveSave(bytes, codePage)) WarnAboutUnsavableBytes(plan.encoding, codePage);
+        *codePage = ChosenAnsiCodePage();
+        if (!AnsiBytesSurviveSave(bytes, *codePage)) WarnAboutUnsavableBytes(plan.encoding, *codePage);
     } else if (plan.encoding == EncodingUtf8 && !Utf8BytesSurviveSave(bytes)) {
-        WarnAboutUnsavableBytes(plan.encoding, codePage);
+        WarnAboutUnsavableBytes(plan.encoding, *codePage);
     }
-    DecodedText decoded = DecodeDocumentBytes(bytes, plan.encoding, mode, codePage, g_isWin9x == 1);
-    if (decoded.tooLong) {
-        ShowMessage(g_hwndMain, L"変換の結果、64 KB (65,536 バイト) を超過したため、処理を中断します。", kCaption,
-                    MB_ICONERROR);
-        return false;
-    }
-    LineEndCount lineEnds;
-    if (mode == WindowTextUnicode) decoded.text.wide = ToCrLf(decoded.text.wide, &lineEnds);
-    else decoded.text.ansi = ToCrLf(decoded.text.ansi, &lineEnds);
-    PutWindowText(decoded.text, mode);
-    g_lineEndStyle = lineEnds.Dominant();
-    g_lineEndsMixed = lineEnds.Mixed();
     return true;
 }
 
-void ShowOpenedStatus(const wchar_t* path)
+// Reads the file into the window as the choice says. An explicit choice reports a file
+// that cannot be read; a read by mark leaves that to its caller.
+OpenedDocument LoadDocumentFile(const wchar_t* path, ReadChoice choice)
 {
-    const wchar_t* style = g_lineEndStyle == LineEndLf ? L"LF" : g_lineEndStyle == LineEndCr ? L"CR" : L"CR+LF";
-    std::wstring text = L"ファイルを開きました。";
-    if (g_lineEndsMixed)
-        text += L" 改行コードが混在しているため、保存時には " + std::wstring(style) + L" に統一されます。";
-    SetStatusText(StatusPartMessage, text.c_str());
-    SetStatusText(StatusPartPath, path);
+    TextReadOptions options;
+    options.choice = choice;
+    options.mode = CurrentWindowTextMode();
+    options.codePage = GetACP();
+    options.win9xLimits = GetOsFamily() == 1;
+    options.beforeDecode = [&options](const ReadPlan& plan, const std::string& bytes, UINT* codePage) {
+        return PrepareDecoding(plan, bytes, options.mode, codePage);
+    };
+    TextFile file = ReadTextFile(path, options);
+    OpenedDocument result;
+    if (file.status == TextReadUnreadable && choice != ReadByMark)
+        ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
+    if (file.status == TextReadTooLong)
+        ShowMessage(g_hwndMain, L"変換の結果、64 KB (65,536 バイト) を超過したため、処理を中断します。", kCaption,
+                    MB_ICONERROR);
+    if (file.status != TextReadDone) return result;
+
+    LineEndCount lineEnds;
+    if (options.mode == WindowTextUnicode) file.text.wide = ToCrLf(file.text.wide, &lineEnds);
+    else file.text.ansi = ToCrLf(file.text.ansi, &lineEnds);
+    PutWindowText(file.text, options.mode);
+    g_lineEndStyle = lineEnds.Dominant();
+    result.opened = true;
+    result.mixedLineEnds = lineEnds.Mixed();
+    return result;
 }
 
 std::wstring SystemErrorText(DWORD error)
@@ -251,72 +241,57 @@ void DocumentNameBackup::Restore() const
     CopyToBuffer(g_currentTitle, MAX_PATH, title_);
 }
 
-void ShowDocumentTitle(const wchar_t* fileTitle)
+OpenedDocument OpenDocumentByPath(const wchar_t* path)
 {
-    SetWindowTextW(g_hwndMain, DocumentWindowTitle(fileTitle).c_str());
-}
-
-int OpenDocumentByPath(const wchar_t* path)
-{
-    if (!FileExists(path)) return 0;
+    if (!FileExists(path)) return OpenedDocument();
     if (IsFolder(path)) {
         ShowMessage(g_hwndMain, L"フォルダを開くことはできません。", kCaption, MB_ICONERROR);
-        return 0;
+        return OpenedDocument();
     }
-    if (!LoadDocumentFile(path, ReadByMark)) return 0;
-    UpdateRunCommandState(path);
-    ShowDocumentTitle(FileTitleOf(path).c_str());
-    ShowOpenedStatus(path);
-    return 1;
+    return LoadDocumentFile(path, ReadByMark);
 }
 
-int OpenDocumentAsCurrent(const std::wstring& path)
+OpenedDocument OpenDocumentAsCurrent(const std::wstring& path)
 {
     // A path too long for the document's buffer would be cut to another file's name.
     if (path.size() >= MAX_PATH) {
         ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
-        return 0;
+        return OpenedDocument();
     }
     DocumentNameBackup backup;
     CopyToBuffer(g_currentPath, MAX_PATH, path.c_str());
-    if (!OpenDocumentByPath(g_currentPath)) {
+    OpenedDocument result = OpenDocumentByPath(g_currentPath);
+    if (!result.opened) {
         backup.Restore();
-        return 0;
+        return result;
     }
-    CopyToBuffer(g_currentTitle, MAX_PATH, FileTitleOf(path).c_str());
-    return 1;
+    CopyToBuffer(g_currentTitle, MAX_PATH, TitleOfPath(path).c_str());
+    return result;
 }
 
-int OpenDocumentWithDialog()
+OpenedDocument OpenDocumentWithDialog()
 {
-    if (!PassSaveGate()) return 0;
     DocumentNameBackup backup;
     OPENFILENAMEW dialog = FileDialogFor(kOpenFilter);
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameW(&dialog)) {
         backup.Restore();
-        return 0;
+        return OpenedDocument();
     }
     if (!FileExists(g_currentPath)) {
         ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
         backup.Restore();
-        return 0;
+        return OpenedDocument();
     }
-    bool opened;
+    OpenedDocument result;
     if (dialog.nFilterIndex == kOpenFilterUtf16 || dialog.nFilterIndex == kOpenFilterUtf8) {
-        opened = LoadDocumentFile(g_currentPath, dialog.nFilterIndex == kOpenFilterUtf16 ? ReadAsUtf16 : ReadAsUtf8);
+        result = LoadDocumentFile(g_currentPath, dialog.nFilterIndex == kOpenFilterUtf16 ? ReadAsUtf16 : ReadAsUtf8);
     } else {
-        opened = OpenDocumentByPath(g_currentPath) != 0;
-        if (!opened) ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
+        result = OpenDocumentByPath(g_currentPath);
+        if (!result.opened) ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
     }
-    if (!opened) {
-        backup.Restore();
-        return 0;
-    }
-    UpdateRunCommandState(g_currentPath);
-    ShowDocumentTitle(g_currentTitle);
-    ShowOpenedStatus(g_currentPath);
-    return 1;
+    if (!result.opened) backup.Restore();
+    return result;
 }
 
 int SaveDocument()
@@ -326,9 +301,7 @@ int SaveDocument()
     if (!FileExists(g_currentPath)) return 0;
     TextEncoding encoding = DetectEncodingMark(g_currentPath);
     if (encoding == EncodingUnreadable) return 0;
-    if (!WriteDocument(g_currentPath, text, mode, encoding)) return 0;
-    SetStatusText(StatusPartMessage, L"ファイルを更新しました。");
-    return 1;
+    return WriteDocument(g_currentPath, text, mode, encoding) ? 1 : 0;
 }
 
 int SaveDocumentAs()
@@ -350,9 +323,5 @@ int SaveDocumentAs()
         backup.Restore();
         return 0;
     }
-    UpdateRunCommandState(g_currentPath);
-    ShowDocumentTitle(g_currentTitle);
-    SetStatusText(StatusPartMessage, L"ファイルを保存しました。");
-    SetStatusText(StatusPartPath, g_currentPath);
     return 1;
 }

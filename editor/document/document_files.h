@@ -17,22 +17,31 @@ private:
     wchar_t title_[MAX_PATH];
 };
 
-// The Open command: save question and gate, file dialog, read. 1 opened, 0 not.
-int OpenDocumentWithDialog();
+// What an open did, for the caller to show: whether the file replaced the document, and
+// whether it mixed kinds of line end (g_lineEndStyle then names the one a save writes).
+struct OpenedDocument {
+    bool opened = false;
+    bool mixedLineEnds = false;
+};
+
+// The file dialog and the read; the caller asks the save question first. On success the
+// file is g_currentPath and g_currentTitle, on failure the previous ones stay.
+OpenedDocument OpenDocumentWithDialog();
 
 // Reads the file by its mark into the window. Leaves g_currentPath and g_currentTitle to
-// the caller. 1 opened, 0 not.
-int OpenDocumentByPath(const wchar_t* path);
+// the caller.
+OpenedDocument OpenDocumentByPath(const wchar_t* path);
 
 // Opens the file as the document, for drops and the command line: on success it becomes
-// g_currentPath and g_currentTitle, on failure the previous ones stay. 1 opened, 0 not.
-int OpenDocumentAsCurrent(const std::wstring& path);
+// g_currentPath and g_currentTitle, on failure the previous ones stay.
+OpenedDocument OpenDocumentAsCurrent(const std::wstring& path);
 
 // Writes the document to g_currentPath in the encoding of the file there. 0 without a
 // file, on a cancel or a failed write; the callers then offer Save As.
 int SaveDocument();
 
-// Asks for a file name and writes the document there; 1 on success, 0 on failure or cancel.
+// Asks for a file name and writes the document there, which becomes g_currentPath and
+// g_currentTitle; 1 on success, 0 on failure or cancel.
 int SaveDocumentAs();
 
 // The mode of the editor window and its whole text in that mode.
@@ -42,6 +51,3 @@ WindowText ReadWindowText(WindowTextMode mode);
 // The question before characters outside the code page are written as others; action
 // names what writes them ("保存"). True: go on.
 bool ConfirmReplacedCharacters(UINT codePage, const wchar_t* action);
-
-// Puts "Quillmere - <file title>" (or the new-document title for "") on the main window.
-void ShowDocumentTitle(const wchar_t* fileTitle);

@@ -1,8 +1,9 @@
 // The "雛形の挿入" command: a template file's whole text inserted at the caret.
 #include "template_insert.h"
 
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "file_info.h"
+#include "file_paths.h"
 #include "insert_text.h"
 #include "message_box.h"
 #include "template_text.h"
@@ -39,20 +40,20 @@ const wchar_t* SizeMessage(TextEncoding encoding)
     }
 }
 
-void TemplateFolder(wchar_t (&folder)[MAX_PATH])
+void TemplateFolder(const wchar_t* folderName, wchar_t (&folder)[MAX_PATH])
 {
     folder[0] = L'\0';
     if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK ||
-        !PathAppendW(folder, g_settings.TemplateFolderName))
+        !PathAppendW(folder, folderName))
         folder[0] = L'\0';
 }
 
 // The chosen file and the 1-based filter it was chosen under; false on cancel.
-bool ChooseTemplate(wchar_t (&path)[MAX_PATH], DWORD* filterIndex)
+bool ChooseTemplate(const wchar_t* folderName, wchar_t (&path)[MAX_PATH], DWORD* filterIndex)
 {
     wchar_t title[MAX_PATH] = L"";
     wchar_t folder[MAX_PATH];
-    TemplateFolder(folder);
+    TemplateFolder(folderName, folder);
     path[0] = L'\0';
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof(dialog);
@@ -78,11 +79,11 @@ void ShowCannotOpen()
 
 }  // namespace
 
-void InsertTemplate()
+void InsertTemplate(const wchar_t* folderName)
 {
     wchar_t path[MAX_PATH];
     DWORD filterIndex = TemplateFilterAll;
-    if (!ChooseTemplate(path, &filterIndex)) return;
+    if (!ChooseTemplate(folderName, path, &filterIndex)) return;
     if (!FileExists(path)) return ShowCannotOpen();
     ReadPlan plan = PlanTemplateRead(DetectEncodingMark(path), filterIndex);
     if (plan.encoding == EncodingUnreadable) return ShowCannotOpen();

@@ -2,4 +2,5 @@
 #pragma once
 
 // Reports every refusal and failure itself; the document is untouched by them.
-void InsertTemplate();
+// The file dialog starts in folderName under the user's documents.
+void InsertTemplate(const wchar_t* folderName);

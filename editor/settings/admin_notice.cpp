@@ -1,7 +1,7 @@
 // The notice shown instead of the associations dialog to a user without elevation.
 #include "admin_notice.h"
 
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "resource.h"
 
 INT_PTR CALLBACK RestrictedAdminNoticeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

@@ -3,7 +3,7 @@
 
 #include "admin_notice.h"
 #include "associations.h"
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "message_box.h"
 #include "os_checks.h"
 #include "program_folder.h"

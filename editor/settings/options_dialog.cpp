@@ -2,7 +2,7 @@
 #include "options_dialog.h"
 
 #include "editor_settings.h"
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "message_box.h"
 #include "os_checks.h"
 #include "resource.h"

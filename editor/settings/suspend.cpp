@@ -1,47 +1,26 @@
 // Suspend ("書きかけ終了"): keeping the unfinished document for the next start.
 #include "suspend.h"
 
-#include "command_rules.h"
+#include "current_document.h"
 #include "document_files.h"
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "file_info.h"
+#include "file_paths.h"
 #include "file_replace.h"
 #include "message_box.h"
-#include "registry_value.h"
-
-#include <shlobj.h>
+#include "suspend_file.h"
 
 namespace {
 
 const wchar_t kCaption[] = L"Quillmere";
-const wchar_t kVendorFolder[] = L"Halvenor's Software";
-const wchar_t kProductFolder[] = L"Quillmere";
-const wchar_t kSuspendFileName[] = L"QLM_TEMP.TXT";
 const wchar_t kSuspendFailed[] = L"書きかけ終了中にエラーが発生しました。";
-
-// The application-data folder; false when the system cannot name it.
-bool AppDataFolder(bool create, std::wstring* folder)
-{
-    wchar_t path[MAX_PATH] = L"";
-    int csidl = CSIDL_APPDATA | (create ? CSIDL_FLAG_CREATE : 0);
-    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_DEFAULT, path)) || !path[0]) return false;
-    *folder = path;
-    return true;
-}
-
-bool CreateFolder(const std::wstring& path)
-{
-    return CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
-}
 
 // Makes the folders of the suspend file; false when the path cannot be had.
 bool PrepareSuspendFile(std::wstring* path)
 {
-    std::wstring appData;
-    if (!AppDataFolder(true, &appData)) return false;
-    std::wstring vendor = appData + L"\\" + kVendorFolder;
-    if (!CreateFolder(vendor) || !CreateFolder(vendor + L"\\" + kProductFolder)) return false;
-    *path = SuspendFilePathIn(appData);
+    std::wstring folder;
+    if (!VendorAppDataFolder(true, &folder)) return false;
+    *path = SuspendFilePathIn(folder);
     return path->size() < MAX_PATH;
 }
 
@@ -56,7 +35,7 @@ void FillSuspendValues(EditorSettings* settings, TextEncoding fileEncoding)
     settings->SleepModeFlag = 1;
     settings->IsUnicode = SuspendFileEncoding(fileEncoding);
     settings->LineEndStyle = g_lineEndStyle;
-    CopyToBuffer(settings->FileName, MAX_PATH, FileTitleOf(g_currentPath).c_str());
+    CopyToBuffer(settings->FileName, MAX_PATH, TitleOfPath(g_currentPath).c_str());
     CopyToBuffer(settings->FileNameFullPath, MAX_PATH, g_currentPath);
 }
 
@@ -88,7 +67,7 @@ int StoreSuspendData(const EditorSettings& settings, const std::string& bytes)
         return 0;
     }
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kEditorSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kVendorRegistryKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                         nullptr) != ERROR_SUCCESS) {
         ShowSettingsWriteFailure();
         return 0;
@@ -133,7 +112,7 @@ int RestoreFromFile(const EditorSettings& settings, HKEY key, const std::wstring
         return 0;
     }
     if (DetectEncodingMark(path.c_str()) != settings.IsUnicode && !AcceptOtherEncoding()) return 0;
-    if (!OpenDocumentByPath(path.c_str())) return 0;
+    if (!OpenDocumentByPath(path.c_str()).opened) return 0;
     // The suspend file holds the control's CR LF; the document's file had its own style.
     bool known = settings.LineEndStyle == LineEndLf || settings.LineEndStyle == LineEndCr;
     g_lineEndStyle = known ? static_cast<LineEndStyle>(settings.LineEndStyle) : LineEndCrLf;
@@ -143,16 +122,6 @@ int RestoreFromFile(const EditorSettings& settings, HKEY key, const std::wstring
 }
 
 }  // namespace
-
-std::wstring SuspendFilePathIn(const std::wstring& appDataFolder)
-{
-    return appDataFolder + L"\\" + kVendorFolder + L"\\" + kProductFolder + L"\\" + kSuspendFileName;
-}
-
-TextEncoding SuspendFileEncoding(TextEncoding fileEncoding)
-{
-    return fileEncoding == EncodingUnreadable ? EncodingAnsi : fileEncoding;
-}
 
 int SuspendDocument(EditorSettings settings, TextEncoding fileEncoding)
 {
@@ -174,9 +143,9 @@ int ResumeDocument(EditorSettings settings, HWND window)
 {
     if (settings.SleepModeFlag != 1) return 0;
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kEditorSettingsKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return 0;
-    std::wstring appData;
-    if (!AppDataFolder(false, &appData)) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kVendorRegistryKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return 0;
+    std::wstring folder;
+    if (!VendorAppDataFolder(false, &folder)) {
         // Nothing is opened or deleted under a path nobody can name; a later start tries again.
         RegCloseKey(key);
         ShowMessage(window,
@@ -185,7 +154,7 @@ int ResumeDocument(EditorSettings settings, HWND window)
                     kCaption, MB_ICONWARNING);
         return 0;
     }
-    int restored = RestoreFromFile(settings, key, SuspendFilePathIn(appData));
+    int restored = RestoreFromFile(settings, key, SuspendFilePathIn(folder));
     RegCloseKey(key);
     return restored;
 }

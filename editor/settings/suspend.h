@@ -7,13 +7,6 @@
 #include "editor_settings.h"
 #include "text_encoding.h"
 
-// The suspend file in the given application-data folder.
-std::wstring SuspendFilePathIn(const std::wstring& appDataFolder);
-
-// How the suspend file is written for a document whose file has this mark: a document
-// without a readable file is kept as ANSI.
-TextEncoding SuspendFileEncoding(TextEncoding fileEncoding);
-
 // Asks, then writes the document text and the suspend values. 1 suspended; 0 not, each
 // reason already told to the user. fileEncoding is the mark of g_currentPath.
 int SuspendDocument(EditorSettings settings, TextEncoding fileEncoding);

@@ -2,7 +2,7 @@
 #include "color_survey.h"
 
 #include "color_picker.h"
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "insert_text.h"
 #include "message_box.h"
 #include "resource.h"

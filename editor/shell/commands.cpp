@@ -1,28 +1,24 @@
-// The main window's commands and the rules that enable them.
+// The main window's commands: one dispatch for menus, accelerators and toolbar.
 #include "commands.h"
 
 #include "about_box.h"
 #include "associations_dialog.h"
 #include "color_survey.h"
-#include "command_rules.h"
+#include "command_state.h"
 #include "companions.h"
+#include "current_document.h"
 #include "document_commands.h"
-#include "document_files.h"
-#include "editor_state.h"
-#include "file_info.h"
+#include "editor_windows.h"
 #include "find_replace.h"
-#include "message_box.h"
 #include "options_dialog.h"
-#include "packager_command.h"
 #include "packaging_dialog.h"
 #include "resource.h"
 #include "run_and_print.h"
+#include "running_settings.h"
 #include "skin_check_dialog.h"
 #include "suspend.h"
 #include "template_insert.h"
 #include "wizards.h"
-
-#include <commctrl.h>
 
 namespace {
 
@@ -60,9 +56,9 @@ void DispatchCommand(HWND window, unsigned id)
 {
     switch (id) {
     case IDM_FILE_NEW:        NewDocument(); break;
-    case IDM_FILE_OPEN:       OpenDocumentWithDialog(); break;
-    case IDM_FILE_SAVE:       SaveDocument() || SaveDocumentAs(); break;
-    case IDM_FILE_SAVE_AS:    SaveDocumentAs(); break;
+    case IDM_FILE_OPEN:       OpenDocumentCommand(); break;
+    case IDM_FILE_SAVE:       SaveCommand(); break;
+    case IDM_FILE_SAVE_AS:    SaveAsCommand(); break;
     case IDM_FILE_PRINT_PREVIEW: PreviewWithPpm(); break;
     case IDM_FILE_PRINT:      PrintWithPpm(); break;
     case IDM_FILE_SUSPEND:
@@ -104,90 +100,9 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_HELP_CONTENTS:
     case IDM_HELP_REFERENCE:
     case IDM_HELP_SDK_MANUAL: OpenHelpFile(id); break;
-    case IDM_TOOLS_INSERT_TEMPLATE: InsertTemplate(); break;
+    case IDM_TOOLS_INSERT_TEMPLATE: InsertTemplate(g_settings.TemplateFolderName); break;
     case IDM_OPTIONS:         RunOptionsDialog(window); break;
     default: break;
     }
     UpdateEditCommandState(GetMenu(g_hwndMain), g_hwndEdit);
-}
-
-void EnableMenuCommand(HMENU menu, unsigned id, bool enabled)
-{
-    EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
-void SetCommandEnabled(HMENU menu, unsigned id, bool enabled)
-{
-    EnableMenuCommand(menu, id, enabled);
-    if (g_hwndToolbar) SendMessageW(g_hwndToolbar, TB_ENABLEBUTTON, id, MAKELONG(enabled ? TRUE : FALSE, 0));
-}
-
-void UpdateEditCommandState(HMENU menu, HWND edit)
-{
-    EnableMenuCommand(menu, IDM_EDIT_UNDO, SendMessageW(edit, EM_CANUNDO, 0, 0) != 0);
-
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    bool selection = start != end;
-    SetCommandEnabled(menu, IDM_EDIT_CUT, selection);
-    SetCommandEnabled(menu, IDM_EDIT_COPY, selection);
-    EnableMenuCommand(menu, IDM_EDIT_DELETE, selection);
-
-    bool text = false;
-    if (OpenClipboard(GetParent(edit))) {
-        text = GetClipboardData(CF_TEXT) != nullptr;
-        CloseClipboard();
-    }
-    SetCommandEnabled(menu, IDM_EDIT_PASTE, text);
-
-    DWORD length = static_cast<DWORD>(GetWindowTextLengthW(edit));
-    EnableMenuCommand(menu, IDM_EDIT_SELECT_ALL, length != 0 && !(start == 0 && end == length));
-}
-
-void UpdateFindCommandState()
-{
-    if (!g_hwndMain || !g_hwndEdit) return;
-    HMENU menu = GetMenu(g_hwndMain);
-    bool text = GetWindowTextLengthW(g_hwndEdit) != 0;
-    EnableMenuCommand(menu, IDM_EDIT_FIND, text);
-    EnableMenuCommand(menu, IDM_EDIT_FIND_NEXT, text);
-    EnableMenuCommand(menu, IDM_EDIT_REPLACE, text);
-}
-
-void UpdatePrintCommandState()
-{
-    HMENU menu = GetMenu(g_hwndMain);
-    bool found = FileExists(g_settings.PPMPath);
-    EnableMenuCommand(menu, IDM_FILE_PRINT_PREVIEW, found);
-    SetCommandEnabled(menu, IDM_FILE_PRINT, found);
-}
-
-void UpdateSdkManualCommandState()
-{
-    EnableMenuCommand(GetMenu(g_hwndMain), IDM_HELP_SDK_MANUAL, g_settings.WMPSDKManualPath[0] != L'\0');
-}
-
-int UpdateRunCommandState(const wchar_t* path)
-{
-    bool runnable = IsRunnablePath(path);
-    SetCommandEnabled(GetMenu(g_hwndMain), IDM_TOOLS_RUN, runnable);
-    // The check reads skin definitions; a new document may become one.
-    EnableMenuCommand(GetMenu(g_hwndMain), IDM_TOOLS_SKIN_CHECK, path[0] == L'\0' || IsSkinDefinitionPath(path));
-    return runnable ? 1 : 0;
-}
-
-int PromptSaveChanges()
-{
-    if (SendMessageW(g_hwndEdit, EM_GETMODIFY, 0, 0) != 1) return 0;
-    return ShowMessage(g_hwndMain, SaveChangesQuestion(g_currentPath).c_str(), L"Quillmere",
-                       MB_YESNOCANCEL | MB_ICONWARNING);
-}
-
-bool PassSaveGate()
-{
-    switch (PromptSaveChanges()) {
-    case IDYES:    return SaveDocument() || SaveDocumentAs();
-    case IDCANCEL: return false;
-    default:       return true;
-    }
 }

@@ -1,12 +1,13 @@
 // The programs and help files that ship beside the editor, and the desktop shortcut.
 #include "companions.h"
 
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "file_info.h"
 #include "html_help.h"
 #include "message_box.h"
 #include "program_folder.h"
 #include "resource.h"
+#include "running_settings.h"
 #include "shell_open.h"
 
 #include <htmlhelp.h>

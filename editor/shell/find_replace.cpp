@@ -1,7 +1,7 @@
 // The editor's Find and Replace dialogs, Find next, and the notifications the dialogs send.
 #include "find_replace.h"
 
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "message_box.h"
 #include "text_search.h"
 #include "window_text.h"
@@ -22,6 +22,7 @@ const DWORD kHiddenOptions = FR_HIDEUPDOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD
 // The dialogs keep pointers to these for as long as they are open.
 FINDREPLACEW g_findStructure = {};
 FINDREPLACEW g_replaceStructure = {};
+HWND g_hwndFindDialog = nullptr;
 const FINDREPLACEW* g_openStructure = nullptr;   // which of the two g_hwndFindDialog shows
 
 using OpenDialogFunction = HWND(WINAPI*)(FINDREPLACEW*);

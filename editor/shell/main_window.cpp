@@ -3,16 +3,20 @@
 
 #include "command_line.h"
 #include "command_rules.h"
+#include "command_state.h"
 #include "commands.h"
 #include "control_classes.h"
+#include "current_document.h"
 #include "document_commands.h"
 #include "document_files.h"
-#include "editor_state.h"
+#include "editor_windows.h"
+#include "file_paths.h"
 #include "find_replace.h"
+#include "menu_help.h"
 #include "message_box.h"
 #include "os_checks.h"
 #include "resource.h"
-#include "registry_value.h"
+#include "running_settings.h"
 #include "screen_dpi.h"
 #include "status_bar.h"
 #include "suspend.h"
@@ -32,6 +36,8 @@ const UINT kTimerPeriod = 1000;
 const int kEditFontPoints = 12;
 
 HFONT g_editFont = nullptr;
+WNDPROC g_origEditProc = nullptr;
+UINT g_findReplaceMessage = 0;
 HIMAGELIST g_toolbarImages = nullptr;
 
 struct ToolbarButton {
@@ -141,7 +147,6 @@ bool PassStartupChecks(HWND window)
         ShowMessage(window, L"Windows 95/NT4 以前の環境では起動できません。", kCaption, MB_ICONWARNING);
         return false;
     }
-    g_isWin9x = GetOsFamily();
     if (g_settings.TemplateFolderName[0] && !EnsureTemplateFolder(g_settings.TemplateFolderName))
         ShowMessage(window, L"雛形フォルダの作成に失敗しました。", kCaption, MB_ICONERROR);
     return true;
@@ -163,8 +168,7 @@ void RestoreSuspendedDocument()
     if (!ResumeDocument(g_settings, g_hwndMain)) return;
     CopyToBuffer(g_currentPath, MAX_PATH, g_settings.FileNameFullPath);
     CopyToBuffer(g_currentTitle, MAX_PATH, g_settings.FileName);
-    ShowDocumentTitle(g_currentTitle);
-    UpdateRunCommandState(g_currentPath);
+    ShowDocumentName();
     SetStatusText(StatusPartMessage, L"書きかけ終了データを復元しました。");
     SetStatusText(StatusPartPath, g_currentPath);
 }
@@ -187,7 +191,7 @@ void OpenStartupDocument(const std::wstring& file)
         }
     }
     // A failed open leaves the new document's empty path, so a later Save cannot overwrite that file.
-    OpenDocumentAsCurrent(file);
+    OpenFileAsDocument(file);
 }
 
 // The named file as a full path, taken before the template folder moves the current
@@ -326,6 +330,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         DispatchCommand(window, LOWORD(wParam));
         return 0;
+    case WM_ENABLE:
+        // A dialog that disabled the window has ended, maybe after it changed the document.
+        if (wParam) UpdateEditCommandState(GetMenu(window), g_hwndEdit);
+        break;
     case WM_MENUSELECT:
         SetStatusText(StatusPartMessage, MenuHelpText(LOWORD(wParam)));
         return 0;

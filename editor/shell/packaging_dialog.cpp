@@ -1,7 +1,9 @@
 // The packaging dialog: a skin folder and an output file, handed to the packager.
 #include "packaging_dialog.h"
 
-#include "editor_state.h"
+#include "current_document.h"
+#include "editor_windows.h"
+#include "file_paths.h"
 #include "folder_picker.h"
 #include "message_box.h"
 #include "packager_command.h"
@@ -11,7 +13,6 @@
 #include "window_text.h"
 
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <cwchar>
 #include <string>
@@ -63,12 +64,8 @@ void SetControlsEnabled(HWND dialog, bool enabled, bool autoFill)
 // The packager writes its log there; the editor only makes sure the folders exist.
 void PrepareLogFolder()
 {
-    wchar_t path[MAX_PATH] = L"";
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_DEFAULT, path)))
-        return;
-    std::wstring folder = std::wstring(path) + L"\\Halvenor's Software";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    CreateDirectoryW((folder + L"\\Quillmere").c_str(), nullptr);
+    std::wstring folder;
+    VendorAppDataFolder(true, &folder);
 }
 
 bool IsUserInput(UINT message)

@@ -1,10 +1,12 @@
 // Run the document through its file type's program, and print or preview it with PPM.
 #include "run_and_print.h"
 
-#include "document_files.h"
-#include "editor_state.h"
+#include "current_document.h"
+#include "document_commands.h"
+#include "editor_windows.h"
 #include "file_info.h"
 #include "message_box.h"
+#include "running_settings.h"
 #include "shell_open.h"
 #include "status_bar.h"
 
@@ -22,7 +24,7 @@ SaveAnswer SaveFirst(const wchar_t* question)
 {
     if (SendMessageW(g_hwndEdit, EM_GETMODIFY, 0, 0) != 1) return SaveGoOn;
     switch (ShowMessage(g_hwndMain, question, L"実行確認", MB_YESNOCANCEL | MB_ICONQUESTION)) {
-    case IDYES:    return SaveDocument() || SaveDocumentAs() ? SaveGoOn : SaveStop;
+    case IDYES:    return SaveCommand() ? SaveGoOn : SaveStop;
     case IDNO:     return SaveGoOn;
     default:       return SaveCancelled;
     }

@@ -1,7 +1,8 @@
 // The skin check dialog: the document's findings by line; a double click goes to the line.
 #include "skin_check_dialog.h"
 
-#include "editor_state.h"
+#include "current_document.h"
+#include "editor_windows.h"
 #include "message_box.h"
 #include "packager_command.h"
 #include "resource.h"

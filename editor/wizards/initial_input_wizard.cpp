@@ -1,5 +1,5 @@
 // The initial input wizard: a starting skin definition or script replaces the whole document.
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "message_box.h"
 #include "resource.h"
 #include "skin_texts.h"

@@ -1,7 +1,6 @@
 // The slider wizard: a modeless dialog with three sub-dialogs that keep their values while
 // hidden, so the user can go back and forth between them before OK.
-#include "commands.h"
-#include "editor_state.h"
+#include "editor_windows.h"
 #include "resource.h"
 #include "slider_texts.h"
 #include "wizard_dialog.h"
@@ -24,6 +23,7 @@ const wchar_t kNoHandlers[] =
     L"[イベント ハンドラ] ボタンを押すことで定義することができます。\n\n"
     L"続行してもよろしいですか？";
 
+HWND g_hwndSliderDialog = nullptr;
 // The sub-dialogs live as long as the wizard; their controls hold what the user typed.
 HWND g_hwndSliderImages = nullptr;
 HWND g_hwndSliderHandlers = nullptr;
@@ -93,7 +93,6 @@ void EndSliderWizard(HWND dialog)
     ShowWindow(dialog, SW_HIDE);
     DestroyWindow(dialog);
     g_hwndSliderDialog = nullptr;
-    UpdateEditCommandState(GetMenu(g_hwndMain), g_hwndEdit);
 }
 
 void OnOk(HWND dialog)

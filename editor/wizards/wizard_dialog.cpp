@@ -2,17 +2,18 @@
 #include "wizard_dialog.h"
 
 #include "color_picker.h"
-#include "editor_state.h"
+#include "editor_windows.h"
+#include "file_paths.h"
 #include "insert_text.h"
 #include "message_box.h"
-#include "registry_value.h"
+#include "os_checks.h"
 #include "resource.h"
 #include "window_text.h"
 #include "wizard_text.h"
 
 #include <commdlg.h>
 
-wchar_t g_wizardHelpText[8192];
+wchar_t g_wizardHelpText[kWizardHelpTextSize];
 COLORREF g_lastChosenColor = RGB(0, 0, 0);
 COLORREF g_customColors[16] = {
     0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
@@ -162,7 +163,7 @@ bool InsertWizardText(HWND dialog, const std::wstring& text)
 
 bool PutWizardText(HWND dialog, const std::wstring& text)
 {
-    if (g_isWin9x == 1) {
+    if (GetOsFamily() == 1) {
         std::size_t document = static_cast<std::size_t>(GetWindowTextLengthW(g_hwndEdit));
         if (!InsertionFitsWin9x(document, text.size())) {
             RefuseInsertion(dialog, L"挿入により 64 KB を超えることが判明したため、処理を中断します。");

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-extern wchar_t g_wizardHelpText[8192];
+extern wchar_t g_wizardHelpText[kWizardHelpTextSize];
 extern COLORREF g_lastChosenColor;
 extern COLORREF g_customColors[16];
 

@@ -1,5 +1,6 @@
 // Saving through a temporary file: the target is replaced whole or left exactly as it was.
 #include "file_info.h"
+#include "file_paths.h"
 #include "file_replace.h"
 
 #include <gtest/gtest.h>

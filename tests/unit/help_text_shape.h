@@ -1,6 +1,6 @@
 // Checks the shape every wizard help text shares and splits it into its parts.
 #pragma once
-#include "wizard_dialog.h"
+#include "wizard_text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ inline HelpParts ExpectHelpShape(const std::wstring& text, const std::vector<std
                                  const std::vector<std::wstring>& spread = {})
 {
     HelpParts parts;
-    EXPECT_LT(text.size(), _countof(g_wizardHelpText)) << "does not fit the help buffer";
+    EXPECT_LT(text.size(), kWizardHelpTextSize) << "does not fit the help buffer";
     if (text.size() < 4) {
         ADD_FAILURE() << "help text too short";
         return parts;

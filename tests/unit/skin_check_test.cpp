@@ -1,5 +1,5 @@
 // The skin definition check: every kind of finding at its place, real skins without complaint.
-#include "file_info.h"
+#include "file_paths.h"
 #include "skin_check.h"
 #include "text_encoding.h"
 

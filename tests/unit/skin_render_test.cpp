@@ -1,6 +1,6 @@
 // The skin view renderer: pixels at chosen points of every kind of element, the element list,
 // problems, limits, the image cache and PNG output.
-#include "file_info.h"
+#include "file_paths.h"
 #include "skin_render.h"
 #include "text_encoding.h"
 

@@ -1,7 +1,7 @@
 // The editor's start-up decisions: system versions, locale, toolbar art, command line, menu help.
 #include "command_line.h"
 #include "os_checks.h"
-#include "status_bar.h"
+#include "menu_help.h"
 #include "template_folder.h"
 
 #include <gtest/gtest.h>

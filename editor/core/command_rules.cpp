@@ -2,12 +2,7 @@
 #include "command_rules.h"
 
 #include "file_extension.h"
-
-std::wstring FileTitleOf(const std::wstring& path)
-{
-    size_t slash = path.find_last_of(L"\\/:");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
+#include "file_paths.h"
 
 bool IsRunnablePath(const std::wstring& path)
 {
@@ -16,7 +11,7 @@ bool IsRunnablePath(const std::wstring& path)
 
 std::wstring SaveChangesQuestion(const std::wstring& path)
 {
-    std::wstring name = path.empty() ? L"新規ファイル" : FileTitleOf(path);
+    std::wstring name = path.empty() ? L"新規ファイル" : TitleOfPath(path);
     return name + L" への変更を保存しますか？";
 }
 

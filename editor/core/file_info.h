@@ -1,4 +1,4 @@
-// Small questions about files on disk, and whole-file reading.
+// Small questions about files on disk.
 #pragma once
 #include <windows.h>
 
@@ -9,8 +9,3 @@ bool FileExists(const wchar_t* path);
 
 // Size in bytes, all 64 bits of it; -1 when the file cannot be opened.
 long long GetFileSizeByName(const wchar_t* path);
-
-bool IsFolder(const wchar_t* path);
-
-// The whole file; false when it cannot be opened or read, or does not fit in memory.
-bool ReadWholeFile(const wchar_t* path, std::string* bytes);

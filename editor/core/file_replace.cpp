@@ -1,7 +1,8 @@
 // Writing a file so that a failure never costs the file it replaces.
 #include "file_replace.h"
 
-#include <algorithm>
+#include "file_paths.h"
+
 
 namespace {
 
@@ -32,18 +33,6 @@ bool TargetAcceptsWrite(const wchar_t* target, DWORD* error)
     return true;
 }
 
-bool WriteAll(HANDLE file, const std::string& bytes)
-{
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written != chunk) return false;
-        done += written;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::wstring TemporaryPathFor(const std::wstring& target)
@@ -65,7 +54,7 @@ ReplaceOutcome WriteFileReplacing(const wchar_t* target, const std::string& byte
     HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     if (file == INVALID_HANDLE_VALUE) return Failed(ReplaceCannotWrite, GetLastError());
-    bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
+    bool written = WriteAll(file, bytes.data(), bytes.size()) && FlushFileBuffers(file);
     error = GetLastError();
     if (!CloseHandle(file) && written) {
         written = false;

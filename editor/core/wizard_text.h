@@ -5,6 +5,8 @@
 #include <vector>
 
 const int kMaxTabCount = 100;
+// Units the help window's text holds, its end included.
+const std::size_t kWizardHelpTextSize = 8192;
 
 // count TABs; none for 0 or less.
 void AppendTabs(std::wstring& text, int count);

@@ -2,12 +2,19 @@
 #include "template_folder.h"
 
 #include <windows.h>
-#include <shlobj.h>
+#include <shfolder.h>
+
+namespace {
+
+// SHGFP_TYPE_CURRENT, which shfolder.h does not name.
+const DWORD kFolderAsItIsNow = 0;
+
+}  // namespace
 
 int EnsureTemplateFolder(const wchar_t* folderName)
 {
     wchar_t documents[MAX_PATH] = L"";
-    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents) != S_OK) return 0;
+    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, kFolderAsItIsNow, documents) != S_OK) return 0;
     // Relative paths of later operations resolve against the documents folder from now on.
     if (!SetCurrentDirectoryW(documents)) return 0;
     if (CreateDirectoryW(folderName, nullptr)) return 1;

@@ -10,6 +10,3 @@ std::wstring SaveChangesQuestion(const std::wstring& path);
 
 // The main window's title for a file title ("" for a new document).
 std::wstring DocumentWindowTitle(const std::wstring& fileTitle);
-
-// The name and extension of a path, without its folder.
-std::wstring FileTitleOf(const std::wstring& path);

@@ -16,8 +16,6 @@ struct EditorSettings {
     int LineEndStyle;              // line ends of the suspended document's file (0 CR LF)
 };
 
-extern const wchar_t kEditorSettingsKey[];
-
 // Template folder name used when the settings key does not exist at all.
 const wchar_t* DefaultTemplateFolderName(bool keyExists, UINT ansiCodePage);
 

@@ -1,11 +1,10 @@
 // The editor's settings and suspend state, kept as values of one registry key.
 #include "editor_settings.h"
 
+#include "file_paths.h"
 #include "registry_value.h"
 
 #include <initializer_list>
-
-const wchar_t kEditorSettingsKey[] = L"Software\\Halvenor's Software\\Quillmere";
 
 namespace {
 
@@ -87,10 +86,10 @@ void DeleteSuspendValues(HKEY key)
 
 EditorSettings LoadEditorSettings()
 {
-    return LoadEditorSettingsFromKey(HKEY_CURRENT_USER, kEditorSettingsKey);
+    return LoadEditorSettingsFromKey(HKEY_CURRENT_USER, kVendorRegistryKey);
 }
 
 int SaveEditorSettings(const EditorSettings& settings)
 {
-    return SaveEditorSettingsToKey(HKEY_CURRENT_USER, kEditorSettingsKey, settings);
+    return SaveEditorSettingsToKey(HKEY_CURRENT_USER, kVendorRegistryKey, settings);
 }

@@ -1,0 +1,4 @@
+// The settings the running editor uses.
+#include "running_settings.h"
+
+EditorSettings g_settings = {};
