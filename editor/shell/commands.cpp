@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "run_and_print.h"
 #include "skin_check_dialog.h"
+#include "skin_preview_window.h"
 #include "suspend.h"
 #include "template_insert.h"
 #include "wizards.h"
@@ -95,6 +96,7 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_TOOLS_RUN:       RunCurrentFile(); break;
     case IDM_PACKAGING:       ShowPackagingDialog(window); break;
     case IDM_TOOLS_SKIN_CHECK: CheckCurrentSkin(window); break;
+    case IDM_TOOLS_SKIN_PREVIEW: ShowSkinPreview(window); break;
     case IDM_COLOR_SURVEY:    ShowColorSurvey(window); break;
     case IDM_ASSOCIATIONS:    ShowAssociations(window); break;
     case IDM_TOOLS_FERNCASTLE:
@@ -172,7 +174,9 @@ int UpdateRunCommandState(const wchar_t* path)
     bool runnable = IsRunnablePath(path);
     SetCommandEnabled(GetMenu(g_hwndMain), IDM_TOOLS_RUN, runnable);
     // The check reads skin definitions; a new document may become one.
-    EnableMenuCommand(GetMenu(g_hwndMain), IDM_TOOLS_SKIN_CHECK, path[0] == L'\0' || IsSkinDefinitionPath(path));
+    bool skin = path[0] == L'\0' || IsSkinDefinitionPath(path);
+    EnableMenuCommand(GetMenu(g_hwndMain), IDM_TOOLS_SKIN_CHECK, skin);
+    EnableMenuCommand(GetMenu(g_hwndMain), IDM_TOOLS_SKIN_PREVIEW, skin);
     return runnable ? 1 : 0;
 }
 

@@ -1,0 +1,99 @@
+// UI tests of the skin preview: the picture of a real skin, its status line, a click that selects
+// a tag, redrawing after an edit, the PNG copy and a broken definition.
+#include "document_test.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+enum { kPreview = 32796, kSaveImage = 302, kPicture = 303, kStatusLine = 304 };
+const wchar_t kCaption[] = L"スキンのプレビュー";
+
+class SkinPreviewTest : public DocumentTest {
+protected:
+    // The classic test skin, copied where edits and saved images may go.
+    std::wstring CopyClassicSkin()
+    {
+        std::wstring from = std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\classic\\";
+        std::wstring to = Scratch(L"classic");
+        CreateDirectoryW(to.c_str(), nullptr);
+        for (const wchar_t* name : {L"classic.wms", L"back.bmp", L"close.bmp", L"down.bmp", L"hover.bmp", L"map.bmp",
+                                    L"mute.bmp", L"mutedown.bmp", L"seekfill.bmp", L"thumb.bmp"})
+            CopyFileW((from + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+        return to + L"\\classic.wms";
+    }
+
+    Dialog OpenPreview()
+    {
+        EXPECT_TRUE(main_.Menu(kPreview).enabled);
+        main_.PostCommand(kPreview);
+        return app().WaitDialog(kCaption);
+    }
+
+    static bool PixelIs(const Window& picture, int x, int y, COLORREF colour)
+    {
+        return kit::WaitUntil([&] { return kit::ClientPixel(picture, x, y) == colour; }, kit::Ms(3000));
+    }
+};
+
+std::string PngPixel(const std::wstring& path, int x, int y)
+{
+    std::string at = std::to_string(x) + "," + std::to_string(y);
+    std::string channel = "%[fx:int(255*p{" + at + "}.";
+    return kit::UnixOutput("convert '" + kit::Utf8(kit::UnixPath(path)) + "' -format '" + channel + "r)]," + channel +
+                           "g)]," + channel + "b)]," + channel + "a)]' info:");
+}
+
+}  // namespace
+
+TEST_F(SkinPreviewTest, ShowsTheViewNamesElementsAndSelectsTheirTags)
+{
+    Start(L"\"" + CopyClassicSkin() + L"\"", L"Quillmere - classic.wms");
+    Dialog preview = OpenPreview();
+    Window picture = preview.Item(kPicture);
+    EXPECT_TRUE(PixelIs(picture, 5, 5, RGB(82, 101, 145))) << "the background image, at 100 %";
+    EXPECT_TRUE(PixelIs(picture, 0, 0, RGB(255, 255, 255))) << "the clipping colour shows the checkerboard";
+    EXPECT_EQ(L"", preview.Item(kStatusLine).StatusText(1));
+
+    kit::MoveMouseTo(picture, 200, 100);
+    Window status = preview.Item(kStatusLine);
+    EXPECT_TRUE(kit::WaitUntil([&] { return status.StatusText(0) == L"VIEW id=mainView 320 × 120"; }))
+        << kit::Utf8(status.StatusText(0));
+    picture.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 100));
+    std::wstring text = Edit().Text();
+    size_t view = text.find(L"<VIEW");
+    EXPECT_EQ(view, LOWORD(Edit().Send(EM_GETSEL)));
+    EXPECT_EQ(text.find(L'>', view) + 1, HIWORD(Edit().Send(EM_GETSEL)));
+}
+
+TEST_F(SkinPreviewTest, AnEditIsRedrawnAndSavedAsAPng)
+{
+    Start(L"\"" + CopyClassicSkin() + L"\"", L"Quillmere - classic.wms");
+    Dialog preview = OpenPreview();
+    Window picture = preview.Item(kPicture);
+    ASSERT_TRUE(PixelIs(picture, 0, 0, RGB(255, 255, 255)));
+    std::wstring text = Edit().Text();
+    text.replace(text.find(L"#FF00FF"), 7, L"#000001");
+    Edit().SetText(text);
+    EXPECT_TRUE(PixelIs(picture, 0, 0, RGB(255, 0, 255))) << "no longer the clipping colour";
+
+    const std::wstring png = Scratch(L"classic\\shot.png");
+    preview.Item(kSaveImage).Click();
+    kit::ChooseInFileDialog(app().WaitDialog(kSaveAsCaption), png);
+    app().WaitGone(L"#32770", kSaveAsCaption);
+    ASSERT_TRUE(kit::WaitUntil([&] { return kit::FileBytes(png).has_value(); }));
+    EXPECT_EQ("255,0,255,255", PngPixel(png, 0, 0));
+    EXPECT_EQ("82,101,145,255", PngPixel(png, 5, 5));
+}
+
+TEST_F(SkinPreviewTest, ABrokenDefinitionSaysSoAndAnUnsavedOneIsDrawn)
+{
+    Start();
+    Edit().SetText(L"<theme><view width=\"50\" height=\"40\" backgroundColor=\"#0000FF\"><subview></theme>");
+    Dialog preview = OpenPreview();
+    Window status = preview.Item(kStatusLine);
+    EXPECT_TRUE(kit::WaitUntil([&] { return status.StatusText(1).find(L"定義にエラーがあります (Ctrl+K でチェック)") == 0; }))
+        << kit::Utf8(status.StatusText(1));
+    EXPECT_TRUE(PixelIs(preview.Item(kPicture), 10, 10, RGB(0, 0, 255))) << "what can be drawn is drawn";
+}
