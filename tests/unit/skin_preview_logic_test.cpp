@@ -73,7 +73,7 @@ TEST(SkinPreviewLogic, ElementsByPointAndByCaret)
     const size_t innerTag = kDefinition.find(L"<subview id=\"inner\"");
     const size_t innerEnd = kDefinition.find(L"/>", innerTag) + 2;
     struct Case { int x, y; int element; } points[] = {
-        {0, 0, 0}, {39, 29, 0}, {5, 5, 1}, {24, 14, 1}, {7, 7, 2}, {10, 10, 1}, {25, 5, 0}, {40, 0, -1}, {-1, 3, -1},
+        {0, 0, 0}, {39, 29, 0}, {5, 5, 1}, {24, 14, 1}, {7, 7, 2}, {10, 10, 2}, {11, 11, 1}, {25, 5, 0}, {40, 0, -1}, {-1, 3, -1},
     };
     for (const Case& c : points)
         EXPECT_EQ(c.element, SkinElementAtPoint(picture, c.x, c.y).element) << c.x << "," << c.y;
