@@ -62,6 +62,8 @@ struct Preview {
 
 std::unique_ptr<Preview> g_preview;
 
+void RefreshHover(Preview& preview);
+
 std::wstring DocumentFolder()
 {
     return g_currentPath[0] ? SkinFolderOfDocument(g_currentPath) : std::wstring();
@@ -178,9 +180,10 @@ void RedrawDocument(Preview& preview)
     preview.renderedText = preview.seenText;
     preview.renderedFolder = preview.seenFolder;
     preview.drawn = true;
-    preview.hoveredOffset = SIZE_MAX;
+    preview.hoveredOffset = SIZE_MAX;   // offsets of the old text mean nothing in the new
     FillViews(preview, preview.renderedText);
     Redraw(preview);
+    RefreshHover(preview);
 }
 
 void FollowCaret(Preview& preview)
@@ -292,6 +295,18 @@ void OnMouseMove(Preview& preview, LPARAM point)
     Hover(preview, HitAt(preview, point));
 }
 
+// After the picture moved under a still mouse: what is under it now.
+void RefreshHover(Preview& preview)
+{
+    POINT cursor;
+    RECT area = PictureArea();
+    if (!GetCursorPos(&cursor) || !ScreenToClient(preview.picture, &cursor) || !PtInRect(&area, cursor)) {
+        Hover(preview, SkinElementHit());
+        return;
+    }
+    Hover(preview, HitAt(preview, MAKELPARAM(cursor.x, cursor.y)));
+}
+
 // The tag of the element clicked is selected in the document, as the skin check goes to a line.
 void OnClick(Preview& preview, LPARAM point)
 {
@@ -321,6 +336,7 @@ void Scroll(Preview& preview, int bar, WPARAM request)
     (bar == SB_HORZ ? preview.scrollX : preview.scrollY) = position;
     UpdateScrollBars(preview);
     InvalidateRect(preview.picture, nullptr, FALSE);
+    RefreshHover(preview);
 }
 
 LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -415,6 +431,25 @@ void LayOut(HWND dialog, int width, int height)
     MoveWindow(picture, 0, top, width, height - (statusRect.bottom - statusRect.top) - top, TRUE);
 }
 
+// Opens large enough to show the view at 100 %, as far as the screen allows.
+void SizeToPicture(Preview& preview)
+{
+    RECT area = PictureArea(), window;
+    GetWindowRect(preview.dialog, &window);
+    int wider = std::max(0, preview.rendered.width - static_cast<int>(area.right));
+    int taller = std::max(0, preview.rendered.height - static_cast<int>(area.bottom));
+    if (wider == 0 && taller == 0) return;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(preview.dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    int width = std::min<int>(window.right - window.left + wider, work.right - work.left);
+    int height = std::min<int>(window.bottom - window.top + taller, work.bottom - work.top);
+    int left = std::max<int>(work.left, std::min<int>(window.left, work.right - width));
+    int top = std::max<int>(work.top, std::min<int>(window.top, work.bottom - height));
+    SetWindowPos(preview.dialog, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void OnInitDialog(HWND dialog)
 {
     g_preview->dialog = dialog;
@@ -436,7 +471,9 @@ void OnCommand(Preview& preview, int id, int code)
         if (code != CBN_SELCHANGE) return;
         preview.viewIndex = std::max(0, static_cast<int>(SendDlgItemMessageW(preview.dialog, id, CB_GETCURSEL, 0, 0)));
         preview.scrollX = preview.scrollY = 0;
+        preview.hoveredOffset = SIZE_MAX;
         Redraw(preview);
+        RefreshHover(preview);
         return;
     case IDC_PREVIEW_ZOOM: {
         if (code != CBN_SELCHANGE) return;
@@ -444,6 +481,7 @@ void OnCommand(Preview& preview, int id, int code)
         if (choice >= 0 && choice < static_cast<LRESULT>(_countof(kZoomChoices))) preview.zoom = kZoomChoices[choice];
         UpdateScrollBars(preview);
         InvalidateRect(preview.picture, nullptr, FALSE);
+        RefreshHover(preview);
         return;
     }
     case IDC_PREVIEW_SAVE: SaveAsImage(preview); return;
@@ -514,5 +552,6 @@ void ShowSkinPreview(HWND owner)
     g_preview->seenText = WholeWindowText(g_hwndEdit);
     g_preview->seenFolder = DocumentFolder();
     RedrawDocument(*g_preview);
+    SizeToPicture(*g_preview);
     ShowWindow(g_preview->dialog, SW_SHOW);
 }

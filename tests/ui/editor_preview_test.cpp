@@ -56,15 +56,19 @@ TEST_F(SkinPreviewTest, ShowsTheViewNamesElementsAndSelectsTheirTags)
     EXPECT_TRUE(PixelIs(picture, 0, 0, RGB(255, 255, 255))) << "the clipping colour shows the checkerboard";
     EXPECT_EQ(L"", preview.Item(kStatusLine).StatusText(1));
 
-    kit::MoveMouseTo(picture, 200, 100);
+    // Over a button of the BUTTONGROUP: its name, its hover image, and a click selects its tag.
+    kit::MoveMouseTo(preview, 0, 0);
+    COLORREF up = kit::ClientPixel(picture, 60, 75);
+    kit::MoveMouseTo(picture, 60, 75);
     Window status = preview.Item(kStatusLine);
-    EXPECT_TRUE(kit::WaitUntil([&] { return status.StatusText(0) == L"VIEW id=mainView 320 × 120"; }))
+    EXPECT_TRUE(kit::WaitUntil([&] { return status.StatusText(0) == L"PAUSEELEMENT 40 × 30 (BUTTONGROUP id=transport)"; }))
         << kit::Utf8(status.StatusText(0));
-    picture.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 100));
+    EXPECT_TRUE(kit::WaitUntil([&] { return kit::ClientPixel(picture, 60, 75) != up; })) << "the hover image";
+    picture.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 75));
     std::wstring text = Edit().Text();
-    size_t view = text.find(L"<VIEW");
-    EXPECT_EQ(view, LOWORD(Edit().Send(EM_GETSEL)));
-    EXPECT_EQ(text.find(L'>', view) + 1, HIWORD(Edit().Send(EM_GETSEL)));
+    size_t tag = text.find(L"<PAUSEELEMENT");
+    EXPECT_EQ(tag, LOWORD(Edit().Send(EM_GETSEL)));
+    EXPECT_EQ(text.find(L'>', tag) + 1, HIWORD(Edit().Send(EM_GETSEL)));
 }
 
 TEST_F(SkinPreviewTest, AnEditIsRedrawnAndSavedAsAPng)
