@@ -22,7 +22,7 @@
 
 namespace {
 
-const wchar_t kCaption[] = L"スキンのプレビュー";
+const wchar_t kCaption[] = L"Quillmere";   // of its message boxes
 const wchar_t kPictureClass[] = L"QuillpadSkinPicture";
 const UINT_PTR kPollTimer = 1;
 const UINT kPollPeriod = 100;      // ms

@@ -101,3 +101,34 @@ TEST_F(SkinPreviewTest, ABrokenDefinitionSaysSoAndAnUnsavedOneIsDrawn)
         << kit::Utf8(status.StatusText(1));
     EXPECT_TRUE(PixelIs(preview.Item(kPicture), 10, 10, RGB(0, 0, 255))) << "what can be drawn is drawn";
 }
+
+TEST_F(SkinPreviewTest, AnImageThatDoesNotFitOnTheDiskIsReportedAndTheEarlierFileKept)
+{
+    const std::wstring small = Scratch(L"small");
+    if (!kit::MountSmallDisk(small, 8)) GTEST_SKIP() << "this machine does not allow a mount";
+    const std::wstring png = small + L"\\shot.png";
+    kit::WriteBytes(png, "earlier");
+    Start(L"\"" + CopyClassicSkin() + L"\"", L"Quillmere - classic.wms");
+    Edit().SetText(L"<theme><view width=\"2000\" height=\"2000\" backgroundImage=\"back.bmp\" backgroundTiled=\"true\"/></theme>");
+    Dialog preview = OpenPreview();
+    ASSERT_TRUE(PixelIs(preview.Item(kPicture), 0, 0, RGB(255, 0, 255)));
+    preview.Item(kSaveImage).Click();
+    kit::ChooseInFileDialog(app().WaitDialog(kSaveAsCaption), png);
+    // Wine's own overwrite question comes first.
+    Dialog overwrite;
+    ASSERT_TRUE(kit::WaitUntil([&] {
+        for (const Window& window : app().TopWindows())
+            if (window.ClassName() == L"#32770" && window.HasItem(0xFFFF)) overwrite = Dialog(window.hwnd());
+        return static_cast<bool>(overwrite);
+    }));
+    overwrite.Answer(IDYES);
+    Dialog box = app().WaitDialog(L"Quillmere");
+    EXPECT_EQ(0u, box.Message().find(L"画像を保存できませんでした。\n" + png + L"\n")) << kit::Utf8(box.Message());
+    EXPECT_EQ(Icon::Error, box.IconKind());
+    box.Answer(IDOK);
+    EXPECT_EQ("earlier", kit::FileBytes(png));
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((small + L"\\*.tmp").c_str(), &found);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, search) << "no half-written file is left";
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
