@@ -149,20 +149,20 @@ std::wstring SkinHitStatusText(const SkinPicture& picture, const SkinElementHit&
 
 std::wstring SkinProblemsStatusText(const SkinPicture& picture, bool hasFolder)
 {
-    std::vector<std::wstring> texts;
     std::vector<SkinProblem> problems = picture.problems;
     std::stable_sort(problems.begin(), problems.end(),
                      [](const SkinProblem& a, const SkinProblem& b) { return Gravity(a.kind) < Gravity(b.kind); });
+    // Files of a document never saved were not looked for: naming each as missing would mislead.
+    auto unread = [hasFolder](const SkinProblem& problem) { return !hasFolder && Gravity(problem.kind) == 1; };
     bool outOfMemory = !problems.empty() && problems.front().kind == SkinProblemOutOfMemory;
+    std::vector<std::wstring> texts;
     if (outOfMemory) texts.push_back(ProblemText(problems.front()));
     if (picture.definitionHasErrors) texts.push_back(L"定義にエラーがあります (Ctrl+K でチェック)");
     if (!picture.viewFound && !outOfMemory) texts.push_back(L"表示できる VIEW 要素がありません");
-    if (!hasFolder) texts.push_back(L"保存されていない文書です: 画像は保存した後で表示されます");
-    for (const SkinProblem& problem : problems) {
-        bool fileProblem = Gravity(problem.kind) == 1;
-        if (problem.kind == SkinProblemOutOfMemory || (fileProblem && !hasFolder)) continue;
-        texts.push_back(ProblemText(problem));
-    }
+    if (std::any_of(problems.begin(), problems.end(), unread))
+        texts.push_back(L"保存されていない文書です: 画像は保存した後で表示されます");
+    for (const SkinProblem& problem : problems)
+        if (problem.kind != SkinProblemOutOfMemory && !unread(problem)) texts.push_back(ProblemText(problem));
     if (texts.empty()) return std::wstring();
     std::wstring text = texts.front();
     if (texts.size() > 1) text += L" (ほかに " + std::to_wstring(texts.size() - 1) + L" 件)";

@@ -95,11 +95,16 @@ TEST_F(SkinPreviewTest, ABrokenDefinitionSaysSoAndAnUnsavedOneIsDrawn)
 {
     Start();
     Edit().SetText(L"<theme><view width=\"50\" height=\"40\" backgroundColor=\"#0000FF\"><subview></theme>");
-    Dialog preview = OpenPreview();
+    EXPECT_EQ(L"スキンのプレビュー(&V)\tCtrl+E", main_.Menu(kPreview).label);
+    main_.SendKeys({VK_CONTROL, 'E'});
+    Dialog preview = app().WaitDialog(kCaption);
     Window status = preview.Item(kStatusLine);
-    EXPECT_TRUE(kit::WaitUntil([&] { return status.StatusText(1).find(L"定義にエラーがあります (Ctrl+K でチェック)") == 0; }))
+    EXPECT_TRUE(kit::WaitUntil([&] { return status.StatusText(1) == L"定義にエラーがあります (Ctrl+K でチェック)"; }))
         << kit::Utf8(status.StatusText(1));
     EXPECT_TRUE(PixelIs(preview.Item(kPicture), 10, 10, RGB(0, 0, 255))) << "what can be drawn is drawn";
+
+    Drop(WriteFile(L"player.js", "var x;"));
+    EXPECT_FALSE(main_.Menu(kPreview).enabled) << "a script, as for the skin check";
 }
 
 TEST_F(SkinPreviewTest, AnImageThatDoesNotFitOnTheDiskIsReportedAndTheEarlierFileKept)
