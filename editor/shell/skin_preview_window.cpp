@@ -96,7 +96,7 @@ void ComposeShown(Preview& preview)
 
 RECT PictureArea()
 {
-    RECT area;
+    RECT area = {};
     GetClientRect(g_preview->picture, &area);
     return area;
 }
@@ -210,8 +210,9 @@ void OnPollTimer(Preview& preview)
         preview.seenText = std::move(text);
         preview.seenFolder = std::move(folder);
         preview.changedAt = now;
-    } else if ((!preview.drawn || preview.seenText != preview.renderedText || preview.seenFolder != preview.renderedFolder) &&
-               now - preview.changedAt >= kQuietPeriod) {
+    } else if (now - preview.changedAt >= kQuietPeriod &&
+               (!preview.drawn || preview.seenText != preview.renderedText ||
+                preview.seenFolder != preview.renderedFolder)) {
         RedrawDocument(preview);
     }
     FollowCaret(preview);
@@ -222,9 +223,9 @@ void PaintOutline(HDC dc, const Preview& preview)
     SkinRect rect = SkinHitRect(preview.rendered, preview.caretHit);
     if (rect.Empty()) return;
     double scale = preview.layout.scale;
-    RECT outline = {static_cast<int>(rect.left * scale) - preview.scrollX, static_cast<int>(rect.top * scale) - preview.scrollY,
-                    static_cast<int>(rect.right * scale) - preview.scrollX,
-                    static_cast<int>(rect.bottom * scale) - preview.scrollY};
+    int x = preview.scrollX, y = preview.scrollY;
+    RECT outline = {static_cast<int>(rect.left * scale) - x, static_cast<int>(rect.top * scale) - y,
+                    static_cast<int>(rect.right * scale) - x, static_cast<int>(rect.bottom * scale) - y};
     HBRUSH brush = CreateSolidBrush(RGB(255, 0, 128));
     for (int ring = 0; ring < kOutlineWidth; ++ring) {
         FrameRect(dc, &outline, brush);
@@ -408,7 +409,8 @@ void SaveAsImage(Preview& preview)
     RenderInto(preview, SIZE_MAX, &still);
     unsigned long error = 0;
     if (!SaveSkinPictureAsPng(still, path, &error)) {
-        std::wstring text = L"画像を保存できませんでした。\n" + std::wstring(path) + L"\n\n" + SystemErrorText(error);
+        std::wstring text =
+            L"画像を保存できませんでした。\n" + std::wstring(path) + L"\n\n" + SystemErrorText(error);
         ShowMessage(preview.dialog, text.c_str(), kCaption, MB_ICONERROR);
         return;
     }
@@ -453,7 +455,10 @@ void SizeToPicture(Preview& preview)
 void OnInitDialog(HWND dialog)
 {
     g_preview->dialog = dialog;
-    g_preview->picture = GetDlgItem(dialog, IDC_PREVIEW_PICTURE);
+    // Made here, not in the template, so the template needs no class of ours to be made.
+    g_preview->picture = CreateWindowExW(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0,
+                                         0, 0, dialog, reinterpret_cast<HMENU>(IDC_PREVIEW_PICTURE), g_hInstance,
+                                         nullptr);
     HWND zoom = GetDlgItem(dialog, IDC_PREVIEW_ZOOM);
     for (const wchar_t* label : {L"100 %", L"200 %", L"ウィンドウに合わせる"})
         SendMessageW(zoom, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
@@ -543,7 +548,9 @@ void ShowSkinPreview(HWND owner)
         return;
     }
     g_preview = std::make_unique<Preview>();
-    if (!CreateDialogParamW(g_hInstance, MAKEINTRESOURCEW(IDD_SKIN_PREVIEW), owner, SkinPreviewDialogProc, 0)) {
+    HWND dialog = CreateDialogParamW(g_hInstance, MAKEINTRESOURCEW(IDD_SKIN_PREVIEW), owner, SkinPreviewDialogProc, 0);
+    if (dialog && !g_preview->picture) DestroyWindow(dialog);
+    if (!dialog || !g_preview) {
         g_preview.reset();
         ShowMessage(owner, L"プレビューを表示できませんでした。", kCaption, MB_ICONWARNING);
         return;
