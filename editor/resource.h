@@ -42,6 +42,7 @@
 #define IDD_SLIDER_HANDLERS         153
 #define IDD_SLIDER_OPTIONS          154
 #define IDD_SKIN_CHECK              155
+#define IDD_SKIN_PREVIEW            156
 
 // Icons (IDI_APP is shared). IDI_ASSOCIATIONS, the second icon in the file, is also the
 // template file type's icon (",1" in its DefaultIcon).
@@ -90,6 +91,13 @@
 // Skin check dialog
 #define IDC_SKIN_CHECK_SUMMARY      300
 #define IDC_SKIN_CHECK_LIST         301
+
+// Skin preview window
+#define IDC_PREVIEW_VIEW            300
+#define IDC_PREVIEW_ZOOM            301
+#define IDC_PREVIEW_SAVE            302
+#define IDC_PREVIEW_PICTURE         303
+#define IDC_PREVIEW_STATUS          304
 
 // File associations dialog and its notice
 #define IDC_ASSOCIATIONS_ASSOCIATE  300

@@ -48,3 +48,4 @@
 #define IDM_HELP_SDK_MANUAL         32793
 #define IDM_INSERT_TAG_MENU         32794
 #define IDM_TOOLS_SKIN_CHECK        32795
+#define IDM_TOOLS_SKIN_PREVIEW      32796

@@ -37,6 +37,7 @@ const MenuHelpEntry kMenuHelp[] = {
     {IDM_TOOLS_SETUP_MAKER, L"QLMC ファイルを作成するためのツールを起動します。"},
     {IDM_TOOLS_INSERT_TEMPLATE, L"既存の雛形ファイルからテキストを現在のカーソル位置に挿入します。"},
     {IDM_TOOLS_SKIN_CHECK, L"スキン定義の誤りや綴りの違いを調べ、見つかった箇所を一覧にします。"},
+    {IDM_TOOLS_SKIN_PREVIEW, L"スキン定義のビューを、プレーヤーが表示するとおりに描いて見せます。"},
     {IDM_TOOLS_SHORTCUT, L"デスクトップに Quillmere のショートカットを作成します。"},
     {IDM_HELP_CONTENTS, L"ヘルプを開きます。"},
     {IDM_HELP_REFERENCE, L"リファレンス マニュアルを開きます。"},

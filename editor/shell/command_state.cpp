@@ -70,7 +70,9 @@ int UpdateRunCommandState(const wchar_t* path)
 {
     bool runnable = IsRunnablePath(path);
     SetCommandEnabled(GetMenu(g_hwndMain), IDM_TOOLS_RUN, runnable);
-    // The check reads skin definitions; a new document may become one.
-    EnableMenuCommand(GetMenu(g_hwndMain), IDM_TOOLS_SKIN_CHECK, path[0] == L'\0' || IsSkinDefinitionPath(path));
+    // The check and the preview read skin definitions; a new document may become one.
+    bool skin = path[0] == L'\0' || IsSkinDefinitionPath(path);
+    EnableMenuCommand(GetMenu(g_hwndMain), IDM_TOOLS_SKIN_CHECK, skin);
+    EnableMenuCommand(GetMenu(g_hwndMain), IDM_TOOLS_SKIN_PREVIEW, skin);
     return runnable ? 1 : 0;
 }

@@ -16,6 +16,7 @@
 #include "run_and_print.h"
 #include "running_settings.h"
 #include "skin_check_dialog.h"
+#include "skin_preview_window.h"
 #include "suspend.h"
 #include "template_insert.h"
 #include "wizards.h"
@@ -91,6 +92,7 @@ void DispatchCommand(HWND window, unsigned id)
     case IDM_TOOLS_RUN:       RunCurrentFile(); break;
     case IDM_PACKAGING:       ShowPackagingDialog(window); break;
     case IDM_TOOLS_SKIN_CHECK: CheckCurrentSkin(window); break;
+    case IDM_TOOLS_SKIN_PREVIEW: ShowSkinPreview(window); break;
     case IDM_COLOR_SURVEY:    ShowColorSurvey(window); break;
     case IDM_ASSOCIATIONS:    ShowAssociations(window); break;
     case IDM_TOOLS_FERNCASTLE:

@@ -239,6 +239,10 @@ COLORREF ScreenPixel(HWND window, int x, int y);
 // The same without the printing.
 std::wstring SaveScreen(const std::wstring& name, HWND window = nullptr);
 std::wstring UnixPath(const std::wstring& windowsPath);
+// The colour shown at a point of the window's client area, as GetPixel gives it (0x00BBGGRR).
+COLORREF ClientPixel(const Window& window, int x, int y);
+// Puts the mouse pointer on a point of the window's client area, as a user's hand would.
+void MoveMouseTo(const Window& window, int x, int y);
 
 // ---- Fixture -------------------------------------------------------------------------
 

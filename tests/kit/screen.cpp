@@ -175,6 +175,23 @@ std::wstring Screenshot(const std::wstring& name, HWND window)
     return path;
 }
 
+COLORREF ClientPixel(const Window& window, int x, int y)
+{
+    POINT point = {x, y};
+    if (!ClientToScreen(window.hwnd(), &point)) throw Failure(L"no client area: " + window.Describe());
+    HDC screen = GetDC(nullptr);
+    COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+void MoveMouseTo(const Window& window, int x, int y)
+{
+    POINT point = {x, y};
+    if (!ClientToScreen(window.hwnd(), &point) || !SetCursorPos(point.x, point.y))
+        throw Failure(L"cannot move the mouse onto " + window.Describe());
+}
+
 Icon Dialog::IconKind() const
 {
     const double kMatchingIcon = 20.0;

@@ -1,0 +1,565 @@
+// The skin preview window: a VIEW of the document drawn by the skin renderer, its view and zoom
+// choices, the element under the mouse and the one whose tag holds the caret, and its PNG copy.
+#include "skin_preview_window.h"
+
+#include "current_document.h"
+#include "editor_windows.h"
+#include "message_box.h"
+#include "packager_command.h"
+#include "resource.h"
+#include "skin_preview_logic.h"
+#include "skin_render.h"
+#include "window_text.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kCaption[] = L"Quillmere";   // of its message boxes
+const wchar_t kPictureClass[] = L"QuillpadSkinPicture";
+const UINT_PTR kPollTimer = 1;
+const UINT kPollPeriod = 100;      // ms
+const DWORD kQuietPeriod = 300;    // ms without a change before the picture is drawn again
+const int kZoomChoices[] = {100, 200, 0};   // 0: fit the window
+const int kCheckerSize = 8;
+const int kOutlineWidth = 2;
+
+// A document never saved has no folder: its files are not looked for anywhere.
+class NoFiles : public SkinFileSource {
+public:
+    std::wstring Identity() const override { return L"?"; }
+    bool Find(const std::wstring&, SkinFileFacts*) override { return false; }
+    bool Read(const std::wstring&, uint64_t, std::string*) override { return false; }
+};
+
+struct Preview {
+    HWND dialog = nullptr;
+    HWND picture = nullptr;
+    SkinImageCache cache;
+    SkinPicture rendered;
+    std::vector<uint32_t> shown;   // the picture over a checkerboard, as painted
+    std::wstring seenText, seenFolder;
+    std::wstring renderedText, renderedFolder;
+    bool drawn = false;
+    DWORD changedAt = 0;
+    std::vector<SkinViewEntry> views;
+    int viewIndex = 0;
+    int zoom = 100;
+    SkinPictureLayout layout;
+    int scrollX = 0, scrollY = 0;
+    size_t hoveredOffset = SIZE_MAX;
+    bool tracking = false;
+    DWORD caretStart = MAXDWORD;
+    SkinElementHit caretHit;
+};
+
+std::unique_ptr<Preview> g_preview;
+
+void RefreshHover(Preview& preview);
+
+std::wstring DocumentFolder()
+{
+    return g_currentPath[0] ? SkinFolderOfDocument(g_currentPath) : std::wstring();
+}
+
+void SetStatus(int part, const std::wstring& text)
+{
+    SendDlgItemMessageW(g_preview->dialog, IDC_PREVIEW_STATUS, SB_SETTEXTW, part,
+                        reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// Premultiplied pixels over a light checkerboard, so the window's shape shows.
+void ComposeShown(Preview& preview)
+{
+    const SkinPicture& picture = preview.rendered;
+    preview.shown.resize(picture.pixels.size());
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            size_t at = static_cast<size_t>(y) * picture.width + x;
+            uint32_t pixel = picture.pixels[at];
+            uint32_t rest = 255 - (pixel >> 24);
+            uint32_t checker = ((x / kCheckerSize + y / kCheckerSize) & 1) ? 0xCC : 0xFF;
+            uint32_t under = checker * rest / 255;
+            uint32_t blue = (pixel & 0xFF) + under, green = ((pixel >> 8) & 0xFF) + under,
+                     red = ((pixel >> 16) & 0xFF) + under;
+            preview.shown[at] = (std::min(red, 255u) << 16) | (std::min(green, 255u) << 8) | std::min(blue, 255u);
+        }
+    }
+}
+
+RECT PictureArea()
+{
+    RECT area = {};
+    GetClientRect(g_preview->picture, &area);
+    return area;
+}
+
+void UpdateScrollBars(Preview& preview)
+{
+    RECT area = PictureArea();
+    preview.layout = LayOutSkinPicture(preview.rendered.width, preview.rendered.height, preview.zoom,
+                                       area.right, area.bottom);
+    preview.scrollX = std::max(0, std::min(preview.scrollX, preview.layout.width - static_cast<int>(area.right)));
+    preview.scrollY = std::max(0, std::min(preview.scrollY, preview.layout.height - static_cast<int>(area.bottom)));
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+    info.nMax = preview.zoom ? preview.layout.width - 1 : 0;
+    info.nPage = area.right;
+    info.nPos = preview.scrollX;
+    SetScrollInfo(preview.picture, SB_HORZ, &info, TRUE);
+    info.nMax = preview.zoom ? preview.layout.height - 1 : 0;
+    info.nPage = area.bottom;
+    info.nPos = preview.scrollY;
+    SetScrollInfo(preview.picture, SB_VERT, &info, TRUE);
+}
+
+std::wstring ViewLabel(const SkinViewEntry& view)
+{
+    if (!view.id.empty()) return view.id;
+    if (!view.title.empty()) return view.title;
+    return L"VIEW " + std::to_wstring(view.index + 1);
+}
+
+// Keeps the chosen VIEW by its id when the definition changes around it.
+void FillViews(Preview& preview, const std::wstring& text)
+{
+    std::vector<SkinViewEntry> views = ListSkinViews(text);
+    std::wstring chosenId =
+        preview.viewIndex < static_cast<int>(preview.views.size()) ? preview.views[preview.viewIndex].id : L"";
+    bool same = views.size() == preview.views.size() &&
+                std::equal(views.begin(), views.end(), preview.views.begin(),
+                           [](const SkinViewEntry& a, const SkinViewEntry& b) { return ViewLabel(a) == ViewLabel(b); });
+    preview.views = std::move(views);
+    if (same) return;
+    int chosen = std::min(preview.viewIndex, std::max(0, static_cast<int>(preview.views.size()) - 1));
+    HWND combo = GetDlgItem(preview.dialog, IDC_PREVIEW_VIEW);
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    for (const SkinViewEntry& view : preview.views) {
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ViewLabel(view).c_str()));
+        if (!chosenId.empty() && _wcsicmp(view.id.c_str(), chosenId.c_str()) == 0) chosen = view.index;
+    }
+    preview.viewIndex = chosen;
+    SendMessageW(combo, CB_SETCURSEL, preview.views.empty() ? -1 : chosen, 0);
+}
+
+void RenderInto(Preview& preview, size_t hoveredOffset, SkinPicture* picture)
+{
+    SkinRenderOptions options;
+    options.viewIndex = preview.viewIndex;
+    options.hoveredOffset = hoveredOffset;
+    if (preview.renderedFolder.empty()) {
+        NoFiles files;
+        RenderSkinView(preview.renderedText, files, preview.cache, options, picture);
+    } else {
+        SkinFolderSource files(preview.renderedFolder);
+        RenderSkinView(preview.renderedText, files, preview.cache, options, picture);
+    }
+}
+
+void Redraw(Preview& preview)
+{
+    RenderInto(preview, preview.hoveredOffset, &preview.rendered);
+    ComposeShown(preview);
+    preview.caretHit = SkinElementAtOffset(preview.rendered, preview.caretStart);
+    SetStatus(1, SkinProblemsStatusText(preview.rendered, !preview.renderedFolder.empty()));
+    UpdateScrollBars(preview);
+    InvalidateRect(preview.picture, nullptr, FALSE);
+}
+
+// The document as it now stands; the views and the picture follow it.
+void RedrawDocument(Preview& preview)
+{
+    preview.renderedText = preview.seenText;
+    preview.renderedFolder = preview.seenFolder;
+    preview.drawn = true;
+    preview.hoveredOffset = SIZE_MAX;   // offsets of the old text mean nothing in the new
+    FillViews(preview, preview.renderedText);
+    Redraw(preview);
+    RefreshHover(preview);
+}
+
+void FollowCaret(Preview& preview)
+{
+    DWORD start = 0, end = 0;
+    SendMessageW(g_hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (start == preview.caretStart) return;
+    preview.caretStart = start;
+    SkinElementHit hit = SkinElementAtOffset(preview.rendered, start);
+    if (hit == preview.caretHit) return;
+    preview.caretHit = hit;
+    InvalidateRect(preview.picture, nullptr, FALSE);
+}
+
+// Polled rather than told: the document also changes through WM_SETTEXT (open, insertion),
+// which sends a multi-line edit control no EN_CHANGE.
+void OnPollTimer(Preview& preview)
+{
+    if (IsIconic(preview.dialog)) return;
+    std::wstring text = WholeWindowText(g_hwndEdit);
+    std::wstring folder = DocumentFolder();
+    DWORD now = GetTickCount();
+    if (text != preview.seenText || folder != preview.seenFolder) {
+        preview.seenText = std::move(text);
+        preview.seenFolder = std::move(folder);
+        preview.changedAt = now;
+    } else if (now - preview.changedAt >= kQuietPeriod &&
+               (!preview.drawn || preview.seenText != preview.renderedText ||
+                preview.seenFolder != preview.renderedFolder)) {
+        RedrawDocument(preview);
+    }
+    FollowCaret(preview);
+}
+
+void PaintOutline(HDC dc, const Preview& preview)
+{
+    SkinRect rect = SkinHitRect(preview.rendered, preview.caretHit);
+    if (rect.Empty()) return;
+    double scale = preview.layout.scale;
+    int x = preview.scrollX, y = preview.scrollY;
+    RECT outline = {static_cast<int>(rect.left * scale) - x, static_cast<int>(rect.top * scale) - y,
+                    static_cast<int>(rect.right * scale) - x, static_cast<int>(rect.bottom * scale) - y};
+    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 128));
+    for (int ring = 0; ring < kOutlineWidth; ++ring) {
+        FrameRect(dc, &outline, brush);
+        InflateRect(&outline, -1, -1);
+    }
+    DeleteObject(brush);
+}
+
+void PaintPicture(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(window, &paint);
+    RECT area = PictureArea();
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, std::max(1L, area.right), std::max(1L, area.bottom));
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_APPWORKSPACE));
+    const Preview& preview = *g_preview;
+    const SkinPicture& picture = preview.rendered;
+    if (!preview.shown.empty() && picture.width > 0) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = picture.width;
+        info.bmiHeader.biHeight = -picture.height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        SetStretchBltMode(dc, preview.layout.scale < 1.0 ? HALFTONE : COLORONCOLOR);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchDIBits(dc, -preview.scrollX, -preview.scrollY, preview.layout.width, preview.layout.height, 0, 0,
+                      picture.width, picture.height, preview.shown.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        PaintOutline(dc, preview);
+    }
+    BitBlt(screen, 0, 0, area.right, area.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EndPaint(window, &paint);
+}
+
+SkinElementHit HitAt(const Preview& preview, LPARAM point)
+{
+    int x = 0, y = 0;
+    if (!SkinViewPixelAt(preview.layout, preview.rendered.width, preview.rendered.height,
+                         GET_X_LPARAM(point) + preview.scrollX, GET_Y_LPARAM(point) + preview.scrollY, &x, &y))
+        return SkinElementHit();
+    return SkinElementAtPoint(preview.rendered, x, y);
+}
+
+void Hover(Preview& preview, const SkinElementHit& hit)
+{
+    SetStatus(0, SkinHitStatusText(preview.rendered, hit));
+    size_t offset = SkinHoverOffset(preview.rendered, hit);
+    if (offset == preview.hoveredOffset) return;
+    preview.hoveredOffset = offset;
+    Redraw(preview);
+}
+
+void OnMouseMove(Preview& preview, LPARAM point)
+{
+    if (!preview.tracking) {
+        TRACKMOUSEEVENT track = {};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = preview.picture;
+        preview.tracking = TrackMouseEvent(&track) != FALSE;
+    }
+    Hover(preview, HitAt(preview, point));
+}
+
+// After the picture moved under a still mouse: what is under it now.
+void RefreshHover(Preview& preview)
+{
+    POINT cursor;
+    RECT area = PictureArea();
+    if (!GetCursorPos(&cursor) || !ScreenToClient(preview.picture, &cursor) || !PtInRect(&area, cursor)) {
+        Hover(preview, SkinElementHit());
+        return;
+    }
+    Hover(preview, HitAt(preview, MAKELPARAM(cursor.x, cursor.y)));
+}
+
+// The tag of the element clicked is selected in the document, as the skin check goes to a line.
+void OnClick(Preview& preview, LPARAM point)
+{
+    SkinTagPlace place = SkinHitPlace(preview.rendered, HitAt(preview, point));
+    if (place.length == 0 || preview.renderedText != WholeWindowText(g_hwndEdit)) return;
+    SendMessageW(g_hwndEdit, EM_SETSEL, place.offset, place.offset + place.length);
+    SendMessageW(g_hwndEdit, EM_SCROLLCARET, 0, 0);
+    FollowCaret(preview);
+}
+
+void Scroll(Preview& preview, int bar, WPARAM request)
+{
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(preview.picture, bar, &info);
+    int position = info.nPos, line = 16;
+    switch (LOWORD(request)) {
+    case SB_LINEUP:        position -= line; break;
+    case SB_LINEDOWN:      position += line; break;
+    case SB_PAGEUP:        position -= static_cast<int>(info.nPage); break;
+    case SB_PAGEDOWN:      position += static_cast<int>(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    default: return;
+    }
+    (bar == SB_HORZ ? preview.scrollX : preview.scrollY) = position;
+    UpdateScrollBars(preview);
+    InvalidateRect(preview.picture, nullptr, FALSE);
+    RefreshHover(preview);
+}
+
+LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!g_preview || g_preview->picture != window) return DefWindowProcW(window, message, wParam, lParam);
+    Preview& preview = *g_preview;
+    switch (message) {
+    case WM_PAINT:       PaintPicture(window); return 0;
+    case WM_ERASEBKGND:  return 1;
+    case WM_MOUSEMOVE:   OnMouseMove(preview, lParam); return 0;
+    case WM_MOUSELEAVE:
+        preview.tracking = false;
+        Hover(preview, SkinElementHit());
+        return 0;
+    case WM_LBUTTONDOWN: OnClick(preview, lParam); return 0;
+    case WM_HSCROLL:     Scroll(preview, SB_HORZ, wParam); return 0;
+    case WM_VSCROLL:     Scroll(preview, SB_VERT, wParam); return 0;
+    case WM_SIZE:
+        UpdateScrollBars(preview);
+        InvalidateRect(window, nullptr, FALSE);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool RegisterPictureClass()
+{
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    if (GetClassInfoExW(g_hInstance, kPictureClass, &windowClass)) return true;
+    windowClass.lpfnWndProc = PictureProc;
+    windowClass.hInstance = g_hInstance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kPictureClass;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
+std::wstring DefaultImageName(const Preview& preview)
+{
+    std::wstring name = preview.viewIndex < static_cast<int>(preview.views.size())
+                            ? ViewLabel(preview.views[preview.viewIndex]) : L"view";
+    for (wchar_t& c : name)
+        if (wcschr(L"\\/:*?\"<>|", c)) c = L'_';
+    return name + L".png";
+}
+
+// The picture without any hover look, the same pixels as shown at 100 %.
+void SaveAsImage(Preview& preview)
+{
+    if (!preview.rendered.viewFound || preview.rendered.pixels.empty()) {
+        ShowMessage(preview.dialog, L"保存できる画像がありません。", kCaption, MB_ICONWARNING);
+        return;
+    }
+    wchar_t path[MAX_PATH] = {};
+    std::wstring name = DefaultImageName(preview);
+    if (name.size() < _countof(path)) name.copy(path, name.size());
+    std::wstring folder = preview.renderedFolder;
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = preview.dialog;
+    dialog.lpstrFilter = L"PNG 画像 (*.png)\0*.png\0すべてのファイル (*.*)\0*.*\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = _countof(path);
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrDefExt = L"png";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetSaveFileNameW(&dialog)) return;
+    SkinPicture still;
+    RenderInto(preview, SIZE_MAX, &still);
+    unsigned long error = 0;
+    if (!SaveSkinPictureAsPng(still, path, &error)) {
+        std::wstring text =
+            L"画像を保存できませんでした。\n" + std::wstring(path) + L"\n\n" + SystemErrorText(error);
+        ShowMessage(preview.dialog, text.c_str(), kCaption, MB_ICONERROR);
+        return;
+    }
+    SetStatus(0, L"画像を保存しました: " + std::wstring(path));
+}
+
+void LayOut(HWND dialog, int width, int height)
+{
+    HWND status = GetDlgItem(dialog, IDC_PREVIEW_STATUS), picture = GetDlgItem(dialog, IDC_PREVIEW_PICTURE);
+    HWND save = GetDlgItem(dialog, IDC_PREVIEW_SAVE);
+    if (!status || !picture || !save) return;   // sized before its controls exist
+    SendMessageW(status, WM_SIZE, 0, MAKELPARAM(width, height));
+    int parts[2] = {width / 2, -1};
+    SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    RECT statusRect, saveRect;
+    GetWindowRect(status, &statusRect);
+    GetWindowRect(save, &saveRect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&saveRect), 2);
+    int top = saveRect.bottom + (saveRect.top > 0 ? saveRect.top : 0);
+    MoveWindow(picture, 0, top, width, height - (statusRect.bottom - statusRect.top) - top, TRUE);
+}
+
+// Opens large enough to show the view at 100 %, as far as the screen allows.
+void SizeToPicture(Preview& preview)
+{
+    RECT area = PictureArea(), window;
+    GetWindowRect(preview.dialog, &window);
+    int wider = std::max(0, preview.rendered.width - static_cast<int>(area.right));
+    int taller = std::max(0, preview.rendered.height - static_cast<int>(area.bottom));
+    if (wider == 0 && taller == 0) return;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(preview.dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    int width = std::min<int>(window.right - window.left + wider, work.right - work.left);
+    int height = std::min<int>(window.bottom - window.top + taller, work.bottom - work.top);
+    int left = std::max<int>(work.left, std::min<int>(window.left, work.right - width));
+    int top = std::max<int>(work.top, std::min<int>(window.top, work.bottom - height));
+    SetWindowPos(preview.dialog, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OnInitDialog(HWND dialog)
+{
+    g_preview->dialog = dialog;
+    // Made here, not in the template, so the template needs no class of ours to be made.
+    g_preview->picture = CreateWindowExW(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0,
+                                         0, 0, dialog, reinterpret_cast<HMENU>(IDC_PREVIEW_PICTURE), g_hInstance,
+                                         nullptr);
+    HWND zoom = GetDlgItem(dialog, IDC_PREVIEW_ZOOM);
+    for (const wchar_t* label : {L"100 %", L"200 %", L"ウィンドウに合わせる"})
+        SendMessageW(zoom, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
+    SendMessageW(zoom, CB_SETCURSEL, 0, 0);
+    RECT client;
+    GetClientRect(dialog, &client);
+    LayOut(dialog, client.right, client.bottom);
+    SetTimer(dialog, kPollTimer, kPollPeriod, nullptr);
+}
+
+void OnCommand(Preview& preview, int id, int code)
+{
+    switch (id) {
+    case IDC_PREVIEW_VIEW:
+        if (code != CBN_SELCHANGE) return;
+        preview.viewIndex = std::max(0, static_cast<int>(SendDlgItemMessageW(preview.dialog, id, CB_GETCURSEL, 0, 0)));
+        preview.scrollX = preview.scrollY = 0;
+        preview.hoveredOffset = SIZE_MAX;
+        Redraw(preview);
+        RefreshHover(preview);
+        return;
+    case IDC_PREVIEW_ZOOM: {
+        if (code != CBN_SELCHANGE) return;
+        LRESULT choice = SendDlgItemMessageW(preview.dialog, id, CB_GETCURSEL, 0, 0);
+        if (choice >= 0 && choice < static_cast<LRESULT>(_countof(kZoomChoices))) preview.zoom = kZoomChoices[choice];
+        UpdateScrollBars(preview);
+        InvalidateRect(preview.picture, nullptr, FALSE);
+        RefreshHover(preview);
+        return;
+    }
+    case IDC_PREVIEW_SAVE: SaveAsImage(preview); return;
+    case IDCANCEL:         DestroyWindow(preview.dialog); return;
+    }
+}
+
+INT_PTR CALLBACK SkinPreviewDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        OnInitDialog(dialog);
+        return TRUE;
+    }
+    if (!g_preview || g_preview->dialog != dialog) return FALSE;
+    Preview& preview = *g_preview;
+    switch (message) {
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) LayOut(dialog, LOWORD(lParam), HIWORD(lParam));
+        return TRUE;
+    case WM_GETMINMAXINFO: {
+        RECT least = {0, 0, 200, 80};
+        MapDialogRect(dialog, &least);
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize.x = least.right;
+        info->ptMinTrackSize.y = least.bottom;
+        return TRUE;
+    }
+    case WM_TIMER:
+        if (wParam == kPollTimer) OnPollTimer(preview);
+        return TRUE;
+    case WM_ACTIVATE:
+        // Back from a paint program: images changed on disk are read again.
+        if (LOWORD(wParam) != WA_INACTIVE && preview.drawn) Redraw(preview);
+        return FALSE;
+    case WM_COMMAND:
+        OnCommand(preview, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_DESTROY:
+        KillTimer(dialog, kPollTimer);
+        return TRUE;
+    case WM_NCDESTROY:
+        g_preview.reset();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void ShowSkinPreview(HWND owner)
+{
+    if (g_preview) {
+        ShowWindow(g_preview->dialog, IsIconic(g_preview->dialog) ? SW_RESTORE : SW_SHOW);
+        SetActiveWindow(g_preview->dialog);
+        return;
+    }
+    if (!RegisterPictureClass()) {
+        ShowMessage(owner, L"プレビューを表示できませんでした。", kCaption, MB_ICONWARNING);
+        return;
+    }
+    g_preview = std::make_unique<Preview>();
+    HWND dialog = CreateDialogParamW(g_hInstance, MAKEINTRESOURCEW(IDD_SKIN_PREVIEW), owner, SkinPreviewDialogProc, 0);
+    if (dialog && !g_preview->picture) DestroyWindow(dialog);
+    if (!dialog || !g_preview) {
+        g_preview.reset();
+        ShowMessage(owner, L"プレビューを表示できませんでした。", kCaption, MB_ICONWARNING);
+        return;
+    }
+    // Drawn at once, not after the pause that typing waits for.
+    g_preview->seenText = WholeWindowText(g_hwndEdit);
+    g_preview->seenFolder = DocumentFolder();
+    RedrawDocument(*g_preview);
+    SizeToPicture(*g_preview);
+    ShowWindow(g_preview->dialog, SW_SHOW);
+}
