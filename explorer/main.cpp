@@ -128,6 +128,13 @@ void Apply(const SkinChange& change)
     if (!change.message.empty()) ShowMessage(g_hwndMain, change.message.c_str(), change.caption.c_str(), change.icon);
 }
 
+// Only the large-icon view shows pictures: a change of view asks for them.
+void ShowSkinListAs(DWORD view)
+{
+    SetSkinListView(view);
+    RequestThumbnails();
+}
+
 void OnCommand(HWND window, int id)
 {
     switch (id) {
@@ -136,9 +143,9 @@ void OnCommand(HWND window, int id)
     case IDM_RENAME_SKIN:  Apply(RenameSelectedSkin()); break;
     case IDM_ADD_SKINS:    Apply(AddSkin()); break;
     case IDM_EXIT:         SendMessageW(window, WM_CLOSE, 0, 0); break;
-    case IDM_VIEW_ICON:    SetSkinListView(LVS_ICON); break;
-    case IDM_VIEW_LIST:    SetSkinListView(LVS_LIST); break;
-    case IDM_VIEW_DETAILS: SetSkinListView(LVS_REPORT); break;
+    case IDM_VIEW_ICON:    ShowSkinListAs(LVS_ICON); break;
+    case IDM_VIEW_LIST:    ShowSkinListAs(LVS_LIST); break;
+    case IDM_VIEW_DETAILS: ShowSkinListAs(LVS_REPORT); break;
     case IDM_SORT_NAME:    SortSkinList(ColumnName); break;
     case IDM_SORT_SIZE:    SortSkinList(ColumnSize); break;
     case IDM_SORT_DATE:    SortSkinList(ColumnDate); break;
