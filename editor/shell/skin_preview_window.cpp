@@ -70,10 +70,21 @@ std::wstring DocumentFolder()
     return g_currentPath[0] ? SkinFolderOfDocument(g_currentPath) : std::wstring();
 }
 
+// The element's name has the whole line unless something went wrong: then they share it.
+void PlaceStatusParts(HWND status)
+{
+    RECT client;
+    GetClientRect(status, &client);
+    bool problems = LOWORD(SendMessageW(status, SB_GETTEXTLENGTHW, 1, 0)) != 0;
+    int parts[2] = {problems ? client.right / 2 : client.right, -1};
+    SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
 void SetStatus(int part, const std::wstring& text)
 {
-    SendDlgItemMessageW(g_preview->dialog, IDC_PREVIEW_STATUS, SB_SETTEXTW, part,
-                        reinterpret_cast<LPARAM>(text.c_str()));
+    HWND status = GetDlgItem(g_preview->dialog, IDC_PREVIEW_STATUS);
+    SendMessageW(status, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
+    if (part == 1) PlaceStatusParts(status);
 }
 
 // Premultiplied pixels over a light checkerboard, so the window's shape shows.
@@ -424,8 +435,7 @@ void LayOut(HWND dialog, int width, int height)
     HWND save = GetDlgItem(dialog, IDC_PREVIEW_SAVE);
     if (!status || !picture || !save) return;   // sized before its controls exist
     SendMessageW(status, WM_SIZE, 0, MAKELPARAM(width, height));
-    int parts[2] = {width / 2, -1};
-    SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    PlaceStatusParts(status);
     RECT statusRect, saveRect;
     GetWindowRect(status, &statusRect);
     GetWindowRect(save, &saveRect);

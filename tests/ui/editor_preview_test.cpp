@@ -69,6 +69,7 @@ TEST_F(SkinPreviewTest, ShowsTheViewNamesElementsAndSelectsTheirTags)
     size_t tag = text.find(L"<PAUSEELEMENT");
     EXPECT_EQ(tag, LOWORD(Edit().Send(EM_GETSEL)));
     EXPECT_EQ(text.find(L'>', tag) + 1, HIWORD(Edit().Send(EM_GETSEL)));
+    kit::Screenshot(L"editor-preview");
 }
 
 TEST_F(SkinPreviewTest, AnEditIsRedrawnAndSavedAsAPng)
