@@ -85,13 +85,7 @@ void PaintPicture(HDC dc)
         const uint32_t red = (pixel >> 16 & 0xFF) + (GetRValue(back) * rest + 127) / 255;
         pixels[at] = std::min(red, 255u) << 16 | std::min(green, 255u) << 8 | std::min(blue, 255u);
     }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = g_fitted.width;
-    info.bmiHeader.biHeight = -g_fitted.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownPixelsInfo(g_fitted.width, g_fitted.height);
     SetDIBitsToDevice(dc, Scaled(kSplitterWidth + kMargin), Scaled(kMargin), g_fitted.width, g_fitted.height, 0, 0, 0,
                       g_fitted.height, pixels.data(), &info, DIB_RGB_COLORS);
 }

@@ -109,13 +109,7 @@ DWORD WINAPI ThumbnailWorker(void*)
 
 HBITMAP BitmapOf(const std::vector<uint32_t>& pixels, int side)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = side;
-    info.bmiHeader.biHeight = -side;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownPixelsInfo(side, side);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap) std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));

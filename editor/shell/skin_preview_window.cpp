@@ -258,13 +258,7 @@ void PaintPicture(HWND window)
     const Preview& preview = *g_preview;
     const SkinPicture& picture = preview.rendered;
     if (!preview.shown.empty() && picture.width > 0) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = picture.width;
-        info.bmiHeader.biHeight = -picture.height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = TopDownPixelsInfo(picture.width, picture.height);
         SetStretchBltMode(dc, preview.layout.scale < 1.0 ? HALFTONE : COLORONCOLOR);
         SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchDIBits(dc, -preview.scrollX, -preview.scrollY, preview.layout.width, preview.layout.height, 0, 0,

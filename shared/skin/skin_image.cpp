@@ -234,3 +234,15 @@ bool WriteSkinPng(const uint32_t* pixels, int width, int height, const std::wstr
     DeleteFileW(path.c_str());
     return false;
 }
+
+BITMAPINFO TopDownPixelsInfo(int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}

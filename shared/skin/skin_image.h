@@ -2,6 +2,8 @@
 #pragma once
 #include "skin_files.h"
 
+#include <windows.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -25,6 +27,9 @@ enum SkinImageStatus {
     SkinImageUnreadable,   // not a BMP, PNG, JPEG or GIF that Windows can decode
     SkinImageTooLarge,     // over 16,384 pixels a side or 64 megapixels
 };
+
+// The header GDI takes for 32-bit pixels in memory, top row first, as pictures here are kept.
+BITMAPINFO TopDownPixelsInfo(int width, int height);
 
 struct IWICImagingFactory;
 

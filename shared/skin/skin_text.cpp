@@ -85,12 +85,7 @@ int TextPainter::TextHeight(const std::wstring& text, const TextLook& look, int 
 bool TextPainter::Surface(int width, int height)
 {
     if (width <= surfaceWidth_ && height <= surfaceHeight_) return true;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = std::max(width, surfaceWidth_);
-    info.bmiHeader.biHeight = -std::max(height, surfaceHeight_);
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = TopDownPixelsInfo(std::max(width, surfaceWidth_), std::max(height, surfaceHeight_));
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap) return false;
