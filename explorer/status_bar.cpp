@@ -33,6 +33,10 @@ StatusHelp g_statusHelp[] = {
     {IDM_SORT_SIZE, L"Sort by Size.", L"サイズ順に並べ替えます。"},
     {IDM_SORT_DATE, L"Sort by Date Modified.", L"更新日時順に並べ替えます。"},
     {IDM_REFRESH, L"Refreshes the Current Folder.", L"最新の状態に更新します。"},
+    {IDM_PREVIEW, L"Shows or hides a picture of the selected skin beside the list.",
+     L"選択したスキンの外観を一覧の横に表示または非表示にします。"},
+    {IDM_CHECK_PACKAGE, L"Checks the definitions and files in the selected package.",
+     L"選択したパッケージの定義とファイルをチェックします。"},
     {IDM_HELP, L"Help is open.", L"ヘルプを開きます。"},
     {IDM_ABOUT, L"If your version of Ferncastle.", L"お使いの Ferncastle のバージョンを表示します。"},
 };
