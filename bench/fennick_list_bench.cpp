@@ -1,5 +1,7 @@
 // Times Fennick's listing of a skins folder against its sort by each column, driving the
 // real Fennick.exe beside this program through its own commands.
+#include "fennick_driver.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -19,30 +21,6 @@ struct SortCommand {
     UINT command;
 };
 const SortCommand kSorts[] = {{"name", 32775}, {"size", 32776}, {"date", 32777}};
-
-std::wstring BesideThisProgram(const wchar_t* name)
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
-}
-
-HWND StartFennick(PROCESS_INFORMATION* process)
-{
-    std::wstring command = L"\"" + BesideThisProgram(L"Fennick.exe") + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, process))
-        return nullptr;
-    // The first listing happens before the window shows.
-    for (int tries = 0; tries < 1200; ++tries) {
-        HWND window = FindWindowW(L"Fennick", L"Ferncastle");
-        if (window && IsWindowVisible(window)) return window;
-        Sleep(50);
-    }
-    return nullptr;
-}
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {

@@ -3,6 +3,8 @@
 // inflating the same packages alone, and the preview pane after a selection.
 #include "zip_reader.h"
 
+#include "fennick_driver.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,35 +18,12 @@ namespace {
 const UINT kViewIcon = 32772;
 const int kListId = 200, kPaneId = 204, kPaneTextId = 205;
 
-std::wstring BesideThisProgram(const wchar_t* name)
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
-}
-
 double Now()
 {
     LARGE_INTEGER counter, frequency;
     QueryPerformanceCounter(&counter);
     QueryPerformanceFrequency(&frequency);
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-HWND StartFennick(PROCESS_INFORMATION* process)
-{
-    std::wstring command = L"\"" + BesideThisProgram(L"Fennick.exe") + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, process))
-        return nullptr;
-    for (int tries = 0; tries < 1200; ++tries) {
-        HWND window = FindWindowW(L"Fennick", L"Ferncastle");
-        if (window && IsWindowVisible(window)) return window;
-        Sleep(10);
-    }
-    return nullptr;
 }
 
 // Image indexes of every item, read through memory in Fennick's process.

@@ -23,3 +23,11 @@ int ToolbarImageSize(int dpi)
 {
     return dpi >= 144 ? 24 : 16;
 }
+
+void SetLeastDialogSize(HWND dialog, int width, int height, MINMAXINFO* info)
+{
+    RECT least = {0, 0, width, height};
+    MapDialogRect(dialog, &least);
+    info->ptMinTrackSize.x = least.right;
+    info->ptMinTrackSize.y = least.bottom;
+}

@@ -12,3 +12,5 @@ int FontCellHeight(int points, int dpi);
 // The side of the toolbar pictures: 16, or 24 from 144 DPI on, where the 16-pixel
 // pictures stretched by half would look coarse.
 int ToolbarImageSize(int dpi);
+// A resizable dialog's least tracking size, given in dialog units so that it grows with the font.
+void SetLeastDialogSize(HWND dialog, int width, int height, MINMAXINFO* info);

@@ -6,6 +6,7 @@
 #include "message_box.h"
 #include "packager_command.h"
 #include "resource.h"
+#include "screen_dpi.h"
 #include "skin_check.h"
 #include "window_text.h"
 
@@ -164,14 +165,9 @@ INT_PTR CALLBACK SkinCheckDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) LayOut(dialog, LOWORD(lParam), HIWORD(lParam));
         return TRUE;
-    case WM_GETMINMAXINFO: {
-        RECT least = {0, 0, 200, 100};
-        MapDialogRect(dialog, &least);
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize.x = least.right;
-        info->ptMinTrackSize.y = least.bottom;
+    case WM_GETMINMAXINFO:
+        SetLeastDialogSize(dialog, 200, 100, reinterpret_cast<MINMAXINFO*>(lParam));
         return TRUE;
-    }
     case WM_NOTIFY:
         OnNotify(reinterpret_cast<const NMHDR*>(lParam));
         return TRUE;

@@ -7,6 +7,7 @@
 #include "message_box.h"
 #include "packager_command.h"
 #include "resource.h"
+#include "screen_dpi.h"
 #include "skin_preview_logic.h"
 #include "skin_render.h"
 #include "window_text.h"
@@ -511,14 +512,9 @@ INT_PTR CALLBACK SkinPreviewDialogProc(HWND dialog, UINT message, WPARAM wParam,
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) LayOut(dialog, LOWORD(lParam), HIWORD(lParam));
         return TRUE;
-    case WM_GETMINMAXINFO: {
-        RECT least = {0, 0, 200, 80};
-        MapDialogRect(dialog, &least);
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize.x = least.right;
-        info->ptMinTrackSize.y = least.bottom;
+    case WM_GETMINMAXINFO:
+        SetLeastDialogSize(dialog, 200, 80, reinterpret_cast<MINMAXINFO*>(lParam));
         return TRUE;
-    }
     case WM_TIMER:
         if (wParam == kPollTimer) OnPollTimer(preview);
         return TRUE;

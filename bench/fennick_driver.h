@@ -1,0 +1,29 @@
+// Starting the real Fennick.exe beside a bench program, for the benches that drive it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+inline std::wstring BesideThisProgram(const wchar_t* name)
+{
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
+}
+
+// The main window once it shows, which is after the first listing; nullptr when it never does.
+inline HWND StartFennick(PROCESS_INFORMATION* process)
+{
+    std::wstring command = L"\"" + BesideThisProgram(L"Fennick.exe") + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, process))
+        return nullptr;
+    for (int tries = 0; tries < 6000; ++tries) {
+        HWND window = FindWindowW(L"Fennick", L"Ferncastle");
+        if (window && IsWindowVisible(window)) return window;
+        Sleep(10);
+    }
+    return nullptr;
+}
