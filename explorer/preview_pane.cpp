@@ -77,14 +77,9 @@ void PaintPicture(HDC dc)
 {
     if (g_fitted.pixels.empty()) return;
     const COLORREF back = GetSysColor(COLOR_WINDOW);
+    const uint32_t under = GetRValue(back) << 16 | GetGValue(back) << 8 | GetBValue(back);
     std::vector<uint32_t> pixels(g_fitted.pixels.size());
-    for (size_t at = 0; at < pixels.size(); ++at) {
-        const uint32_t pixel = g_fitted.pixels[at], rest = 255 - (pixel >> 24);
-        const uint32_t blue = (pixel & 0xFF) + (GetBValue(back) * rest + 127) / 255;
-        const uint32_t green = (pixel >> 8 & 0xFF) + (GetGValue(back) * rest + 127) / 255;
-        const uint32_t red = (pixel >> 16 & 0xFF) + (GetRValue(back) * rest + 127) / 255;
-        pixels[at] = std::min(red, 255u) << 16 | std::min(green, 255u) << 8 | std::min(blue, 255u);
-    }
+    for (size_t at = 0; at < pixels.size(); ++at) pixels[at] = OverOpaqueColour(g_fitted.pixels[at], under);
     BITMAPINFO info = TopDownPixelsInfo(g_fitted.width, g_fitted.height);
     SetDIBitsToDevice(dc, Scaled(kSplitterWidth + kMargin), Scaled(kMargin), g_fitted.width, g_fitted.height, 0, 0, 0,
                       g_fitted.height, pixels.data(), &info, DIB_RGB_COLORS);

@@ -96,13 +96,8 @@ void ComposeShown(Preview& preview)
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
             size_t at = static_cast<size_t>(y) * picture.width + x;
-            uint32_t pixel = picture.pixels[at];
-            uint32_t rest = 255 - (pixel >> 24);
-            uint32_t checker = ((x / kCheckerSize + y / kCheckerSize) & 1) ? 0xCC : 0xFF;
-            uint32_t under = checker * rest / 255;
-            uint32_t blue = (pixel & 0xFF) + under, green = ((pixel >> 8) & 0xFF) + under,
-                     red = ((pixel >> 16) & 0xFF) + under;
-            preview.shown[at] = (std::min(red, 255u) << 16) | (std::min(green, 255u) << 8) | std::min(blue, 255u);
+            uint32_t checker = ((x / kCheckerSize + y / kCheckerSize) & 1) ? 0xCCCCCC : 0xFFFFFF;
+            preview.shown[at] = OverOpaqueColour(picture.pixels[at], checker);
         }
     }
 }

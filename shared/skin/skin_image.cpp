@@ -246,3 +246,14 @@ BITMAPINFO TopDownPixelsInfo(int width, int height)
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
+
+uint32_t OverOpaqueColour(uint32_t pixel, uint32_t rgb)
+{
+    const uint32_t rest = 255 - (pixel >> 24);
+    uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const uint32_t channel = (pixel >> shift & 0xFF) + ((rgb >> shift & 0xFF) * rest + 127) / 255;
+        out |= std::min(channel, 255u) << shift;
+    }
+    return out;
+}

@@ -31,6 +31,9 @@ enum SkinImageStatus {
 // The header GDI takes for 32-bit pixels in memory, top row first, as pictures here are kept.
 BITMAPINFO TopDownPixelsInfo(int width, int height);
 
+// A premultiplied pixel laid on an opaque colour (0xRRGGBB): what a DC that takes no alpha shows.
+uint32_t OverOpaqueColour(uint32_t pixel, uint32_t rgb);
+
 struct IWICImagingFactory;
 
 // Decodes BMP, PNG, JPEG and GIF (its first frame) with one imaging factory, in a COM apartment
