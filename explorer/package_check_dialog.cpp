@@ -99,16 +99,14 @@ INT_PTR CALLBACK PackageCheckDialogProc(HWND dialog, UINT message, WPARAM wParam
 void CheckSelectedPackage(HWND owner)
 {
     const wchar_t* caption = UiText(kCaptionJapanese, kCaptionEnglish);
-    const int item = ActedOnEntry();
-    if (SelectedEntryCount() != 1 || KindOfEntry(item) != EntryPackage) {
+    const std::wstring path = SelectedPackagePath();
+    if (path.empty()) {
         ShowMessage(owner, UiText(L"チェックするパッケージを 1 つ選択してください。", L"Select one package to check."),
                     caption, MB_ICONWARNING);
         return;
     }
-    wchar_t name[MAX_PATH] = L"";
-    ReadEntryName(item, name, _countof(name));
     std::vector<PackageFinding> findings;
-    const ZipReadError error = CheckSkinPackage(EntryPath(name), IsJapaneseUi(), &findings);
+    const ZipReadError error = CheckSkinPackage(path, IsJapaneseUi(), &findings);
     if (error != ZipReadOk) {
         ShowMessage(owner, ZipReadErrorText(error, IsJapaneseUi()), caption, MB_ICONWARNING);
         return;

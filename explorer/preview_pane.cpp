@@ -111,16 +111,6 @@ void ShowPreviewText()
     SetWindowTextW(g_text, text.c_str());
 }
 
-std::wstring SelectedPackagePath()
-{
-    if (SelectedEntryCount() != 1) return std::wstring();
-    const int item = ActedOnEntry();
-    if (KindOfEntry(item) != EntryPackage) return std::wstring();
-    wchar_t name[MAX_PATH] = L"";
-    ReadEntryName(item, name, _countof(name));
-    return EntryPath(name);
-}
-
 void PreviewSelection()
 {
     g_selectionPending = false;
@@ -230,11 +220,6 @@ HWND CreatePreviewPane(HWND parent)
     SendMessageW(g_text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     CheckPreviewCommand();
     return g_pane;
-}
-
-bool PreviewPaneShown()
-{
-    return g_settings.shown;
 }
 
 void TogglePreviewPane()

@@ -7,7 +7,6 @@
 
 // Created shown or hidden as the last run left it.
 HWND CreatePreviewPane(HWND parent);
-bool PreviewPaneShown();
 // View → Preview: shows or hides the pane, remembers it and lays the window out again.
 void TogglePreviewPane();
 // Places the list and, when shown, the pane in the area below the toolbar.

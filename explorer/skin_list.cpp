@@ -188,6 +188,16 @@ std::wstring EntryPath(const wchar_t* name)
     return JoinPath(g_listedFolder, name);
 }
 
+std::wstring SelectedPackagePath()
+{
+    if (SelectedEntryCount() != 1) return std::wstring();
+    const int item = ActedOnEntry();
+    if (KindOfEntry(item) != EntryPackage) return std::wstring();
+    wchar_t name[kEntryNameCapacity] = L"";
+    ReadEntryName(item, name, _countof(name));
+    return EntryPath(name);
+}
+
 void SortSkinList(int column)
 {
     if (column < 0 || column >= ColumnCount) return;

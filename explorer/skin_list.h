@@ -22,6 +22,8 @@ void FillSkinList(const wchar_t* folder);
 // The folder listed, a full path; the entries' names are relative to it.
 const std::wstring& ListedFolder();
 std::wstring EntryPath(const wchar_t* name);
+// The full path of the one selected entry when it is a package, else "".
+std::wstring SelectedPackagePath();
 // Flips the column's direction and sorts the list by that column's text (a SkinColumn).
 void SortSkinList(int column);
 // LVS_ICON, LVS_LIST or LVS_REPORT.

@@ -2,7 +2,6 @@
 // a package can get wrong (files named but missing, files nothing names, names whose case differs).
 #include "package_check.h"
 
-#include "skin_document.h"
 #include "skin_files.h"
 #include "skin_markup.h"
 #include "skin_package.h"
@@ -12,27 +11,12 @@
 
 namespace {
 
-std::wstring Trimmed(const std::wstring& text)
-{
-    const size_t first = text.find_first_not_of(L" \t");
-    if (first == std::wstring::npos) return std::wstring();
-    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
-
 void AddReferences(const MarkupAttribute& attribute, MarkupLines* lines, std::vector<SkinFileReference>* references)
 {
-    if (attribute.fault != MarkupAttributeRead || IsBoundValue(attribute.value)) return;
-    const SkinFileNaming naming = FileNamingOfAttribute(attribute.lowerName);
-    if (naming == SkinNamesNoFile) return;
-    const bool scripts = naming == SkinNamesFileList;
-    for (size_t from = 0; from <= attribute.value.size();) {
-        const size_t to = scripts ? std::min(attribute.value.find(L';', from), attribute.value.size()) : attribute.value.size();
-        const std::wstring part = attribute.value.substr(from, to - from), name = Trimmed(part);
-        if (!name.empty() && (!scripts || _wcsnicmp(name.c_str(), L"res://", 6) != 0)) {
-            const MarkupPosition at = lines->At(attribute.OffsetOf(from + part.find(name)));
-            references->push_back({name, at.line, at.column});
-        }
-        from = to + 1;
+    if (attribute.fault != MarkupAttributeRead) return;
+    for (const auto& range : SkinFileNameRanges(attribute.lowerName, attribute.value)) {
+        const MarkupPosition at = lines->At(attribute.OffsetOf(range.first));
+        references->push_back({attribute.value.substr(range.first, range.second - range.first), at.line, at.column});
     }
 }
 
@@ -66,13 +50,12 @@ void CheckDefinition(const Package& package, const PackageEntry& definition, boo
                      std::set<const PackageEntry*>* named, std::vector<PackageFinding>* findings)
 {
     named->insert(&definition);
-    ByteBuffer bytes;
-    const ZipReadError error = definition.error != ZipReadOk ? definition.error : ReadPackageEntry(package, definition, &bytes);
+    std::wstring text;
+    const ZipReadError error = ReadDefinitionText(package, definition, &text);
     if (error != ZipReadOk) {
         findings->push_back({definition.name, 0, 0, SkinError, ZipReadErrorText(error, japanese)});
         return;
     }
-    const std::wstring text = DecodeDefinitionBytes(std::string(reinterpret_cast<const char*>(bytes.data.get()), bytes.size));
     std::vector<PackageFinding> found;
     // No folder: the files are looked for in the package instead.
     for (const SkinFinding& finding : CheckSkinDefinition(text, std::wstring()))

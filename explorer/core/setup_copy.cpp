@@ -10,12 +10,6 @@ namespace {
 
 enum CopyOutcome { CopySucceeded, CopyFailed, CopySkipped };
 
-std::wstring WithoutTrailingSeparators(std::wstring path)
-{
-    while (path.size() > 1 && IsPathSeparator(path.back())) path.pop_back();
-    return path;
-}
-
 bool FileFound(const std::wstring& path)
 {
     WIN32_FIND_DATAW found;

@@ -37,12 +37,18 @@ uint32_t AverageBox(const SkinPicture& picture, int left, int top, int right, in
     return pixel;
 }
 
+// A package's path, size and last-write time: another key whenever the file changes.
+std::wstring FileKey(const std::wstring& path, uint64_t size, const FILETIME& written)
+{
+    const uint64_t time = static_cast<uint64_t>(written.dwHighDateTime) << 32 | written.dwLowDateTime;
+    return path + L"|" + std::to_wstring(size) + L"|" + std::to_wstring(time);
+}
+
 }  // namespace
 
 std::wstring SkinPackageSource::Identity() const
 {
-    const uint64_t written = static_cast<uint64_t>(package_.lastWrite.dwHighDateTime) << 32 | package_.lastWrite.dwLowDateTime;
-    return package_.path + L"|" + std::to_wstring(package_.fileSize) + L"|" + std::to_wstring(written);
+    return FileKey(package_.path, package_.fileSize, package_.lastWrite);
 }
 
 bool SkinPackageSource::Find(const std::wstring& name, SkinFileFacts* facts)
@@ -89,13 +95,21 @@ std::wstring DecodeDefinitionBytes(const std::string& bytes)
     return DecodeDocumentBytes(bytes.substr(plan.markLength), plan.encoding, WindowTextUnicode, CP_ACP, false).text.wide;
 }
 
+ZipReadError ReadDefinitionText(const Package& package, const PackageEntry& definition, std::wstring* text)
+{
+    text->clear();
+    ByteBuffer bytes;
+    const ZipReadError error = definition.error != ZipReadOk ? definition.error : ReadPackageEntry(package, definition, &bytes);
+    if (error == ZipReadOk)
+        *text = DecodeDefinitionBytes(std::string(reinterpret_cast<const char*>(bytes.data.get()), bytes.size));
+    return error;
+}
+
 bool PackageFileKey(const std::wstring& path, std::wstring* key)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
-    *key = path + L"|" + std::to_wstring(static_cast<uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) + L"|" +
-           std::to_wstring(static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
-                           data.ftLastWriteTime.dwLowDateTime);
+    *key = FileKey(path, static_cast<uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow, data.ftLastWriteTime);
     return true;
 }
 
@@ -112,10 +126,9 @@ void LoadPackagePreview(const std::wstring& path, SkinImageCache& cache, Package
         preview->state = PreviewNoDefinition;
         return;
     }
-    ByteBuffer bytes;
-    preview->reason = definition->error != ZipReadOk ? definition->error : ReadPackageEntry(package, *definition, &bytes);
+    std::wstring text;
+    preview->reason = ReadDefinitionText(package, *definition, &text);
     if (preview->reason != ZipReadOk) return;
-    const std::wstring text = DecodeDefinitionBytes(std::string(reinterpret_cast<const char*>(bytes.data.get()), bytes.size));
     ReadTheme(text, preview);
     SkinPackageSource files(package);
     RenderSkinView(text, files, cache, SkinRenderOptions(), &preview->picture);

@@ -33,6 +33,8 @@ const PackageEntry* FindPackageDefinition(const Package& package);
 
 // A definition's bytes as text, as the editor reads the file: by its byte-order mark, ANSI without one.
 std::wstring DecodeDefinitionBytes(const std::string& bytes);
+// The definition entry read and decoded; the reader's reason when it cannot be read.
+ZipReadError ReadDefinitionText(const Package& package, const PackageEntry& definition, std::wstring* text);
 
 // What tells one state of a package file from another: its path, size and last write.
 // False when the file cannot be found.

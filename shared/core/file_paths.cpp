@@ -26,6 +26,12 @@ bool IsPathSeparator(wchar_t c)
     return c == L'\\' || c == L'/';
 }
 
+std::wstring WithoutTrailingSeparators(std::wstring path)
+{
+    while (path.size() > 1 && IsPathSeparator(path.back())) path.pop_back();
+    return path;
+}
+
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name)
 {
     return folder.empty() || IsPathSeparator(folder.back()) ? folder + name : folder + L"\\" + name;

@@ -9,6 +9,8 @@
 extern const wchar_t kVendorRegistryKey[];
 
 bool IsPathSeparator(wchar_t c);
+// The path without backslashes or slashes at its end, but for a lone one.
+std::wstring WithoutTrailingSeparators(std::wstring path);
 // The folder and name with one backslash between them.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 // The folder of a path, without its last backslash unless it is a drive's root ("C:\").

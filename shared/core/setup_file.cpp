@@ -20,12 +20,6 @@ std::wstring KeyOf(int index)
     return L"Skin" + std::to_wstring(index);
 }
 
-std::wstring WithoutTrailingSeparators(std::wstring path)
-{
-    while (path.size() > 1 && IsPathSeparator(path.back())) path.pop_back();
-    return path;
-}
-
 std::wstring Trimmed(const std::wstring& text)
 {
     size_t first = text.find_first_not_of(L" \t");

@@ -3,6 +3,7 @@
 
 #include "file_extension.h"
 #include "file_paths.h"
+#include "skin_document.h"
 #include "skin_markup.h"
 #include "skin_vocabulary.h"
 #include "text_encoding.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const wchar_t* const kBoundPrefixes[] = {L"wmpprop:", L"wmpenabled:", L"wmpdisabled:", L"jscript:", L"res://"};
 const wchar_t* const kPositionNames[] = {L"left",     L"top",       L"width",    L"height",    L"right",
                                          L"bottom",   L"minwidth",  L"minheight", L"maxwidth", L"maxheight"};
 // Values longer than a path are cut in messages.
@@ -36,13 +36,6 @@ bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* prefix
     for (; *prefix; ++prefix, ++at)
         if (at >= text.size() || LowerAscii(text[at]) != *prefix) return false;
     return true;
-}
-
-bool IsBound(const std::wstring& value)
-{
-    for (const wchar_t* prefix : kBoundPrefixes)
-        if (StartsWithNoCase(value, 0, prefix)) return true;
-    return false;
 }
 
 bool IsInteger(const std::wstring& value)
@@ -118,7 +111,6 @@ private:
     std::wstring Suggestion(const SkinElementInfo* info, const std::wstring& lower);
     void CheckValue(const std::wstring& name);
     void CheckId();
-    void CheckScriptFiles();
     void CheckFile(size_t from, size_t to);
     void Push(OpenElement element);
     void Pop();
@@ -265,16 +257,13 @@ std::wstring SkinChecker::Suggestion(const SkinElementInfo* info, const std::wst
 
 void SkinChecker::CheckValue(const std::wstring& name)
 {
-    if (IsBound(attribute_->value)) return;
+    if (IsBoundValue(attribute_->value)) return;
     size_t dot = lower_.rfind(L'.');
     const std::wstring last = dot == std::wstring::npos ? lower_ : lower_.substr(dot + 1);
-    const SkinFileNaming naming = FileNamingOfAttribute(lower_);
     if (lower_ == L"id") {
         CheckId();
-    } else if (naming == SkinNamesFileList) {
-        CheckScriptFiles();
-    } else if (naming == SkinNamesOneFile) {
-        CheckFile(0, attribute_->value.size());
+    } else if (FileNamingOfAttribute(lower_) != SkinNamesNoFile) {
+        for (const auto& range : SkinFileNameRanges(lower_, attribute_->value)) CheckFile(range.first, range.second);
     } else if (EndsWith(last, L"color")) {
         if (!IsColour(attribute_->value))
             Add(attribute_->valueOffset, SkinWarning,
@@ -298,22 +287,10 @@ void SkinChecker::CheckId()
         L"id " + Quoted(attribute_->value) + L" は" + where + std::to_wstring(added.first->second) + L" 行目ですでに使われています。");
 }
 
-void SkinChecker::CheckScriptFiles()
-{
-    for (size_t from = 0; from <= attribute_->value.size();) {
-        size_t to = std::min(attribute_->value.find(L';', from), attribute_->value.size());
-        size_t first = from, last = to;
-        while (first < last && (attribute_->value[first] == L' ' || attribute_->value[first] == L'\t')) ++first;
-        while (last > first && (attribute_->value[last - 1] == L' ' || attribute_->value[last - 1] == L'\t')) --last;
-        if (!StartsWithNoCase(attribute_->value, first, L"res://")) CheckFile(first, last);
-        from = to + 1;
-    }
-}
-
 // Windows compares the names without regard to case, and so does GetFileAttributesW.
 void SkinChecker::CheckFile(size_t from, size_t to)
 {
-    if (folder_.empty() || from >= to) return;
+    if (folder_.empty()) return;
     const std::wstring name = attribute_->value.substr(from, to - from);
     auto found = files_.find(name);
     if (found == files_.end()) {
@@ -390,6 +367,26 @@ SkinFileNaming FileNamingOfAttribute(const std::wstring& lowerName)
     // resizeBackgroundImage ends like an image but holds true or false.
     if (EndsWith(last, L"image") && last != L"resizebackgroundimage") return SkinNamesOneFile;
     return SkinNamesNoFile;
+}
+
+std::vector<std::pair<size_t, size_t>> SkinFileNameRanges(const std::wstring& lowerName, const std::wstring& value)
+{
+    std::vector<std::pair<size_t, size_t>> ranges;
+    const SkinFileNaming naming = FileNamingOfAttribute(lowerName);
+    if (naming == SkinNamesNoFile || IsBoundValue(value)) return ranges;
+    if (naming == SkinNamesOneFile) {
+        if (!value.empty()) ranges.emplace_back(0, value.size());
+        return ranges;
+    }
+    for (size_t from = 0; from <= value.size();) {
+        size_t to = std::min(value.find(L';', from), value.size());
+        size_t first = from, last = to;
+        while (first < last && (value[first] == L' ' || value[first] == L'\t')) ++first;
+        while (last > first && (value[last - 1] == L' ' || value[last - 1] == L'\t')) --last;
+        if (first < last && !StartsWithNoCase(value, first, L"res://")) ranges.emplace_back(first, last);
+        from = to + 1;
+    }
+    return ranges;
 }
 
 std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const std::wstring& folder)

@@ -1,6 +1,7 @@
 // Checks a skin definition (.wms) as the player reads it: structure, names, values, named files.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 enum SkinFindingKind { SkinError, SkinWarning, SkinNote };
@@ -21,6 +22,11 @@ std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const std
 // name none.
 enum SkinFileNaming { SkinNamesNoFile, SkinNamesOneFile, SkinNamesFileList };
 SkinFileNaming FileNamingOfAttribute(const std::wstring& lowerName);
+
+// The parts of an attribute's value that name files, as [first, second) ranges: the whole value
+// for one file; each ';'-separated item without its blanks for a list, but for res:// items,
+// which are the player's own. Bound values and empty items name none.
+std::vector<std::pair<size_t, size_t>> SkinFileNameRanges(const std::wstring& lowerName, const std::wstring& value);
 
 struct SkinFileErrors {
     std::wstring fileName;
