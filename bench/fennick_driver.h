@@ -1,8 +1,17 @@
-// Starting the real Fennick.exe beside a bench program, for the benches that drive it.
+// Starting the real Fennick.exe beside a bench program, and its clock, for the benches that drive it.
 #pragma once
 #include <windows.h>
 
 #include <string>
+
+// Seconds on the performance counter.
+inline double Now()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
 
 inline std::wstring BesideThisProgram(const wchar_t* name)
 {

@@ -22,23 +22,15 @@ struct SortCommand {
 };
 const SortCommand kSorts[] = {{"name", 32775}, {"size", 32776}, {"date", 32777}};
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 double TimeCommand(HWND window, UINT command)
 {
-    LARGE_INTEGER from, to;
     DWORD_PTR ignored = 0;
-    QueryPerformanceCounter(&from);
+    const double from = Now();
     SendMessageTimeoutW(window, WM_COMMAND, command, 0, SMTO_NORMAL, 600000, &ignored);
-    QueryPerformanceCounter(&to);
+    const double to = Now();
     // Painted outside the measured time, so the next command does not wait for it.
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    return Seconds(from, to);
+    return to - from;
 }
 
 double Median(std::vector<double> values)

@@ -18,14 +18,6 @@ namespace {
 const UINT kViewIcon = 32772;
 const int kListId = 200, kPaneId = 204, kPaneTextId = 205;
 
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Image indexes of every item, read through memory in Fennick's process.
 class ItemImages {
 public:

@@ -138,16 +138,10 @@ OpenedDocument LoadDocumentFile(const wchar_t* path, ReadChoice choice)
     return result;
 }
 
-std::wstring SystemErrorText(DWORD error)
+// The system's text of the error, with its number for a support question.
+std::wstring ErrorTextWithCode(DWORD error)
 {
-    wchar_t* buffer = nullptr;
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();
-    return text + L" (エラー コード " + std::to_wstring(error) + L")";
+    return SystemErrorText(error) + L" (エラー コード " + std::to_wstring(error) + L")";
 }
 
 void ReportSaveFailure(const ReplaceOutcome& outcome)
@@ -157,7 +151,7 @@ void ReportSaveFailure(const ReplaceOutcome& outcome)
         return;
     }
     std::wstring text = L"保存できませんでした。\nファイルへの書き込み中にエラーが発生しました。\n\n" +
-                        SystemErrorText(outcome.error) +
+                        ErrorTextWithCode(outcome.error) +
                         L"\n\nディスク容量が足りない可能性があります。保存先のファイルは変更されていません。";
     ShowMessage(g_hwndMain, text.c_str(), kCaption, MB_ICONERROR);
 }

@@ -185,7 +185,7 @@ INT_PTR CALLBACK SkinCheckDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 void CheckCurrentSkin(HWND owner)
 {
     // A new document has no folder yet, so the files it names are not looked for.
-    std::wstring folder = g_currentPath[0] ? SkinFolderOfDocument(g_currentPath) : std::wstring();
+    std::wstring folder = SkinFolderOfDocument(g_currentPath);
     std::vector<SkinFinding> findings = CheckSkinDefinition(WholeWindowText(g_hwndEdit), folder);
     if (findings.empty()) {
         if (g_hwndSkinCheck) DestroyWindow(g_hwndSkinCheck);

@@ -33,14 +33,6 @@ const int kZoomChoices[] = {100, 200, 0};   // 0: fit the window
 const int kCheckerSize = 8;
 const int kOutlineWidth = 2;
 
-// A document never saved has no folder: its files are not looked for anywhere.
-class NoFiles : public SkinFileSource {
-public:
-    std::wstring Identity() const override { return L"?"; }
-    bool Find(const std::wstring&, SkinFileFacts*) override { return false; }
-    bool Read(const std::wstring&, uint64_t, std::string*) override { return false; }
-};
-
 struct Preview {
     HWND dialog = nullptr;
     HWND picture = nullptr;
@@ -68,7 +60,7 @@ void RefreshHover(Preview& preview);
 
 std::wstring DocumentFolder()
 {
-    return g_currentPath[0] ? SkinFolderOfDocument(g_currentPath) : std::wstring();
+    return SkinFolderOfDocument(g_currentPath);
 }
 
 // The element's name has the whole line unless something went wrong: then they share it.
@@ -163,13 +155,9 @@ void RenderInto(Preview& preview, size_t hoveredOffset, SkinPicture* picture)
     SkinRenderOptions options;
     options.viewIndex = preview.viewIndex;
     options.hoveredOffset = hoveredOffset;
-    if (preview.renderedFolder.empty()) {
-        NoFiles files;
-        RenderSkinView(preview.renderedText, files, preview.cache, options, picture);
-    } else {
-        SkinFolderSource files(preview.renderedFolder);
-        RenderSkinView(preview.renderedText, files, preview.cache, options, picture);
-    }
+    // A document never saved has no folder: its files are not looked for anywhere.
+    SkinFolderSource files(preview.renderedFolder);
+    RenderSkinView(preview.renderedText, files, preview.cache, options, picture);
 }
 
 void Redraw(Preview& preview)

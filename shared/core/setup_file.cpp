@@ -3,6 +3,7 @@
 
 #include "file_extension.h"
 #include "file_paths.h"
+#include "file_replace.h"
 
 #include <windows.h>
 
@@ -116,21 +117,6 @@ std::wstring DecodedText(const std::string& bytes)
 
 // Written beside the file and moved over it once complete, so that a failed write
 // leaves the file as it was.
-bool ReplaceFileText(const std::wstring& path, const std::wstring& text)
-{
-    std::wstring folder = ParentFolder(FullPath(path));
-    wchar_t temporary[MAX_PATH] = L"";
-    if (folder.empty() || !GetTempFileNameW(folder.c_str(), L"qlm", 0, temporary)) return false;
-    HANDLE out = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD bytesOut = static_cast<DWORD>(text.size() * sizeof(wchar_t)), written = 0;
-    bool ok = out != INVALID_HANDLE_VALUE && WriteFile(out, text.data(), bytesOut, &written, nullptr) &&
-              written == bytesOut;
-    if (out != INVALID_HANDLE_VALUE) ok = CloseHandle(out) && ok;
-    ok = ok && MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileW(temporary);
-    return ok;
-}
-
 // The profile functions keep a file that starts with a UTF-16 mark in UTF-16; what the
 // file held in another encoding is carried over.
 bool MakeUnicodeProfile(const std::wstring& path)
@@ -139,7 +125,9 @@ bool MakeUnicodeProfile(const std::wstring& path)
     bool missing = GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND;
     if (!missing && !ReadWholeFile(path, &bytes, kSetupFileByteLimit)) return false;
     if (bytes.compare(0, 2, "\xFF\xFE") == 0) return true;
-    return ReplaceFileText(path, L"\xFEFF" + DecodedText(bytes));
+    const std::wstring text = L"\xFEFF" + DecodedText(bytes);
+    const std::string unicode(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+    return WriteFileReplacing(path.c_str(), unicode).stage == ReplaceDone;
 }
 
 // The profile functions drop the blanks around a value and one pair of enclosing quotes:

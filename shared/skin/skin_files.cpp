@@ -26,11 +26,12 @@ bool NormaliseSkinFileName(const std::wstring& name, std::wstring* normal)
 
 SkinFolderSource::SkinFolderSource(const std::wstring& folder) : folder_(folder)
 {
-    if (folder_.empty() || (folder_.back() != L'\\' && folder_.back() != L'/')) folder_ += L'\\';
+    if (!folder_.empty() && folder_.back() != L'\\' && folder_.back() != L'/') folder_ += L'\\';
 }
 
 bool SkinFolderSource::Find(const std::wstring& name, SkinFileFacts* facts)
 {
+    if (folder_.empty()) return false;
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW((folder_ + name).c_str(), GetFileExInfoStandard, &data)) return false;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
@@ -43,6 +44,7 @@ bool SkinFolderSource::Find(const std::wstring& name, SkinFileFacts* facts)
 // Shared for writing and deleting too: the author's paint program may hold the file open.
 bool SkinFolderSource::Read(const std::wstring& name, uint64_t most, std::string* bytes)
 {
+    if (folder_.empty()) return false;
     HANDLE file =
         CreateFileW((folder_ + name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

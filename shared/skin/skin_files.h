@@ -24,6 +24,7 @@ public:
 // "..", empty names.
 bool NormaliseSkinFileName(const std::wstring& name, std::wstring* normal);
 
+// Without a folder (a document never saved) it finds no files, rather than the drive root's.
 class SkinFolderSource : public SkinFileSource {
 public:
     explicit SkinFolderSource(const std::wstring& folder);
@@ -32,5 +33,5 @@ public:
     bool Read(const std::wstring& name, uint64_t most, std::string* bytes) override;
 
 private:
-    std::wstring folder_;   // ends with '\'
+    std::wstring folder_;   // ends with '\'; empty for no folder
 };

@@ -1,6 +1,8 @@
 // Hit tests, scale, status texts and the PNG file of the editor's skin preview.
 #include "skin_preview_logic.h"
 
+#include "file_replace.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -171,23 +173,11 @@ std::wstring SkinProblemsStatusText(const SkinPicture& picture, bool hasFolder)
 
 bool SaveSkinPictureAsPng(const SkinPicture& picture, const std::wstring& path, unsigned long* error)
 {
-    *error = ERROR_SUCCESS;
-    size_t slash = path.find_last_of(L"\\/");
-    std::wstring folder = slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
-    wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(folder.c_str(), L"qlm", 0, temporary)) {
-        *error = GetLastError();
-        return false;
-    }
-    if (!WriteSkinPng(picture.pixels.data(), picture.width, picture.height, temporary)) {
-        *error = ERROR_WRITE_FAULT;
-        DeleteFileW(temporary);
-        return false;
-    }
-    if (!MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
-        *error = GetLastError();
-        DeleteFileW(temporary);
-        return false;
-    }
-    return true;
+    const ReplaceOutcome outcome = ReplaceFileBy(path.c_str(), [&](const std::wstring& temporary) {
+        if (WriteSkinPng(picture.pixels.data(), picture.width, picture.height, temporary)) return ReplaceDone;
+        SetLastError(ERROR_WRITE_FAULT);   // the imaging component gives no system error
+        return ReplaceWriteFailed;
+    });
+    *error = outcome.error;
+    return outcome.stage == ReplaceDone;
 }

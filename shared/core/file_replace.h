@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 enum ReplaceStage {
@@ -23,3 +24,8 @@ std::wstring TemporaryPathFor(const std::wstring& target);
 // over the target in one step. On any failure the target is as it was and the
 // temporary file is gone.
 ReplaceOutcome WriteFileReplacing(const wchar_t* target, const std::string& bytes);
+
+// The same for a file that write makes at the temporary path it is given: write returns
+// ReplaceDone, or the stage that failed with GetLastError telling why.
+ReplaceOutcome ReplaceFileBy(const wchar_t* target,
+                             const std::function<ReplaceStage(const std::wstring& temporary)>& write);

@@ -44,25 +44,20 @@ std::wstring TemporaryPathFor(const std::wstring& target)
     return folder + name.substr(0, room);
 }
 
-ReplaceOutcome WriteFileReplacing(const wchar_t* target, const std::string& bytes)
+ReplaceOutcome ReplaceFileBy(const wchar_t* target,
+                             const std::function<ReplaceStage(const std::wstring& temporary)>& write)
 {
     DWORD error = 0;
     if (!TargetAcceptsWrite(target, &error)) return Failed(ReplaceCannotWrite, error);
     std::wstring temporary = TemporaryPathFor(target);
     if (temporary.size() <= wcslen(kTemporaryPrefix)) return Failed(ReplaceCannotWrite, ERROR_FILENAME_EXCED_RANGE);
 
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return Failed(ReplaceCannotWrite, GetLastError());
-    bool written = WriteAll(file, bytes.data(), bytes.size()) && FlushFileBuffers(file);
-    error = GetLastError();
-    if (!CloseHandle(file) && written) {
-        written = false;
+    SetLastError(0);
+    ReplaceStage stage = write(temporary);
+    if (stage != ReplaceDone) {
         error = GetLastError();
-    }
-    if (!written) {
         DeleteFileW(temporary.c_str());
-        return Failed(ReplaceWriteFailed, error);
+        return Failed(stage, error);
     }
 
     DWORD attributes = GetFileAttributesW(target);
@@ -73,4 +68,20 @@ ReplaceOutcome WriteFileReplacing(const wchar_t* target, const std::string& byte
         return Failed(ReplaceCannotSwap, error);
     }
     return {ReplaceDone, 0};
+}
+
+ReplaceOutcome WriteFileReplacing(const wchar_t* target, const std::string& bytes)
+{
+    return ReplaceFileBy(target, [&](const std::wstring& temporary) {
+        HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr);
+        if (file == INVALID_HANDLE_VALUE) return ReplaceCannotWrite;
+        bool written = WriteAll(file, bytes.data(), bytes.size()) && FlushFileBuffers(file);
+        DWORD error = GetLastError();
+        if (!CloseHandle(file) || !written) {
+            if (!written) SetLastError(error);
+            return ReplaceWriteFailed;
+        }
+        return ReplaceDone;
+    });
 }
