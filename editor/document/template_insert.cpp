@@ -10,7 +10,6 @@
 
 #include <commdlg.h>
 #include <shlobj.h>
-#include <shlwapi.h>
 
 namespace {
 
@@ -43,9 +42,10 @@ const wchar_t* SizeMessage(TextEncoding encoding)
 void TemplateFolder(const wchar_t* folderName, wchar_t (&folder)[MAX_PATH])
 {
     folder[0] = L'\0';
-    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK ||
-        !PathAppendW(folder, folderName))
-        folder[0] = L'\0';
+    std::wstring documents;
+    if (!KnownFolder(CSIDL_PERSONAL, &documents)) return;
+    const std::wstring path = JoinPath(documents, folderName);
+    if (path.size() < MAX_PATH) CopyToBuffer(folder, MAX_PATH, path.c_str());
 }
 
 // The chosen file and the 1-based filter it was chosen under; false on cancel.

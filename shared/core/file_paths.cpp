@@ -101,11 +101,14 @@ bool EndsWith(const std::wstring& text, const std::wstring& tail)
 
 bool ReadWholeFile(const std::wstring& path, std::string* bytes, unsigned long long limit)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    // Shared for writing and deleting too: another program (a paint program) may hold the file open.
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) && static_cast<unsigned long long>(size.QuadPart) <= limit;
+    // A device name such as CON opens a device, whose reads may wait for ever.
+    bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) &&
+              static_cast<unsigned long long>(size.QuadPart) <= limit;
     // A file larger than the memory left is a file that cannot be read, not the program's end.
     try {
         if (ok) bytes->assign(static_cast<size_t>(size.QuadPart), '\0');
@@ -142,11 +145,18 @@ void CopyToBuffer(wchar_t* buffer, size_t capacity, const wchar_t* text)
     buffer[length] = L'\0';
 }
 
+bool KnownFolder(int csidl, std::wstring* folder)
+{
+    wchar_t path[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, kFolderAsItIsNow, path)) || !path[0]) return false;
+    *folder = path;
+    return true;
+}
+
 bool VendorAppDataFolder(bool create, std::wstring* folder)
 {
-    wchar_t appData[MAX_PATH] = L"";
-    int csidl = CSIDL_APPDATA | (create ? CSIDL_FLAG_CREATE : 0);
-    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, kFolderAsItIsNow, appData)) || !appData[0]) return false;
+    std::wstring appData;
+    if (!KnownFolder(CSIDL_APPDATA | (create ? CSIDL_FLAG_CREATE : 0), &appData)) return false;
     std::wstring vendor = JoinPath(appData, L"Halvenor's Software");
     std::wstring product = JoinPath(vendor, L"Quillmere");
     if (create && !(MakeFolder(vendor) && MakeFolder(product))) return false;

@@ -41,3 +41,7 @@ void CopyToBuffer(wchar_t* buffer, size_t capacity, const wchar_t* text);
 // "<application data>\Halvenor's Software\Quillmere"; with create, its folders are made.
 // False when the system names no application-data folder or a folder cannot be made.
 bool VendorAppDataFolder(bool create, std::wstring* folder);
+
+// The system folder a CSIDL names (CSIDL_FLAG_CREATE may be added), as it is now rather than its
+// default; false when the system names none.
+bool KnownFolder(int csidl, std::wstring* folder);

@@ -1,6 +1,8 @@
 // The files a skin definition names, read through one small interface: a folder now, a package later.
 #include "skin_files.h"
 
+#include "file_paths.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -41,25 +43,7 @@ bool SkinFolderSource::Find(const std::wstring& name, SkinFileFacts* facts)
     return true;
 }
 
-// Shared for writing and deleting too: the author's paint program may hold the file open.
 bool SkinFolderSource::Read(const std::wstring& name, uint64_t most, std::string* bytes)
 {
-    if (folder_.empty()) return false;
-    HANDLE file =
-        CreateFileW((folder_ + name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size;
-    // A device name such as CON opens a device, whose reads may wait for ever.
-    bool read = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<uint64_t>(size.QuadPart) <= most;
-    if (read) {
-        bytes->resize(static_cast<size_t>(size.QuadPart));
-        for (size_t done = 0; read && done < bytes->size();) {
-            DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes->size() - done, 1 << 24)), got = 0;
-            read = ReadFile(file, &(*bytes)[done], chunk, &got, nullptr) && got == chunk;
-            done += got;
-        }
-    }
-    CloseHandle(file);
-    return read;
+    return !folder_.empty() && ReadWholeFile(folder_ + name, bytes, most);
 }
