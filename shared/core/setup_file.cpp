@@ -4,6 +4,7 @@
 #include "file_extension.h"
 #include "file_paths.h"
 #include "file_replace.h"
+#include "text_encoding.h"
 
 #include <windows.h>
 
@@ -95,28 +96,20 @@ bool FitsAnsiCodePage(const std::vector<std::wstring>& names)
 }
 
 // The file's text by its mark: UTF-16 big-endian, UTF-8, or ANSI without a mark.
-std::wstring DecodedText(const std::string& bytes)
+std::wstring ProfileText(const std::string& bytes)
 {
-    std::wstring text;
-    if (bytes.compare(0, 2, "\xFE\xFF") == 0) {
-        for (size_t at = 2; at + 1 < bytes.size(); at += 2) {
-            unsigned char high = static_cast<unsigned char>(bytes[at]), low = static_cast<unsigned char>(bytes[at + 1]);
-            text += static_cast<wchar_t>(high << 8 | low);
-        }
-        return text;
+    const ReadPlan plan = PlanRead(EncodingOfFirstBytes(bytes.substr(0, 3)), ReadByMark);
+    std::string rest = bytes.substr(plan.markLength);
+    switch (plan.encoding) {
+    case EncodingUtf16BE:
+        for (size_t at = 0; at + 1 < rest.size(); at += 2) std::swap(rest[at], rest[at + 1]);
+        return WideFromUtf16LE(rest);
+    case EncodingUtf16LE: return WideFromUtf16LE(rest);
+    case EncodingUtf8:    return WideFromCodePage(rest, CP_UTF8);
+    default:              return WideFromCodePage(rest, CP_ACP);
     }
-    bool utf8 = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-    UINT codePage = utf8 ? CP_UTF8 : CP_ACP;
-    const char* start = bytes.data() + (utf8 ? 3 : 0);
-    int count = static_cast<int>(bytes.size() - (utf8 ? 3 : 0));
-    int length = count ? MultiByteToWideChar(codePage, 0, start, count, nullptr, 0) : 0;
-    text.resize(static_cast<size_t>(length));
-    if (length) MultiByteToWideChar(codePage, 0, start, count, &text[0], length);
-    return text;
 }
 
-// Written beside the file and moved over it once complete, so that a failed write
-// leaves the file as it was.
 // The profile functions keep a file that starts with a UTF-16 mark in UTF-16; what the
 // file held in another encoding is carried over.
 bool MakeUnicodeProfile(const std::wstring& path)
@@ -125,7 +118,7 @@ bool MakeUnicodeProfile(const std::wstring& path)
     bool missing = GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND;
     if (!missing && !ReadWholeFile(path, &bytes, kSetupFileByteLimit)) return false;
     if (bytes.compare(0, 2, "\xFF\xFE") == 0) return true;
-    const std::wstring text = L"\xFEFF" + DecodedText(bytes);
+    const std::wstring text = L"\xFEFF" + ProfileText(bytes);
     const std::string unicode(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     return WriteFileReplacing(path.c_str(), unicode).stage == ReplaceDone;
 }
