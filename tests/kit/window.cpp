@@ -156,7 +156,10 @@ void Window::PostKey(UINT vk) const
 {
     LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
     Post(WM_KEYDOWN, vk, scan | 1);
-    Post(WM_KEYUP, vk, scan | 1 | 0xC0000000);
+    // The key down may already have closed the window (Esc or Enter in a menu): then the
+    // key up has nothing left to reach.
+    if (!PostMessageW(hwnd_, WM_KEYUP, vk, scan | 1 | 0xC0000000) && Exists())
+        throw Failure(L"cannot post the key up to " + Describe());
 }
 
 void Window::Activate() const
