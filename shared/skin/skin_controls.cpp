@@ -136,6 +136,7 @@ void ViewPainter::DrawButton(const SkinNode& node, const SkinRect& box, const Pl
     draw.area = Intersect(box, at.clip);
     draw.tiled = FlagOr(node, L"tiled", false);
     draw.keyed = Keyed(node, shown, &draw.key);
+    FitPlayerImage(box, &draw);
     draw.opacity = at.opacity;
     DrawImage(&canvas_, draw);
 }
@@ -186,16 +187,18 @@ void ViewPainter::DrawButtonGroup(const SkinNode& node, const SkinRect& box, con
     FindBounds(owners, region, &buttons);
 }
 
-std::wstring ViewPainter::TextValue(const SkinNode& node) const
+std::wstring ViewPainter::TextValue(const SkinNode& node)
 {
     const std::wstring* value = Value(node, L"value");
     if (!value) return std::wstring();
-    if (IsBoundValue(*value)) return BoundPlaceholder(*value);
-    return value->size() > kLongestText ? value->substr(0, kLongestText) : *value;
+    std::wstring answer;
+    if (IsBoundValue(*value) && !Answer(node, L"value", *value, &answer)) return BoundPlaceholder(*value);
+    const std::wstring& text = IsBoundValue(*value) ? answer : *value;
+    return text.size() > kLongestText ? text.substr(0, kLongestText) : text;
 }
 
 // fontType is what some skins write for fontFace; the player takes it.
-TextLook ViewPainter::LookOf(const SkinNode& node) const
+TextLook ViewPainter::LookOf(const SkinNode& node)
 {
     TextLook look;
     const std::wstring* face = Value(node, L"fontface");

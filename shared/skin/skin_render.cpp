@@ -1,6 +1,7 @@
 // Draws one VIEW of a skin definition as the player shows it before any script runs, without a window.
 #include "skin_render.h"
 
+#include "skin_cover_art.h"
 #include "skin_painter.h"
 
 #include <windows.h>
@@ -43,6 +44,23 @@ const Preset kPredefined[] = {
     {L"wmpvideo", L"backgroundcolor", L"black"},
     {L"wmpeffects", L"width", L"250"},
     {L"wmpeffects", L"height", L"200"},
+    {L"playelement", L"enabled", L"wmpenabled:player.controls.play"},
+    {L"pauseelement", L"enabled", L"wmpenabled:player.controls.pause"},
+    {L"stopelement", L"enabled", L"wmpenabled:player.controls.stop"},
+    {L"prevelement", L"enabled", L"wmpenabled:player.controls.previous"},
+    {L"nextelement", L"enabled", L"wmpenabled:player.controls.next"},
+    {L"rewelement", L"enabled", L"wmpenabled:player.controls.fastReverse"},
+    {L"ffwdelement", L"enabled", L"wmpenabled:player.controls.fastForward"},
+    {L"playbutton", L"enabled", L"wmpenabled:player.controls.play"},
+    {L"pausebutton", L"enabled", L"wmpenabled:player.controls.pause"},
+    {L"stopbutton", L"enabled", L"wmpenabled:player.controls.stop"},
+    {L"prevbutton", L"enabled", L"wmpenabled:player.controls.previous"},
+    {L"nextbutton", L"enabled", L"wmpenabled:player.controls.next"},
+    {L"rewbutton", L"enabled", L"wmpenabled:player.controls.fastReverse"},
+    {L"ffwdbutton", L"enabled", L"wmpenabled:player.controls.fastForward"},
+    {L"mutebutton", L"down", L"wmpprop:player.settings.mute"},
+    {L"repeatbutton", L"down", L"wmpprop:player.settings.getMode('loop')"},
+    {L"shufflebutton", L"down", L"wmpprop:player.settings.getMode('shuffle')"},
 };
 
 SkinProblemKind ProblemOf(SkinImageStatus status)
@@ -114,10 +132,11 @@ void RenderSkinView(const std::wstring& text, SkinFileSource& files, SkinImageCa
 void ViewPainter::Paint(int view)
 {
     const SkinNode& node = document_.nodes[static_cast<size_t>(view)];
+    view_ = view;
     text_.reset(new TextPainter());
-    SkinRect box = ViewBox(node);
+    SkinRect box = MeasureView(node);
     if (!AllocateCanvas(node, box.right, box.bottom)) return;
-    box = canvas_.Bounds();
+    box = viewBox_ = canvas_.Bounds();
     Record(node, box, box);
     DrawContainer(node, box, Placement{box, box, 255, 0});
     // Windowed controls are child windows: over everything else, in the order they were made.
@@ -128,6 +147,17 @@ void ViewPainter::Paint(int view)
         [](const std::pair<int, Placement>& a, const std::pair<int, Placement>& b) { return a.first < b.first; });
     for (const auto& control : windowed) DrawChild(control.first, control.second, false);
     FinishView(node);
+}
+
+// Once: expressions ask for it.
+SkinRect ViewPainter::MeasureView(const SkinNode& view)
+{
+    if (viewState_ == ViewUnmeasured) {
+        viewState_ = ViewMeasuring;
+        viewBox_ = ViewBox(view);
+        viewState_ = ViewMeasured;
+    }
+    return viewBox_;
 }
 
 // Without width or height a view takes its background image's, or else what its children reach.
@@ -227,6 +257,7 @@ ImageDraw ViewPainter::BackgroundDraw(const SkinNode& node, const SkinRect& box,
         draw.scaleHeight = box.Height();
     }
     draw.keyed = Keyed(node, draw.image, &draw.key);
+    FitPlayerImage(box, &draw);
     return draw;
 }
 
@@ -393,23 +424,30 @@ const std::wstring* ViewPainter::Value(const SkinNode& node, const wchar_t* name
     return nullptr;
 }
 
-bool ViewPainter::Integer(const SkinNode& node, const wchar_t* name, long* number) const
+bool ViewPainter::Integer(const SkinNode& node, const wchar_t* name, long* number)
 {
     const std::wstring* value = Value(node, name);
-    return value && ParseSkinInteger(*value, number);
+    if (!value) return false;
+    if (ParseSkinInteger(*value, number)) return true;
+    std::wstring answer;
+    return IsBoundValue(*value) && Answer(node, name, *value, &answer) && ParseSkinInteger(answer, number);
 }
 
-long ViewPainter::IntegerOr(const SkinNode& node, const wchar_t* name, long fallback) const
+long ViewPainter::IntegerOr(const SkinNode& node, const wchar_t* name, long fallback)
 {
     long number = fallback;
     return Integer(node, name, &number) ? number : fallback;
 }
 
-bool ViewPainter::FlagOr(const SkinNode& node, const wchar_t* name, bool fallback) const
+bool ViewPainter::FlagOr(const SkinNode& node, const wchar_t* name, bool fallback)
 {
     const std::wstring* value = Value(node, name);
     bool flag = fallback;
-    return value && ParseSkinBoolean(*value, &flag) ? flag : fallback;
+    if (!value) return fallback;
+    if (ParseSkinBoolean(*value, &flag)) return flag;
+    std::wstring answer;
+    return IsBoundValue(*value) && Answer(node, name, *value, &answer) && ParseSkinBoolean(answer, &flag) ? flag
+                                                                                                          : fallback;
 }
 
 SkinColour ViewPainter::Colour(const SkinNode& node, const wchar_t* name) const
@@ -424,7 +462,7 @@ std::wstring ViewPainter::Id(const SkinNode& node) const
     return id ? *id : std::wstring();
 }
 
-uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer) const
+uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer)
 {
     long alpha = std::max(0L, std::min(IntegerOr(node, L"alphablend", 255), 255L));
     return Div255(outer * static_cast<uint32_t>(alpha));
@@ -432,12 +470,13 @@ uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer) const
 
 // left and top from the parent's left and top; right and bottom, when the size is known,
 // from its right and bottom. left wins over right, top over bottom.
-SkinRect ViewPainter::Box(const SkinNode& node, const SkinRect& parent, int width, int height) const
+SkinRect ViewPainter::Box(const SkinNode& node, const SkinRect& parent, int width, int height)
 {
     long w = width, h = height, left = 0, top = 0, right = 0, bottom = 0;
     bool hasWidth = Integer(node, L"width", &w), hasHeight = Integer(node, L"height", &h);
     w = std::max(w, 0L);
     h = std::max(h, 0L);
+    if (sizeOnly_) return {0, 0, static_cast<int>(w), static_cast<int>(h)};
     long x = parent.left, y = parent.top;
     if (Integer(node, L"left", &left))
         x += left;
@@ -454,6 +493,7 @@ const SkinImage* ViewPainter::Image(const SkinNode& node, const wchar_t* name, b
 {
     const std::wstring* value = Value(node, name);
     if (!value || value->empty() || IsBoundValue(*value)) return nullptr;
+    if (int side = PlayerImageSide(*value)) return Cover(side);
     auto found = images_.find(*value);
     if (found == images_.end()) {
         SkinImageStatus status;
