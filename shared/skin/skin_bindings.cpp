@@ -198,15 +198,16 @@ const SkinNode* ViewPainter::ElementById(const std::wstring& id)
 const SkinImage* ViewPainter::Cover(int side)
 {
     auto found = covers_.find(side);
-    if (found == covers_.end()) found = covers_.emplace(side, DrawSampleCover(side)).first;
-    return &found->second;
+    if (found == covers_.end()) found = covers_.emplace(side, SampleCover(side)).first;
+    return found->second.get();
 }
 
 // The song's artwork is fitted into the box, its shape kept, in the middle.
 void ViewPainter::FitPlayerImage(const SkinRect& box, ImageDraw* draw)
 {
-    auto cover = std::find_if(covers_.begin(), covers_.end(),
-                              [draw](const std::pair<const int, SkinImage>& made) { return &made.second == draw->image; });
+    auto cover = std::find_if(covers_.begin(), covers_.end(), [draw](const auto& made) {
+        return made.second.get() == draw->image;
+    });
     if (!draw->image || cover == covers_.end()) return;
     const int side = std::min(box.Width(), box.Height());
     draw->image = side > 0 ? Cover(side) : nullptr;
@@ -214,7 +215,8 @@ void ViewPainter::FitPlayerImage(const SkinRect& box, ImageDraw* draw)
     draw->y = box.top + (box.Height() - side) / 2;
     draw->source = SkinRect();
     draw->tiled = draw->keyed = false;
-    draw->scaleWidth = draw->scaleHeight = 0;
+    // Past the largest cover made it is stretched.
+    draw->scaleWidth = draw->scaleHeight = draw->image && draw->image->width < side ? side : 0;
 }
 
 void ViewPainter::AddNote(SkinNoteKind kind, const SkinNode& node, const wchar_t* name, const std::wstring& value)

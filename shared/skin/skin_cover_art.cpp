@@ -4,19 +4,24 @@
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
+#include <map>
+#include <mutex>
 
 namespace {
 
 const int kLargeSide = 200;
 const int kSmallSide = 75;
-const int kLargestCover = 2048;
+const int kLargestCover = 1024;
+const size_t kCoversKept = 8;
 
 uint32_t Mix(uint32_t from, uint32_t to, double amount)
 {
+    if (amount <= 0) return from | 0xFF000000u;
+    amount = std::min(amount, 1.0);
     uint32_t mixed = 0xFF000000u;
     for (int shift = 0; shift < 24; shift += 8) {
         const double a = from >> shift & 0xFF, b = to >> shift & 0xFF;
-        mixed |= static_cast<uint32_t>(std::lround(a + (b - a) * amount)) << shift;
+        mixed |= static_cast<uint32_t>(a + (b - a) * amount + 0.5) << shift;
     }
     return mixed;
 }
@@ -24,18 +29,8 @@ uint32_t Mix(uint32_t from, uint32_t to, double amount)
 // How much of a pixel at distance d from the centre lies inside a circle of that radius.
 double Inside(double d, double radius) { return std::max(0.0, std::min(1.0, radius - d + 0.5)); }
 
-}  // namespace
-
-int PlayerImageSide(const std::wstring& name)
+SkinImage DrawCover(int side)
 {
-    if (_wcsicmp(name.c_str(), L"WMPImage_AlbumArtLarge") == 0) return kLargeSide;
-    if (_wcsicmp(name.c_str(), L"WMPImage_AlbumArtSmall") == 0) return kSmallSide;
-    return 0;
-}
-
-SkinImage DrawSampleCover(int side)
-{
-    side = std::max(1, std::min(side, kLargestCover));
     SkinImage cover;
     cover.width = cover.height = side;
     cover.opaque = true;
@@ -53,5 +48,28 @@ SkinImage DrawSampleCover(int side)
             pixel = Mix(pixel, 0x333B45, Inside(d, hole));
             cover.pixels[static_cast<size_t>(y) * static_cast<size_t>(side) + static_cast<size_t>(x)] = pixel;
         }
+    return cover;
+}
+
+}  // namespace
+
+int PlayerImageSide(const std::wstring& name)
+{
+    if (_wcsicmp(name.c_str(), L"WMPImage_AlbumArtLarge") == 0) return kLargeSide;
+    if (_wcsicmp(name.c_str(), L"WMPImage_AlbumArtSmall") == 0) return kSmallSide;
+    return 0;
+}
+
+std::shared_ptr<const SkinImage> SampleCover(int side)
+{
+    side = std::max(1, std::min(side, kLargestCover));
+    static std::mutex guard;
+    static std::map<int, std::shared_ptr<const SkinImage>> made;
+    std::lock_guard<std::mutex> lock(guard);
+    auto found = made.find(side);
+    if (found != made.end()) return found->second;
+    if (made.size() >= kCoversKept) made.clear();
+    auto cover = std::make_shared<const SkinImage>(DrawCover(side));
+    made.emplace(side, cover);
     return cover;
 }

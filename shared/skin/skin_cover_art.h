@@ -3,11 +3,13 @@
 #pragma once
 #include "skin_image.h"
 
+#include <memory>
 #include <string>
 
 // The side in pixels of the player's image a name stands for: 200 for WMPImage_AlbumArtLarge,
 // 75 for WMPImage_AlbumArtSmall (letter case ignored); 0 for any other name, a file of the skin.
 int PlayerImageSide(const std::wstring& name);
 
-// The sample cover, side pixels square (1 to 2048), opaque: a record on a quiet ground.
-SkinImage DrawSampleCover(int side);
+// The sample cover, side pixels square (1 to 1024: larger is drawn scaled), opaque: a record
+// on a quiet ground. Made once for each of the last few sides asked, for every thread.
+std::shared_ptr<const SkinImage> SampleCover(int side);

@@ -137,6 +137,6 @@ private:
     bool idsRead_ = false;
     int answerDepth_ = 0;
     bool sizeOnly_ = false;   // Box gives the size and leaves the place
-    std::map<int, SkinImage> covers_;
+    std::map<int, std::shared_ptr<const SkinImage>> covers_;
     std::set<std::pair<size_t, std::wstring>> noted_;
 };

@@ -574,6 +574,7 @@ TEST_F(SkinRender, TestSkinsRenderWithoutProblems)
         {L"lowercase", L"nightshift.wms", L"big", 400, 300, {0, 0, kClear}},
         {L"lowercase", L"nightshift.wms", L"small", 200, 24, {0, 0, kClear}},
         {L"mixed", L"aurora.wms", L"main", 260, 350, {0, 0, kClear}},
+        {L"nowplaying", L"nowplaying.wms", L"panel", 300, 110, {0, 0, kClear}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.file << L" " << c.view);
