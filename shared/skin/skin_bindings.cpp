@@ -11,7 +11,8 @@
 
 namespace {
 
-// Past these a chain of expressions or answers is generated or hostile; the stack stays small.
+// Past these a chain of expressions or answers is generated or hostile: with the evaluator's own
+// depth, a few hundred kilobytes of stack at the most.
 const size_t kDeepestExpression = 32;
 const int kDeepestAnswer = 16;
 const size_t kMostNotes = 1000;

@@ -9,7 +9,7 @@ namespace {
 
 // Far beyond any expression a skin writes for a position; past them it is generated or hostile.
 const size_t kLongest = 4096;
-const int kDeepest = 64;
+const int kDeepest = 32;
 const long kFarthest = 1000000;
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }

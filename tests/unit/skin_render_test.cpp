@@ -395,6 +395,14 @@ TEST_F(SkinRender, GeometryExpressionsAreEvaluatedInTheOrderTheyNeedEachOther)
         EXPECT_EQ(notes[i].attribute, picture.notes[i].attribute) << i;
         EXPECT_EQ(picture.elements[notes[i].element].place.offset, picture.notes[i].place.offset) << i;
     }
+    // Each element placed after the next, 4,000 of them: the chain is cut at a depth, not the stack.
+    std::wstring chain;
+    for (int i = 0; i < 4000; ++i)
+        chain += L"<TEXT id=\"t" + std::to_wstring(i) + L"\" left=\"jscript:(((((t" + std::to_wstring(i + 1) +
+                 L".left+1)))));\" width=\"1\"/>";
+    picture = RenderView(L"", chain);
+    EXPECT_EQ(4001u, picture.elements.size());
+    EXPECT_FALSE(picture.notes.empty());
 }
 
 TEST_F(SkinRender, ThePlayersOwnImagesAreASampleCoverAndNoMissingFile)
