@@ -109,7 +109,7 @@ SkinRect ViewPainter::ButtonBox(const SkinNode& node, const SkinRect& parent)
     return Box(node, parent, image ? image->width : size, image ? image->height : size);
 }
 
-// A button down is shown only when it stays down; a bound state is not known and shows up.
+// A button down is shown only when it stays down; a disabled one takes no hover look.
 const SkinImage* ViewPainter::StateImage(const SkinNode& images, const SkinNode& button)
 {
     const bool down = FlagOr(button, L"down", false) && FlagOr(button, L"sticky", false), hovered = Hovered(button);

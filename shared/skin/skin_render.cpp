@@ -1,4 +1,5 @@
-// Draws one VIEW of a skin definition as the player shows it before any script runs, without a window.
+// Draws one VIEW of a skin definition as the player shows it with a sample song, before any script
+// runs, without a window.
 #include "skin_render.h"
 
 #include "skin_cover_art.h"
