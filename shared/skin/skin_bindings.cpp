@@ -78,7 +78,7 @@ bool ViewPainter::Answer(const SkinNode& node, const wchar_t* name, const std::w
             AddNote(SkinNoteUnanswered, node, name, value);
             return false;
         }
-        if (!Evaluate(node, name, value.substr(8), &number)) return false;
+        if (!Evaluate(node, name, value, &number)) return false;
         *answer = std::to_wstring(number);
         return true;
     }
@@ -113,7 +113,7 @@ bool ViewPainter::ElementAnswer(const std::wstring& id, const std::wstring& prop
 
 // Each position or size is evaluated once, in the order one needs another. Those in a cycle
 // all fail; whoever reads one of them then reads it as not set.
-bool ViewPainter::Evaluate(const SkinNode& node, const wchar_t* name, const std::wstring& expression, long* number)
+bool ViewPainter::Evaluate(const SkinNode& node, const wchar_t* name, const std::wstring& value, long* number)
 {
     const size_t key = static_cast<size_t>(&node - document_.nodes.data()) * 4 + GeometryIndex(name);
     auto found = evaluations_.find(key);
@@ -124,22 +124,22 @@ bool ViewPainter::Evaluate(const SkinNode& node, const wchar_t* name, const std:
         return found->second.done;
     }
     if (evaluating_.size() >= kDeepestExpression) {
-        AddNote(SkinNoteUnevaluated, node, name, L"jscript:" + expression);
+        AddNote(SkinNoteUnevaluated, node, name, value);
         return false;
     }
     evaluations_[key] = {false, 0};
     evaluating_.push_back(key);
     GeometryNames names(*this, node);
-    double value = 0;
-    const bool evaluated = EvaluateSkinExpression(expression, names, &value) == SkinExpressionDone;
+    double result = 0;
+    const bool evaluated = EvaluateSkinExpression(value.substr(8), names, &result) == SkinExpressionDone;
     evaluating_.pop_back();
     const bool cyclic = cyclic_.erase(key) > 0;
     if (evaluated && !cyclic) {
-        evaluations_[key] = {true, SkinExpressionInteger(value)};
+        evaluations_[key] = {true, SkinExpressionInteger(result)};
         *number = evaluations_[key].value;
         return true;
     }
-    AddNote(cyclic ? SkinNoteCycle : SkinNoteUnevaluated, node, name, L"jscript:" + expression);
+    AddNote(cyclic ? SkinNoteCycle : SkinNoteUnevaluated, node, name, value);
     return false;
 }
 

@@ -103,7 +103,7 @@ private:
     friend class GeometryNames;
     bool Answer(const SkinNode& node, const wchar_t* name, const std::wstring& value, std::wstring* answer);
     bool ElementAnswer(const std::wstring& id, const std::wstring& property, std::wstring* answer);
-    bool Evaluate(const SkinNode& node, const wchar_t* name, const std::wstring& expression, long* number);
+    bool Evaluate(const SkinNode& node, const wchar_t* name, const std::wstring& value, long* number);
     bool PropertyOf(const SkinNode& node, const std::wstring& property, double* value);
     const SkinNode* ElementById(const std::wstring& id);
     const SkinImage* Cover(int side);

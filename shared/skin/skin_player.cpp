@@ -3,7 +3,9 @@
 
 #include "skin_markup.h"
 
+#include <algorithm>
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
@@ -74,43 +76,66 @@ bool AnswerEnabled(const std::wstring& path, SkinPlayerState state, bool* enable
     return false;
 }
 
+enum Property {
+    Title, Artist, Album, Genre, DurationString, Duration, Position, PositionString, Status, PlayState, Volume,
+    Balance, Mute, Shuffle, Loop,
+};
+
 bool AnswerProperty(const std::wstring& path, SkinPlayerState state, bool japanese, std::wstring* answer)
 {
-    const SampleSong& song = japanese ? kJapaneseSong : kEnglishSong;
-    const int position = state == SkinPlayerStopped ? 0 : kPlayedSeconds;
-    const wchar_t* status = state == SkinPlayerPlaying  ? (japanese ? L"再生中" : L"Playing")
-                            : state == SkinPlayerPaused ? (japanese ? L"一時停止" : L"Paused")
-                                                        : (japanese ? L"停止" : L"Stopped");
-    const int playState = state == SkinPlayerPlaying ? 3 : state == SkinPlayerPaused ? 2 : 1;
-    // The playlist's current item is the current media.
-    std::wstring media = path;
-    const std::wstring item = L"player.controls.currentitem.";
-    if (media.compare(0, item.size(), item) == 0) media = L"player.currentmedia." + media.substr(item.size());
     const struct {
         const wchar_t* path;
-        std::wstring answer;
+        Property property;
     } properties[] = {
-        {L"player.currentmedia.name", song.title},
-        {L"player.currentmedia.getiteminfo('title')", song.title},
-        {L"player.currentmedia.getiteminfo('artist')", song.artist},
-        {L"player.currentmedia.getiteminfo('author')", song.artist},
-        {L"player.currentmedia.getiteminfo('wm/albumtitle')", song.album},
-        {L"player.currentmedia.getiteminfo('wm/genre')", song.genre},
-        {L"player.currentmedia.durationstring", Clock(kDurationSeconds)},
-        {L"player.currentmedia.duration", std::to_wstring(kDurationSeconds)},
-        {L"player.controls.currentposition", std::to_wstring(position)},
-        {L"player.controls.currentpositionstring", Clock(position)},
-        {L"player.status", status},
-        {L"player.playstate", std::to_wstring(playState)},
-        {L"player.settings.volume", std::to_wstring(kVolume)},
-        {L"player.settings.balance", L"0"},
-        {L"player.settings.mute", L"false"},
-        {L"player.settings.getmode('shuffle')", L"false"},
-        {L"player.settings.getmode('loop')", L"false"},
+        {L"player.currentmedia.name", Title},
+        {L"player.currentmedia.getiteminfo('title')", Title},
+        {L"player.currentmedia.getiteminfo('artist')", Artist},
+        {L"player.currentmedia.getiteminfo('author')", Artist},
+        {L"player.currentmedia.getiteminfo('wm/albumtitle')", Album},
+        {L"player.currentmedia.getiteminfo('wm/genre')", Genre},
+        {L"player.currentmedia.durationstring", DurationString},
+        {L"player.currentmedia.duration", Duration},
+        {L"player.controls.currentposition", Position},
+        {L"player.controls.currentpositionstring", PositionString},
+        {L"player.status", Status},
+        {L"player.playstate", PlayState},
+        {L"player.settings.volume", Volume},
+        {L"player.settings.balance", Balance},
+        {L"player.settings.mute", Mute},
+        {L"player.settings.getmode('shuffle')", Shuffle},
+        {L"player.settings.getmode('loop')", Loop},
     };
-    for (const auto& property : properties)
-        if (media == property.path) return *answer = property.answer, true;
-    return false;
+    // The playlist's current item is the current media.
+    const std::wstring item = L"player.controls.currentitem.";
+    const std::wstring media =
+        path.compare(0, item.size(), item) == 0 ? L"player.currentmedia." + path.substr(item.size()) : path;
+    const auto* found = std::find_if(std::begin(properties), std::end(properties),
+                                     [&media](const auto& known) { return media == known.path; });
+    if (found == std::end(properties)) return false;
+    const SampleSong& song = japanese ? kJapaneseSong : kEnglishSong;
+    const int position = state == SkinPlayerStopped ? 0 : kPlayedSeconds;
+    switch (found->property) {
+    case Title:          *answer = song.title; break;
+    case Artist:         *answer = song.artist; break;
+    case Album:          *answer = song.album; break;
+    case Genre:          *answer = song.genre; break;
+    case DurationString: *answer = Clock(kDurationSeconds); break;
+    case Duration:       *answer = std::to_wstring(kDurationSeconds); break;
+    case Position:       *answer = std::to_wstring(position); break;
+    case PositionString: *answer = Clock(position); break;
+    case Status:
+        *answer = state == SkinPlayerPlaying  ? (japanese ? L"再生中" : L"Playing")
+                  : state == SkinPlayerPaused ? (japanese ? L"一時停止" : L"Paused")
+                                              : (japanese ? L"停止" : L"Stopped");
+        break;
+    case PlayState:      *answer = state == SkinPlayerPlaying ? L"3" : state == SkinPlayerPaused ? L"2" : L"1"; break;
+    case Volume:         *answer = std::to_wstring(kVolume); break;
+    case Balance:        *answer = L"0"; break;
+    case Mute:
+    case Shuffle:
+    case Loop:           *answer = L"false"; break;
+    }
+    return true;
 }
 
 bool IsIdentifier(const std::wstring& name)

@@ -22,7 +22,9 @@ const int kDeepestSubview = 8;
 const size_t kMostProblems = 1000;
 
 struct Preset {
-    std::wstring tag, name, value;
+    const wchar_t* tag;
+    const wchar_t* name;
+    std::wstring value;
 };
 
 // What the predefined elements set before the author's attributes.
@@ -421,7 +423,8 @@ const std::wstring* ViewPainter::Value(const SkinNode& node, const wchar_t* name
 {
     if (const std::wstring* value = node.Find(name)) return value;
     for (const Preset& preset : kPredefined)
-        if (preset.name == name && _wcsicmp(node.tag.c_str(), preset.tag.c_str()) == 0) return &preset.value;
+        if (preset.name[0] == name[0] && wcscmp(preset.name, name) == 0 && _wcsicmp(node.tag.c_str(), preset.tag) == 0)
+            return &preset.value;
     return nullptr;
 }
 
