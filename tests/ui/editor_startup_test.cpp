@@ -247,6 +247,28 @@ TEST_F(EditorTest, OptionsOkWithAnUncreatableFolderSaysSoAndStoresAnyway)
     EXPECT_EQ(L"QuillmereNoSuchLevel\\Templates", kit::RegString(kSettings, L"TemplateFolderName").value_or(L""));
 }
 
+// A parent key made volatile refuses the settings key a lasting child.
+TEST_F(EditorTest, OptionsThatCannotBeStoredSaySoAndStayOpen)
+{
+    HKEY vendor = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Halvenor's Software", 0, nullptr,
+                                             REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &vendor, nullptr));
+    RegCloseKey(vendor);
+    Window main = Start();
+    Dialog options = OpenOptions(main);
+    options.Item(kOptTemplate).SetText(L"Typed Templates");
+    options.Item(IDOK).Click();
+    Dialog failure = app().WaitDialog(L"Quillmere");
+    EXPECT_EQ(L"設定を保存できませんでした。\nアクセス権限が正しく設定され、構成されていることを確認してください。",
+              failure.Message());
+    EXPECT_EQ(Icon::Warning, failure.IconKind());
+    failure.Answer(IDOK);
+    EXPECT_TRUE(options.Exists()) << "what was typed is still there to be stored";
+    EXPECT_EQ(L"Typed Templates", options.Item(kOptTemplate).Text());
+    EXPECT_FALSE(kit::RegKeyExists(kSettings));
+    options.Answer(IDCANCEL);
+}
+
 TEST_F(EditorTest, AboutBoxShowsTheVersionAndClosesEitherWay)
 {
     Window main = Start();
