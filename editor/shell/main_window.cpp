@@ -341,7 +341,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SetStatusText(StatusPartMessage, L"レディ");
         return 0;
     case WM_TIMER:
-        UpdatePrintCommandState();
+        CheckPrintToolInBackground();
+        return 0;
+    case WM_APP_PRINT_TOOL_CHECKED:
+        UpdatePrintCommandState(wParam != 0);
         return 0;
     case WM_DROPFILES:
         OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
@@ -361,6 +364,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
 {
+    // A drive without media (a card reader, the print tool's path) fails quietly instead
+    // of asking the user from deep inside a file call.
+    SetErrorMode(SetErrorMode(SEM_FAILCRITICALERRORS) | SEM_FAILCRITICALERRORS);
     if (!RegisterMainClass(instance)) return 0;
     HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, DocumentWindowTitle(L"").c_str(), WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
