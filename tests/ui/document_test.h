@@ -136,6 +136,15 @@ protected:
         return box;
     }
 
+    // A temporary file of a whole-file replace ("~qlXXXX.tmp") left in the folder.
+    static bool TemporaryLeftIn(const std::wstring& folder)
+    {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"\\~ql*.tmp").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return false;
+        FindClose(search);
+        return true;
+    }
     std::optional<App> app_;
     Window main_;
 };
