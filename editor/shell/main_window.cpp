@@ -194,15 +194,15 @@ void OpenStartupDocument(const std::wstring& file)
     OpenFileAsDocument(file);
 }
 
-// The named file as a full path, taken before the template folder moves the current
-// directory, so the file opened (and later saved) is the one the user named.
+// The named file as a full path of any length, taken before the template folder moves the
+// current directory, so the file opened (and later saved) is the one the user named; one
+// too long for the document is refused by name when it is opened.
 std::wstring StartupFileOf(const wchar_t* commandLine)
 {
     std::wstring argument;
     if (!FirstCommandLineArgument(commandLine, &argument)) return std::wstring();
-    wchar_t full[MAX_PATH];
-    DWORD length = GetFullPathNameW(argument.c_str(), _countof(full), full, nullptr);
-    return length > 0 && length < _countof(full) ? std::wstring(full) : argument;
+    std::wstring full = FullPath(argument);
+    return full.empty() ? argument : full;
 }
 
 int RunMessageLoop(HACCEL accelerators)

@@ -10,6 +10,8 @@
 
 namespace {
 
+const wchar_t kPathTooLong[] = L"パスが長すぎます。Quillmere で扱えるファイルのパスは 259 文字までです。";
+
 class DocumentFaultTest : public DocumentTest {
 protected:
     // A saved, then edited document whose save must fail without harm.
@@ -266,7 +268,9 @@ TEST_F(DocumentTest, CommandLineFileOpensByFullPathWhateverTheTemplateFolder)
 
 TEST_F(DocumentTest, MissingCommandLineFileStartsANewDocument)
 {
-    Start(L"\"" + Scratch(L"missing.wms") + L"\"");
+    app_.emplace(L"Quillpad.exe", L"\"" + Scratch(L"missing.wms") + L"\"");
+    ExpectCannotOpen(Scratch(L"missing.wms"), L"(エラー コード 2)", Icon::Warning);
+    main_ = app().WaitWindow(L"Quillpad", kNewTitle);
     EXPECT_EQ(L"", Edit().Text());
     Type(L"new text");
     main_.PostCommand(kSave);
@@ -545,12 +549,56 @@ TEST_F(DocumentTest, FileDialogsOfferTheirFilters)
 
 TEST_F(DocumentTest, OverlongCommandLinePathIsNotCutToAnotherName)
 {
-    // Cut to 259 characters this would name an existing file.
+    // Cut to 259 characters the first would name an existing file; the second, a name short
+    // enough in a deep folder, was kept relative and then read from Documents.
     std::wstring stem = kit::ScratchDir() + L"\\" + std::wstring(300, L'a');
     kit::WriteBytes(stem.substr(0, MAX_PATH - 1), "other");
-    app_.emplace(L"Quillpad.exe", L"\"" + stem + L".wms\"");
-    ExpectBox(L"Quillmere", L"ファイルを開けませんでした。", Icon::Warning).Answer(IDOK);
-    main_ = app().WaitWindow(L"Quillpad", kNewTitle);
-    EXPECT_EQ(L"", Edit().Text());
-    EXPECT_EQ(L"", Status().StatusText(1));
+    std::wstring deep = DeepFolder();
+    kit::WriteBytes(kit::DocumentsDir() + L"\\relative-name.wms", "wrong file");
+    kit::RemoveAtReset(kit::DocumentsDir() + L"\\relative-name.wms");
+    const struct {
+        std::wstring argument, folder, named;
+    } cases[] = {
+        {L"\"" + stem + L".wms\"", L"", stem + L".wms"},
+        {L"relative-name.wms", deep, deep + L"\\relative-name.wms"},
+    };
+    for (const auto& c : cases) {
+        app_.emplace(L"Quillpad.exe", c.argument, c.folder);
+        ExpectCannotOpen(c.named, kPathTooLong, Icon::Warning);
+        main_ = app().WaitWindow(L"Quillpad", kNewTitle);
+        EXPECT_EQ(L"", Edit().Text());
+        EXPECT_EQ(L"", Status().StatusText(1));
+        app().Kill();
+    }
+}
+
+// Whatever stops a drop, the message names the file and the reason, and the document
+// that was open stays as it was.
+TEST_F(DocumentTest, DropsThatCannotBeOpenedSayWhichFileAndWhy)
+{
+    std::wstring kept = WriteFile(L"kept.wms", "<theme/>");
+    std::wstring locked = WriteFile(L"locked.wms", "<theme/>");
+    // Sparse, past 4 GiB where a length in an int wraps; refused before it is read.
+    std::wstring huge = Scratch(L"huge.wms");
+    kit::UnixOutput("truncate -s 4294967301 '" + kit::Utf8(kit::UnixPath(huge)) + "'");
+    HANDLE lock = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    const struct {
+        std::wstring path, reason;
+        Icon icon;
+    } cases[] = {
+        {Scratch(L"vanished.wms"), L"(エラー コード 2)", Icon::Warning},
+        {locked, L"(エラー コード 32)", Icon::Warning},
+        {huge, L"ファイルのサイズが 16 MB (16,777,216 バイト) を超えています。Quillmere で開けるのはこのサイズまでです。",
+         Icon::Error},
+    };
+    Start(L"\"" + kept + L"\"", L"Quillmere - kept.wms");
+    for (const auto& c : cases) {
+        main_.DropFiles({c.path});
+        ExpectCannotOpen(c.path, c.reason, c.icon);
+        EXPECT_EQ(L"Quillmere - kept.wms", main_.Text());
+        EXPECT_EQ(L"<theme/>", Edit().Text());
+        EXPECT_EQ(kept, Status().StatusText(1));
+    }
+    CloseHandle(lock);
 }
