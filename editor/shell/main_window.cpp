@@ -15,6 +15,7 @@
 #include "menu_help.h"
 #include "message_box.h"
 #include "os_checks.h"
+#include "program_folder.h"
 #include "resource.h"
 #include "running_settings.h"
 #include "screen_dpi.h"
@@ -25,6 +26,7 @@
 
 #include <commctrl.h>
 #include <cwchar>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -205,6 +207,15 @@ std::wstring StartupFileOf(const wchar_t* commandLine)
     return full.empty() ? argument : full;
 }
 
+// Libraries of older versions, deleted beside the program: never in whatever folder the
+// editor was started from.
+void DeleteObsoleteLibraries()
+{
+    std::wstring folder = OwnProgramFolder();
+    if (folder.empty()) return;
+    for (const wchar_t* name : {L"Brindle.dll", L"Merrowtext.dll"}) DeleteFileW((folder + name).c_str());
+}
+
 int RunMessageLoop(HACCEL accelerators)
 {
     MSG message;
@@ -375,8 +386,7 @@ int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     g_hwndMain = window;
 
     std::wstring startupFile = StartupFileOf(commandLine);
-    DeleteFileW(L".\\Brindle.dll");
-    DeleteFileW(L".\\Merrowtext.dll");
+    DeleteObsoleteLibraries();
     if (!PassStartupChecks(window)) return 0;
 
     GrayStartupCommands();

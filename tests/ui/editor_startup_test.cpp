@@ -269,6 +269,25 @@ TEST_F(EditorTest, OptionsThatCannotBeStoredSaySoAndStayOpen)
     options.Answer(IDCANCEL);
 }
 
+// Started from any folder, the editor deletes the two old libraries beside itself only.
+TEST_F(EditorTest, ObsoleteLibrariesAreDeletedOnlyBesideTheProgram)
+{
+    const std::wstring program = kit::ScratchDir() + L"\\program", current = kit::ScratchDir() + L"\\current";
+    CreateDirectoryW(program.c_str(), nullptr);
+    CreateDirectoryW(current.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(kit::ProgramPath(L"Quillpad.exe").c_str(), (program + L"\\Quillpad.exe").c_str(), FALSE));
+    for (const wchar_t* name : {L"\\Brindle.dll", L"\\Merrowtext.dll"}) {
+        kit::WriteBytes(program + name, "old");
+        kit::WriteBytes(current + name, "someone else's");
+    }
+    app_.emplace(program + L"\\Quillpad.exe", L"", current);
+    app().WaitWindow(L"Quillpad", kNewTitle);
+    for (const wchar_t* name : {L"\\Brindle.dll", L"\\Merrowtext.dll"}) {
+        EXPECT_FALSE(kit::FileBytes(program + name)) << kit::Utf8(name);
+        EXPECT_EQ("someone else's", kit::FileBytes(current + name).value_or("<gone>")) << kit::Utf8(name);
+    }
+}
+
 TEST_F(EditorTest, AboutBoxShowsTheVersionAndClosesEitherWay)
 {
     Window main = Start();
