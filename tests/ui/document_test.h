@@ -1,6 +1,7 @@
 // The fixture of the editor's document UI tests: start, the document, its files and boxes.
 #pragma once
 #include "command_rules.h"
+#include "file_paths.h"
 #include "kit.h"
 
 #include <commctrl.h>
@@ -143,8 +144,7 @@ protected:
         Dialog box = app_->WaitDialog(L"Quillmere");
         std::wstring text = box.Message();
         EXPECT_EQ(0u, text.find(L"ファイルを開けませんでした。\n" + PathForMessage(path) + L"\n\n")) << kit::Utf8(text);
-        EXPECT_TRUE(text.size() >= reason.size() && text.compare(text.size() - reason.size(), reason.size(), reason) == 0)
-            << kit::Utf8(text);
+        EXPECT_TRUE(EndsWith(text, reason)) << kit::Utf8(text);
         EXPECT_EQ(icon, box.IconKind()) << kit::IconName(box.IconKind());
         box.Answer(IDOK);
     }
@@ -153,9 +153,8 @@ protected:
     {
         WIN32_FIND_DATAW found;
         HANDLE search = FindFirstFileW((folder + L"\\~ql*.tmp").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return false;
-        FindClose(search);
-        return true;
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        return search != INVALID_HANDLE_VALUE;
     }
     // A folder of 250 characters: a short name in it makes a path too long for the document.
     std::wstring DeepFolder() const

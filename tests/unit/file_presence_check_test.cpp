@@ -19,11 +19,7 @@ TEST(FilePresenceCheck, ProbesOffTheCallersThreadOneAtATime)
         WaitForSingleObject(release, INFINITE);   // the network's time-out
         return path == share;
     });
-    auto report = [&](bool exists) {
-        answer = exists ? 1 : 0;
-        SetEvent(reported);
-    };
-
+    auto report = [&](bool exists) { answer = exists ? 1 : 0, SetEvent(reported); };
     DWORD before = GetTickCount();
     EXPECT_TRUE(check.Start(share, report));
     EXPECT_FALSE(check.Start(L"other", report)) << "no second thread while the first hangs";

@@ -28,9 +28,9 @@ protected:
         RemoveDirectoryW(folder_.c_str());
     }
 
-    void Write(const std::string& bytes)
+    void Write(const std::string& bytes, const std::wstring& path = std::wstring())
     {
-        HANDLE file = CreateFileW(target_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        HANDLE file = CreateFileW((path.empty() ? target_ : path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         CloseHandle(file);
@@ -41,19 +41,12 @@ protected:
         EXPECT_TRUE(ReadWholeFile(target_.c_str(), &bytes));
         return bytes;
     }
-    // Anything in the folder but the target.
     bool TemporaryLeft() const
     {
         WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
-        bool other = false;
-        if (search == INVALID_HANDLE_VALUE) return false;
-        do {
-            std::wstring name = found.cFileName;
-            other = other || (name != L"." && name != L".." && name != L"skin.wms");
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        return other;
+        HANDLE search = FindFirstFileW((folder_ + L"\\~ql*.tmp").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        return search != INVALID_HANDLE_VALUE;
     }
 
     std::wstring folder_;
@@ -139,12 +132,7 @@ TEST_F(FileReplaceTest, UsersFilesNeverServeAsTheTemporary)
         {longFolder + L"\\skin.wms", longFolder + L"\\~qlm-ski", ReplaceCannotWrite, ERROR_FILENAME_EXCED_RANGE},
     };
     for (const auto& c : cases) {
-        HANDLE file = CreateFileW(c.usersFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, file) << c.usersFile;
-        DWORD written = 0;
-        WriteFile(file, "mine", 4, &written, nullptr);
-        CloseHandle(file);
-
+        Write("mine", c.usersFile);
         ReplaceOutcome outcome = WriteFileReplacing(c.target.c_str(), "new");
         EXPECT_EQ(c.stage, outcome.stage) << c.target;
         EXPECT_EQ(c.error, outcome.error) << c.target;
