@@ -2,25 +2,16 @@
 // files, and the scripts of its views with it.
 #pragma once
 #include "skin_files.h"
+#include "skin_finding.h"
 
 #include <string>
 #include <vector>
-
-enum SkinFindingKind { SkinError, SkinWarning, SkinNote };
-
-struct SkinFinding {
-    int line;      // 1-based
-    int column;    // 1-based, in UTF-16 code units; a tab counts one
-    SkinFindingKind kind;
-    std::wstring message;   // names in the author's own spelling
-    std::wstring file;      // empty for the definition; else the script, as the definition names it
-};
 
 struct SkinCheckSetup {
     std::wstring folder;                 // where files named by attributes are looked up; empty: nowhere
     SkinFileSource* scripts = nullptr;   // where the views' scripts are read; null: they are not
     std::wstring definitionName;         // the definition's file name: the ".js" of its title serves every view
-    bool english = false;                // the words of the scripts' findings; the definition's are Japanese
+    bool english = false;                // findings about script in English; the others are Japanese
 };
 
 // The definition's findings sorted by line, then column; then each script's, in the order

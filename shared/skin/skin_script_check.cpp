@@ -291,11 +291,11 @@ std::wstring SkinScriptCheck::UseMessage(const ScriptUse& use, const std::wstrin
     const std::wstring name = Shown(use.name);
     std::wstring message;
     if (use.kind == ScriptCall)
-        message = english_ ? L"The function " + name + L" is defined in none of the VIEW's scripts."
-                           : L"関数 " + name + L" は、VIEW のスクリプトのどこにも定義されていません。";
+        message = english_ ? L"The function " + name + L" is in none of the VIEW's scripts."
+                           : L"関数 " + name + L" は VIEW のスクリプトにありません。";
     else
-        message = english_ ? L"The name " + name + L" is neither an element id of the VIEW nor a name its scripts declare."
-                           : L"名前 " + name + L" は、VIEW の要素の id でも、スクリプトが宣言した名前でもありません。";
+        message = english_ ? L"The name " + name + L" is neither an element id of the VIEW nor a name in its scripts."
+                           : L"名前 " + name + L" は VIEW の要素の id にもスクリプトの名前にもありません。";
     if (!guess.empty()) message += english_ ? L" Did you mean " + guess + L"?" : L"もしかして " + guess + L" ですか?";
     return message;
 }

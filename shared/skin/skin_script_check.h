@@ -1,8 +1,9 @@
 // The script of a skin checked with its definition: each VIEW's scripts (its scriptFile) and the
 // script in its attributes, against the functions, names and element ids the VIEW has.
 #pragma once
-#include "skin_check.h"
 #include "skin_elements.h"
+#include "skin_files.h"
+#include "skin_finding.h"
 #include "skin_markup.h"
 #include "skin_script.h"
 
@@ -25,7 +26,7 @@ public:
     // What is added between the two belongs to the VIEW; views may nest, as broken text does.
     void OpenView();
     void CloseView();
-    // ownId: the id of the VIEW being opened, which every view sees.
+    // viewOwnId: the id of the VIEW being opened, which every view sees.
     void AddId(const std::wstring& id, bool viewOwnId);
     // An item of the open VIEW's scriptFile, where it stands in the definition.
     void AddScriptFile(const std::wstring& name, size_t offset);

@@ -232,7 +232,7 @@ TEST(PackageCheck, ScriptFindingsAreListedUnderTheirEntries)
                 seen.push_back(finding.file + L" " + std::to_wstring(finding.line) + L" " + finding.message);
     }
     EXPECT_EQ((std::vector<std::wstring>{L"mini.js.wmx 1 The name titel is neither an element id of the VIEW nor a "
-                                         L"name its scripts declare. Did you mean title?"}),
+                                         L"name in its scripts. Did you mean title?"}),
               seen);
     for (const wchar_t* name : names) DeleteFileW((folder + L"\\" + name).c_str());
     DeleteFileW((temp + L"\\scripted.wmz").c_str());
