@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cwchar>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -215,7 +217,10 @@ void Tokenizer::ReadPunctuator()
 {
     const size_t start = pos_;
     size_t length = 1;
-    for (const wchar_t* punctuator : kPunctuators) {
+    // Every longer punctuator has one of these second.
+    const bool mayBeLonger = pos_ + 1 < end_ && text_[pos_ + 1] && wcschr(L"=&|+-<>", text_[pos_ + 1]);
+    for (size_t index = 0; mayBeLonger && index < sizeof(kPunctuators) / sizeof(kPunctuators[0]); ++index) {
+        const wchar_t* punctuator = kPunctuators[index];
         const size_t size = wcslen(punctuator);
         if (text_.compare(pos_, size, punctuator) == 0 && pos_ + size <= end_) {
             length = size;
@@ -266,23 +271,26 @@ private:
     {
         return index < tokens_.tokens.size() && Token(index).kind != ScriptString && Text(index) == text;
     }
+    int Name(size_t index);
     void ReadPunctuator(size_t index);
     void ReadKeyword(size_t index, size_t* next);
     void ReadName(size_t index);
-    bool ReadFunction(size_t index, size_t* next);
-    void Declare(const std::wstring& name);
+    void ReadFunction(size_t index, size_t* next);
+    void Declare(int scope, int name);
 
     const std::wstring& text_;
     ScriptTokens tokens_;
     ScriptFacts facts_;
+    std::unordered_map<std::wstring_view, int> names_;   // views into the text
+    std::vector<bool> declaredAtTop_;                     // by name
     std::vector<Frame> frames_;
     int nest_ = 0;
-    std::vector<std::pair<std::wstring, int>> assignments_;
+    std::vector<std::pair<int, int>> assignments_;   // name, scope
 };
 
 ScriptFacts Reader::Run()
 {
-    facts_.scopes.push_back({-1, -1, false, {}});
+    facts_.scopes.push_back({-1, -1, false});
     frames_.push_back({0, 0});
     for (size_t index = 0; index < tokens_.tokens.size(); ++index) {
         if (Token(index).kind == ScriptPunctuator) ReadPunctuator(index);
@@ -290,12 +298,28 @@ ScriptFacts Reader::Run()
         else if (kKeywords.count(Text(index))) ReadKeyword(index, &index);
         else ReadName(index);
     }
-    std::unordered_set<std::wstring> assigned;
-    for (const auto& assignment : assignments_)
-        if (!IsDeclaredAround(facts_, assignment.second, assignment.first) && assigned.insert(assignment.first).second)
-            facts_.assigned.push_back(assignment.first);
+    std::sort(facts_.declarations.begin(), facts_.declarations.end());
+    facts_.declarations.erase(std::unique(facts_.declarations.begin(), facts_.declarations.end()),
+                              facts_.declarations.end());
+    std::vector<bool> assigned(facts_.names.size());
+    for (const auto& assignment : assignments_) {
+        if (assigned[assignment.first] || IsDeclaredAround(facts_, assignment.second, assignment.first)) continue;
+        assigned[assignment.first] = true;
+        facts_.assigned.push_back(assignment.first);
+    }
     facts_.faults = std::move(tokens_.faults);
     return std::move(facts_);
+}
+
+// The name's index, the name kept when it is new.
+int Reader::Name(size_t index)
+{
+    auto found = names_.emplace(Text(index), static_cast<int>(facts_.names.size()));
+    if (found.second) {
+        facts_.names.emplace_back(Text(index));
+        declaredAtTop_.push_back(false);
+    }
+    return found.first->second;
 }
 
 void Reader::ReadPunctuator(size_t index)
@@ -324,7 +348,8 @@ void Reader::ReadKeyword(size_t index, size_t* next)
     } else if (Is(index, L"in") && frame.inVar && nest_ == frame.varNest) {
         frame.inVar = false;   // for (var key in object)
     } else if (Is(index, L"catch") && Is(index + 1, L"(") && Is(index + 3, L")") && Token(index + 2).kind == ScriptName) {
-        facts_.scopes[frame.scope].names.emplace(Text(index + 2));   // a name of the catch alone, never a global
+        // The catch's own name, never a global.
+        facts_.declarations.emplace_back(frame.scope, Name(index + 2));
     } else if (Is(index, L"with")) {
         facts_.scopes[frame.scope].open = true;
     }
@@ -333,56 +358,57 @@ void Reader::ReadKeyword(size_t index, size_t* next)
 void Reader::ReadName(size_t index)
 {
     Frame& frame = frames_.back();
-    std::wstring name(Text(index));
     if (frame.inVar && frame.expectName) {
         frame.expectName = false;
-        Declare(name);
+        Declare(frame.scope, Name(index));
     } else if (Is(index + 1, L"(")) {
-        facts_.uses.push_back({std::move(name), Token(index).offset, ScriptCall, frame.scope});
+        facts_.uses.push_back({Name(index), Token(index).offset, ScriptCall, frame.scope});
     } else if (Is(index + 1, L".")) {
-        facts_.uses.push_back({std::move(name), Token(index).offset, ScriptObject, frame.scope});
+        facts_.uses.push_back({Name(index), Token(index).offset, ScriptObject, frame.scope});
     } else if (Is(index + 1, L"=")) {
-        assignments_.emplace_back(std::move(name), frame.scope);
+        assignments_.emplace_back(Name(index), frame.scope);
     }
 }
 
 // function [name] ( [parameter {, parameter}] ) {  — anything else is left to the main loop.
-bool Reader::ReadFunction(size_t index, size_t* next)
+void Reader::ReadFunction(size_t index, size_t* next)
 {
     size_t at = index + 1;
-    std::wstring name;
-    size_t nameOffset = Token(index).offset;
-    if (at < tokens_.tokens.size() && Token(at).kind == ScriptName && !kKeywords.count(Text(at))) {
-        name = Text(at);
-        nameOffset = Token(at++).offset;
-    }
-    if (!Is(at++, L"(")) return false;
-    std::vector<std::wstring> parameters;
+    const bool named = at < tokens_.tokens.size() && Token(at).kind == ScriptName && !kKeywords.count(Text(at));
+    if (named) ++at;
+    if (!Is(at++, L"(")) return;
+    const size_t firstParameter = at;
     while (at < tokens_.tokens.size() && Token(at).kind == ScriptName) {
-        parameters.emplace_back(Text(at++));
-        if (!Is(at, L",")) break;
+        if (!Is(++at, L",")) break;
         ++at;
     }
-    if (!Is(at, L")") || !Is(at + 1, L"{")) return false;
-    if (!name.empty()) Declare(name);
+    if (!Is(at, L")") || !Is(at + 1, L"{")) return;
+    const int name = named ? Name(index + 1) : -1;
+    if (named) Declare(frames_.back().scope, name);
     const int function = static_cast<int>(facts_.functions.size());
     int scope = frames_.back().scope;
     if (frames_.size() < kDeepestFunctions) {
         scope = static_cast<int>(facts_.scopes.size());
-        facts_.scopes.push_back({frames_.back().scope, function, false, {}});
+        facts_.scopes.push_back({frames_.back().scope, function, false});
         frames_.push_back({scope, nest_ + 1});
     }
-    facts_.scopes[scope].names.insert(parameters.begin(), parameters.end());
-    facts_.functions.push_back({std::move(name), std::move(parameters), nameOffset, scope});
+    const size_t parametersBefore = facts_.parameters.size();
+    for (size_t parameter = firstParameter; parameter < at; parameter += 2) {
+        facts_.parameters.push_back(Name(parameter));
+        facts_.declarations.emplace_back(scope, facts_.parameters.back());
+    }
+    facts_.functions.push_back({name, Token(named ? index + 1 : index).offset, scope, parametersBefore,
+                                facts_.parameters.size() - parametersBefore});
     ++nest_;
     *next = at + 1;
-    return true;
 }
 
-void Reader::Declare(const std::wstring& name)
+void Reader::Declare(int scope, int name)
 {
-    const int scope = frames_.back().scope;
-    if (facts_.scopes[scope].names.insert(name).second && scope == 0) facts_.declared.push_back(name);
+    facts_.declarations.emplace_back(scope, name);
+    if (scope != 0 || declaredAtTop_[name]) return;
+    declaredAtTop_[name] = true;
+    facts_.declared.push_back(name);
 }
 
 }  // namespace
@@ -394,9 +420,11 @@ ScriptTokens TokenizeScript(const std::wstring& text, size_t from, size_t to)
 
 ScriptFacts ReadScript(const std::wstring& text, size_t from, size_t to) { return Reader(text, from, to).Run(); }
 
-bool IsDeclaredAround(const ScriptFacts& facts, int scope, const std::wstring& name)
+bool IsDeclaredAround(const ScriptFacts& facts, int scope, int name)
 {
     for (; scope >= 0; scope = facts.scopes[scope].parent)
-        if (facts.scopes[scope].open || facts.scopes[scope].names.count(name)) return true;
+        if (facts.scopes[scope].open ||
+            std::binary_search(facts.declarations.begin(), facts.declarations.end(), std::make_pair(scope, name)))
+            return true;
     return false;
 }

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 enum ScriptTokenKind { ScriptName, ScriptNumber, ScriptString, ScriptRegex, ScriptPunctuator };
@@ -36,8 +36,9 @@ enum ScriptUseKind {
     ScriptObject,   // name.member
 };
 
+// Names are kept once each in ScriptFacts::names and given by their index there.
 struct ScriptUse {
-    std::wstring name;
+    int name;
     size_t offset;
     ScriptUseKind kind;
     int scope;
@@ -47,27 +48,32 @@ struct ScriptScope {
     int parent;      // -1 for the top level
     int function;    // its function's index, -1 for the top level
     bool open;       // holds a `with`: any name may come from its object
-    std::unordered_set<std::wstring> names;   // parameters, vars, functions and catch names declared in it
 };
 
 struct ScriptFunction {
-    std::wstring name;
-    std::vector<std::wstring> parameters;
-    size_t offset;   // the name's
-    int scope;       // of its body
+    int name;                // -1 for an anonymous one
+    size_t offset;           // the name's, else the keyword's
+    int scope;               // of its body
+    size_t firstParameter;   // in ScriptFacts::parameters
+    size_t parameterCount;
 };
 
 struct ScriptFacts {
-    std::vector<ScriptFunction> functions;   // every named function, at any depth, in text order
-    std::vector<std::wstring> declared;      // top-level functions and vars
-    std::vector<std::wstring> assigned;      // names given a value nowhere declared: globals of the player's engine
+    std::vector<std::wstring> names;
+    std::vector<ScriptFunction> functions;   // in text order, at any depth
+    std::vector<int> parameters;
+    std::vector<int> declared;               // top-level functions and vars
+    std::vector<int> assigned;               // given a value where nothing declares them: globals of the engine
     std::vector<ScriptScope> scopes;         // [0] is the top level
     std::vector<ScriptUse> uses;             // bare names called or used as objects, in text order
     std::vector<ScriptFault> faults;
+    // (scope, name) of every parameter, var, function and catch name, sorted
+    std::vector<std::pair<int, int>> declarations;
 };
 
-// Linear in the text. Functions nested deeper than a limit share their enclosing scope.
+// Linear in the text, but for sorting the declarations. Functions nested deeper than a limit
+// share their enclosing scope.
 ScriptFacts ReadScript(const std::wstring& text, size_t from = 0, size_t to = std::wstring::npos);
 
 // Whether the name is declared in the scope or one around it, or may be, under a `with`.
-bool IsDeclaredAround(const ScriptFacts& facts, int scope, const std::wstring& name);
+bool IsDeclaredAround(const ScriptFacts& facts, int scope, int name);

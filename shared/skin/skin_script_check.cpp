@@ -44,12 +44,16 @@ const std::unordered_set<std::wstring>& LanguageGlobals()
 
 bool IsPlayerObject(const std::wstring& lower)
 {
-    for (const wchar_t* name : kPlayerObjects) {
-        std::wstring known = name;
-        LowerAsciiInPlace(&known);
-        if (lower == known) return true;
-    }
-    return false;
+    static const std::unordered_set<std::wstring> names = [] {
+        std::unordered_set<std::wstring> lowered;
+        for (const wchar_t* name : kPlayerObjects) {
+            std::wstring known = name;
+            LowerAsciiInPlace(&known);
+            lowered.insert(known);
+        }
+        return lowered;
+    }();
+    return names.count(lower) != 0;
 }
 
 std::wstring Lower(std::wstring text)
@@ -206,13 +210,13 @@ void SkinScriptCheck::Fill(Known* known, int view)
         const Script& script = scripts_[index];
         known->complete = known->complete && script.read;
         if (!script.read) continue;
-        known->names.insert(script.facts.declared.begin(), script.facts.declared.end());
-        known->names.insert(script.facts.assigned.begin(), script.facts.assigned.end());
+        for (const std::vector<int>* names : {&script.facts.declared, &script.facts.assigned})
+            for (int name : *names) known->names.insert(script.facts.names[name]);
         work_ += script.facts.declared.size() + script.facts.assigned.size();
     }
     for (int index : views_[view].handlers) {
         const ScriptFacts& facts = handlers_[index].facts;
-        known->names.insert(facts.assigned.begin(), facts.assigned.end());
+        for (int name : facts.assigned) known->names.insert(facts.names[name]);
         work_ += facts.assigned.size();
     }
 }
@@ -250,19 +254,27 @@ void SkinScriptCheck::Check(const ScriptFacts& facts, const SkinElementInfo* ele
     for (const ScriptFault& fault : facts.faults) found->push_back({fault.offset, SkinWarning, FaultMessage(fault)});
     // Without every script read, a name none declares may well be in one that was not.
     if (source_ && known->complete) {
+        // Whether a name is known beyond the script's own scopes, by kind: asked once a name.
+        std::vector<signed char> answers[2] = {std::vector<signed char>(facts.names.size(), -1),
+                                               std::vector<signed char>(facts.names.size(), -1)};
         for (const ScriptUse& use : facts.uses) {
-            if (IsDeclaredAround(facts, use.scope, use.name) || known->names.count(use.name) ||
-                LanguageGlobals().count(use.name) || (use.kind == ScriptObject && IsKnownObject(use.name, *known, element)))
-                continue;
+            if (IsDeclaredAround(facts, use.scope, use.name)) continue;
+            const std::wstring& name = facts.names[use.name];
+            signed char& answer = answers[use.kind][use.name];
+            if (answer < 0) answer = IsKnown(name, use.kind, *known, element);
+            if (answer) continue;
             found->push_back({use.offset, use.kind == ScriptCall ? SkinError : SkinWarning,
-                              UseMessage(use, Suggest(known, use.kind, use.name))});
+                              UseMessage(name, use.kind, Suggest(known, use.kind, name))});
         }
     }
     std::stable_sort(found->begin(), found->end(), [](const Place& a, const Place& b) { return a.offset < b.offset; });
 }
 
-bool SkinScriptCheck::IsKnownObject(const std::wstring& name, const Known& known, const SkinElementInfo* element) const
+bool SkinScriptCheck::IsKnown(const std::wstring& name, ScriptUseKind kind, const Known& known,
+                              const SkinElementInfo* element) const
 {
+    if (known.names.count(name) || LanguageGlobals().count(name)) return true;
+    if (kind == ScriptCall) return false;
     const std::wstring lower = Lower(name);
     return known.ids.count(lower) || everywhereIds_.count(lower) || IsPlayerObject(lower) || IsOwnProperty(element, lower);
 }
@@ -286,11 +298,11 @@ std::wstring SkinScriptCheck::Suggest(Known* known, ScriptUseKind kind, const st
     return known->suggestions[key] = ClosestSkinName(candidates, kind == ScriptCall ? name : Lower(name));
 }
 
-std::wstring SkinScriptCheck::UseMessage(const ScriptUse& use, const std::wstring& guess) const
+std::wstring SkinScriptCheck::UseMessage(const std::wstring& used, ScriptUseKind kind, const std::wstring& guess) const
 {
-    const std::wstring name = Shown(use.name);
+    const std::wstring name = Shown(used);
     std::wstring message;
-    if (use.kind == ScriptCall)
+    if (kind == ScriptCall)
         message = english_ ? L"The function " + name + L" is in none of the VIEW's scripts."
                            : L"関数 " + name + L" は VIEW のスクリプトにありません。";
     else

@@ -84,10 +84,10 @@ private:
     // Passes a finding on; false once the report would have no more.
     bool Say(const DefinitionReport& report, size_t offset, SkinFindingKind kind, const std::wstring& message);
     void Check(const ScriptFacts& facts, const SkinElementInfo* element, Known* known, std::vector<Place>* found);
-    bool IsKnownObject(const std::wstring& name, const Known& known, const SkinElementInfo* element) const;
+    bool IsKnown(const std::wstring& name, ScriptUseKind kind, const Known& known, const SkinElementInfo* element) const;
     std::wstring Suggest(Known* known, ScriptUseKind kind, const std::wstring& name);
     std::wstring Text(const wchar_t* japanese, const wchar_t* english) const { return english_ ? english : japanese; }
-    std::wstring UseMessage(const ScriptUse& use, const std::wstring& guess) const;
+    std::wstring UseMessage(const std::wstring& name, ScriptUseKind kind, const std::wstring& guess) const;
     std::wstring FaultMessage(const ScriptFault& fault) const;
 
     SkinFileSource* source_;

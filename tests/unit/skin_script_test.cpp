@@ -107,16 +107,21 @@ TEST(SkinScript, DeclaredNamesAndTheNamesUsed)
         L"try { } catch (e) { e.message; }\n"
         L"var cb = function (r) { with (player) { controls.play(); } };\n";
     const ScriptFacts facts = ReadScript(text);
-    EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"c", L"g", L"i", L"cb"}), facts.declared);
-    EXPECT_EQ((std::vector<std::wstring>{L"h"}), facts.assigned);
-    ASSERT_EQ(3u, facts.functions.size());
-    EXPECT_EQ(L"g", facts.functions[0].name);
-    EXPECT_EQ((std::vector<std::wstring>{L"x", L"y"}), facts.functions[0].parameters);
-    EXPECT_EQ(L"inner", facts.functions[1].name);
-    EXPECT_EQ(L"", facts.functions[2].name);
+    auto spelled = [&](const std::vector<int>& names) {
+        std::wstring list;
+        for (int name : names) list += (name < 0 ? L"?" : facts.names[name]) + L" ";
+        return list;
+    };
+    EXPECT_EQ(L"a b c g i cb ", spelled(facts.declared));
+    EXPECT_EQ(L"h ", spelled(facts.assigned));
+    std::vector<int> functions;
+    for (const ScriptFunction& function : facts.functions) functions.push_back(function.name);
+    EXPECT_EQ(L"g inner ? ", spelled(functions));
+    EXPECT_EQ(L"x y q r ", spelled(facts.parameters));
+    EXPECT_EQ(2u, facts.functions[0].parameterCount);
     std::wstring uses;
     for (const ScriptUse& use : facts.uses)
-        uses += use.name + (use.kind == ScriptCall ? L"() " : L". ") +
+        uses += facts.names[use.name] + (use.kind == ScriptCall ? L"() " : L". ") +
                 (IsDeclaredAround(facts, use.scope, use.name) ? L"local " : L"free ");
     EXPECT_EQ(L"f() free x. local q. local z() local inner() local o. free k. free e. local controls. local ", uses);
 }
