@@ -17,6 +17,8 @@ const uint64_t kMostScriptBytesInAll = 32 << 20;
 // gives up: each view sees the names of all its scripts, so many views over large shared
 // scripts would otherwise cost their product.
 const size_t kMostNameWork = 4000000;
+// Names compared in looking for suggestions; past this the findings go on without them.
+const size_t kMostSuggestionWork = 20000000;
 // Names longer than this are cut in messages.
 const size_t kLongestShownName = 64;
 
@@ -287,6 +289,7 @@ std::wstring SkinScriptCheck::Suggest(Known* known, ScriptUseKind kind, const st
     auto cached = known->suggestions.find(key);
     if (cached != known->suggestions.end()) return cached->second;
     auto& candidates = kind == ScriptCall ? known->callCandidates : known->objectCandidates;
+    if (suggestionWork_ > kMostSuggestionWork) return std::wstring();
     if (candidates.empty() && kind == ScriptCall) {
         for (const std::wstring& declared : known->names) candidates.emplace_back(declared, declared);
         for (const wchar_t* function : kLanguageFunctions) candidates.emplace_back(function, function);
@@ -295,6 +298,7 @@ std::wstring SkinScriptCheck::Suggest(Known* known, ScriptUseKind kind, const st
             for (const std::wstring& id : *spellings) candidates.emplace_back(Lower(id), id);
         for (const wchar_t* object : kPlayerObjects) candidates.emplace_back(Lower(object), object);
     }
+    suggestionWork_ += candidates.size();
     return known->suggestions[key] = ClosestSkinName(candidates, kind == ScriptCall ? name : Lower(name));
 }
 

@@ -102,5 +102,6 @@ private:
     std::vector<Handler> handlers_;
     uint64_t readBytes_ = 0;
     size_t work_ = 0;
+    size_t suggestionWork_ = 0;
     bool stopped_ = false;
 };

@@ -178,3 +178,40 @@ TEST(SkinScript, EachSeededTypoIsFound)
         EXPECT_EQ(c.found, Listed(CheckSkinDefinition(DecodeSkinText(text), setup))) << c.found;
     }
 }
+
+TEST(SkinScript, TheNamesakeScriptServesEveryView)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"qlm-namesake";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    HANDLE file = CreateFileW((folder + L"\\Blue.js").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    WriteAll(file, "function go() { }", 17);
+    CloseHandle(file);
+    const std::wstring text = L"<THEME><VIEW onload=\"go()\"/><VIEW><BUTTON onclick=\"went()\"/></VIEW></THEME>";
+    EXPECT_EQ(L"1:52 関数 went は VIEW のスクリプトにありません。\n", Listed(CheckSkinDefinition(text, folder, L"blue.wms")));
+    EXPECT_EQ(L"1:22 関数 go は VIEW のスクリプトにありません。\n1:52 関数 went は VIEW のスクリプトにありません。\n",
+              Listed(CheckSkinDefinition(text, folder, L"red.wms")));
+    DeleteFileW((folder + L"\\Blue.js").c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+// Whatever a script holds, reading it stays in its bounds and in order.
+TEST(SkinScript, GarbledAndDeeplyNestedScriptsAreSafe)
+{
+    const wchar_t pieces[] = L"/*'\"\\[](){}.=;,\n ab1";
+    std::wstring garbage;
+    unsigned seed = 11;
+    for (int i = 0; i < 20000; ++i) garbage += pieces[(seed = seed * 1103515245 + 12345) >> 16 & 15];
+    std::wstring nested;
+    for (int i = 0; i < 5000; ++i) nested += L"function f" + std::to_wstring(i) + L"(p) { x.y; (";
+    for (const std::wstring& text : {garbage, nested, std::wstring(100000, L'{'), std::wstring(100000, L'/')}) {
+        const ScriptTokens read = TokenizeScript(text, 0, text.size());
+        for (size_t i = 1; i < read.tokens.size(); ++i)
+            ASSERT_LE(read.tokens[i - 1].offset + read.tokens[i - 1].length, read.tokens[i].offset);
+        ASSERT_TRUE(read.tokens.empty() || read.tokens.back().offset + read.tokens.back().length <= text.size());
+        const ScriptFacts facts = ReadScript(text);
+        ASSERT_LE(facts.scopes.size(), 65u);
+        for (const ScriptUse& use : facts.uses) IsDeclaredAround(facts, use.scope, use.name);
+    }
+}
