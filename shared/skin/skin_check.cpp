@@ -22,9 +22,6 @@ const wchar_t* const kPositionNames[] = {L"left",     L"top",       L"width",   
                                          L"bottom",   L"minwidth",  L"minheight", L"maxwidth", L"maxheight"};
 // Values longer than a path are cut in messages.
 const size_t kLongestQuoted = MAX_PATH;
-// Past this many findings the check stops: a list that long helps nobody, and garbage
-// text would otherwise fill memory with one finding per character.
-const size_t kMostFindings = 10000;
 // Attribute repeats are looked for by a scan up to this many names on one tag, by a hash beyond.
 const size_t kScannedNames = 32;
 
@@ -86,9 +83,9 @@ private:
     {
         if (stopped_) return false;
         findings_.push_back(finding);
-        if (findings_.size() < kMostFindings) return true;
+        if (findings_.size() < kMostSkinFindings) return true;
         findings_.push_back({finding.line, finding.column, SkinNote,
-                             L"見つかった問題が " + std::to_wstring(kMostFindings) +
+                             L"見つかった問題が " + std::to_wstring(kMostSkinFindings) +
                                  L" 件に達したため、ここで確認をやめました。",
                              finding.file});
         stopped_ = true;

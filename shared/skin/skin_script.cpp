@@ -52,7 +52,8 @@ enum Nest : char { NestParen, NestConditionParen, NestBracket, NestBlock, NestOb
 class Tokenizer {
 public:
     Tokenizer(const std::wstring& text, size_t from, size_t to)
-        : text_(text), pos_(std::min(from, text.size())), end_(std::min(to, text.size()))
+        : text_(text), pos_(std::min(from, text.size())), end_(std::min(to, text.size())),
+          vainScans_(4 * (end_ - pos_) + 1024)
     {
     }
     ScriptTokens Run();
@@ -77,6 +78,7 @@ private:
     ScriptTokens out_;
     std::vector<Nest> nests_;
     bool closeTakesOperand_ = false;   // the last ')' or '}' ended a condition or a block
+    size_t vainScans_;                 // characters patterns may still be looked for in without ending
 };
 
 ScriptTokens Tokenizer::Run()
@@ -186,14 +188,17 @@ void Tokenizer::ReadString()
     Add(ScriptString, start);
 }
 
-// False when no closing '/' stands on the line: then it was a division after all.
+// False when no closing '/' stands on the line: then it was a division after all. Lines
+// scanned in vain count against a budget, which lines of "(/[" repeated would otherwise
+// make quadratic.
 bool Tokenizer::ReadRegex()
 {
     bool inClass = false;
     size_t at = pos_ + 1;
     for (; at < end_; ++at) {
         const wchar_t c = text_[at];
-        if (IsLineEnd(c)) return false;
+        if (IsLineEnd(c) || vainScans_ == 0) return false;
+        --vainScans_;
         if (c == L'\\') {
             if (at + 1 < end_ && IsLineEnd(text_[at + 1])) return false;
             ++at;
@@ -206,6 +211,7 @@ bool Tokenizer::ReadRegex()
         }
     }
     if (at >= end_) return false;
+    vainScans_ += at - pos_;   // not in vain after all
     const size_t start = pos_;
     pos_ = at + 1;
     while (pos_ < end_ && IsNamePart(text_[pos_])) ++pos_;

@@ -253,13 +253,15 @@ bool SkinScriptCheck::WithinWork(const DefinitionReport& report)
 void SkinScriptCheck::Check(const ScriptFacts& facts, const SkinElementInfo* element, Known* known,
                             std::vector<Place>* found)
 {
-    for (const ScriptFault& fault : facts.faults) found->push_back({fault.offset, SkinWarning, FaultMessage(fault)});
+    // The first fault already keeps the player from running the script.
+    if (!facts.faults.empty()) found->push_back({facts.faults[0].offset, SkinWarning, FaultMessage(facts.faults[0])});
     // Without every script read, a name none declares may well be in one that was not.
     if (source_ && known->complete) {
         // Whether a name is known beyond the script's own scopes, by kind: asked once a name.
         std::vector<signed char> answers[2] = {std::vector<signed char>(facts.names.size(), -1),
                                                std::vector<signed char>(facts.names.size(), -1)};
         for (const ScriptUse& use : facts.uses) {
+            if (found->size() > kMostSkinFindings) break;   // more than the check lists at all
             if (IsDeclaredAround(facts, use.scope, use.name)) continue;
             const std::wstring& name = facts.names[use.name];
             signed char& answer = answers[use.kind][use.name];

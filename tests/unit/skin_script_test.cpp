@@ -205,7 +205,9 @@ TEST(SkinScript, GarbledAndDeeplyNestedScriptsAreSafe)
     for (int i = 0; i < 20000; ++i) garbage += pieces[(seed = seed * 1103515245 + 12345) >> 16 & 15];
     std::wstring nested;
     for (int i = 0; i < 5000; ++i) nested += L"function f" + std::to_wstring(i) + L"(p) { x.y; (";
-    for (const std::wstring& text : {garbage, nested, std::wstring(100000, L'{'), std::wstring(100000, L'/')}) {
+    std::wstring classes;   // each '/' a pattern whose class never closes on the line
+    for (int i = 0; i < 100000; ++i) classes += L"(/[";
+    for (const std::wstring& text : {garbage, nested, classes, std::wstring(100000, L'{'), std::wstring(100000, L'/')}) {
         const ScriptTokens read = TokenizeScript(text, 0, text.size());
         for (size_t i = 1; i < read.tokens.size(); ++i)
             ASSERT_LE(read.tokens[i - 1].offset + read.tokens[i - 1].length, read.tokens[i].offset);
