@@ -138,7 +138,7 @@ void SkinScriptCheck::AddAttribute(const SkinElementInfo* element, const MarkupA
     const std::wstring& name = attribute.lowerName;
     size_t from = 0;
     if (StartsWithNoCase(value, 0, L"jscript:")) from = 8;
-    else if (IsBoundValue(value)) return;
+    else if (IsBoundValue(value) || StartsWithNoCase(value, 0, L"vbscript:")) return;   // not JScript
     else if (!StartsWithNoCase(name, 0, L"on") && !EndsWith(name, L"_onchange") && !(element && element->kind == SkinPlayer))
         return;
     if (from >= value.size()) return;
