@@ -4,26 +4,31 @@
 #include <cwchar>
 #include <vector>
 
-bool ReadRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity)
+RegistryStringRead QueryRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity)
 {
-    if (capacity == 0) return false;
+    if (capacity == 0) return RegistryStringTooLong;
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
-    if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
+    if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return RegistryStringMissing;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return RegistryStringMissing;
 
     // Room for the stored bytes plus a terminator, whatever the value held.
     std::vector<wchar_t> data(size / sizeof(wchar_t) + 2, L'\0');
     DWORD read = size;
     if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &read) != ERROR_SUCCESS)
-        return false;
-    if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
+        return RegistryStringMissing;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return RegistryStringMissing;
 
     size_t length = wcsnlen(data.data(), read / sizeof(wchar_t));
-    if (length > capacity - 1) length = capacity - 1;
+    if (length > capacity - 1) return RegistryStringTooLong;
     wmemcpy(buffer, data.data(), length);
     buffer[length] = L'\0';
-    return true;
+    return RegistryStringDone;
+}
+
+bool ReadRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity)
+{
+    return QueryRegistryString(key, name, buffer, capacity) == RegistryStringDone;
 }
 
 void ReadRegistryStringOr(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity,

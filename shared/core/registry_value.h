@@ -5,9 +5,17 @@
 #include <windows.h>
 #include <cstddef>
 
-// Reads a string value into buffer (capacity in characters, at least 1). A value longer
-// than the buffer is cut to fit; the result is always NUL-terminated. Returns false, and
-// leaves buffer untouched, when the value is missing or not a string.
+enum RegistryStringRead {
+    RegistryStringDone,
+    RegistryStringMissing,   // no such value, or not a string
+    RegistryStringTooLong,   // longer than the buffer holds
+};
+
+// Reads a string value into buffer (capacity in characters, at least 1), always
+// NUL-terminated. A value that does not fit whole is refused rather than cut to another
+// name; on any refusal buffer is untouched.
+RegistryStringRead QueryRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity);
+// The same; false when the value is missing, not a string or too long.
 bool ReadRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity);
 
 // The same, putting fallback into the buffer (cut to fit) when the value cannot be read
