@@ -10,8 +10,8 @@ build=${BUILD_DIR:-$root/build}
 BUILD_DIR=$build QLM_FLAVOURS=$QLM_FLAVOUR bash "$root/tools/build.sh" "$@" >/dev/null
 build=$build/$QLM_FLAVOUR
 QLM_WINE=$(qlm_wine "$QLM_FLAVOUR")
-wine() { "$QLM_WINE" "$@"; }
-winepath() { "$QLM_WINE" winepath "$@"; }
+wine() { command "$QLM_WINE" "$@"; }
+winepath() { command "$QLM_WINE" winepath "$@"; }
 
 export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

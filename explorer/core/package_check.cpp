@@ -3,7 +3,6 @@
 #include "package_check.h"
 
 #include "skin_files.h"
-#include "skin_markup.h"
 #include "skin_package.h"
 
 #include <algorithm>
@@ -11,16 +10,15 @@
 
 namespace {
 
-void AddReferences(const MarkupAttribute& attribute, MarkupLines* lines, std::vector<SkinFileReference>* references)
-{
-    if (attribute.fault != MarkupAttributeRead) return;
-    for (const auto& range : SkinFileNameRanges(attribute.lowerName, attribute.value)) {
-        const MarkupPosition at = lines->At(attribute.OffsetOf(range.first));
-        references->push_back({attribute.value.substr(range.first, range.second - range.first), at.line, at.column});
-    }
-}
-
 std::wstring Quoted(const std::wstring& name) { return L"\"" + name + L"\""; }
+
+// A script as the package names its entry, which the list shows for every file.
+std::wstring EntryName(const Package& package, const std::wstring& name)
+{
+    std::wstring normal;
+    const PackageEntry* entry = NormaliseSkinFileName(name, &normal) ? FindPackageEntry(package, normal) : nullptr;
+    return entry ? entry->name : name;
+}
 
 // The reference against the package's names: missing, or there in another letter case.
 void CheckReference(const Package& package, const SkinFileReference& reference, bool japanese, const std::wstring& file,
@@ -56,33 +54,29 @@ void CheckDefinition(const Package& package, const PackageEntry& definition, boo
         findings->push_back({definition.name, 0, 0, SkinError, ZipReadErrorText(error, japanese)});
         return;
     }
-    std::vector<PackageFinding> found;
+    std::vector<PackageFinding> found, inScripts;
     // No folder: the files are looked for in the package instead.
-    for (const SkinFinding& finding : CheckSkinDefinition(text, std::wstring()))
-        found.push_back({definition.name, finding.line, finding.column, finding.kind, finding.message});
+    SkinPackageSource scripts(package);
+    SkinCheckSetup setup;
+    setup.scripts = &scripts;
+    setup.definitionName = definition.name;
+    setup.english = !japanese;
+    for (const SkinFinding& finding : CheckSkinDefinition(text, setup)) {
+        if (finding.file.empty())
+            found.push_back({definition.name, finding.line, finding.column, finding.kind, finding.message});
+        else
+            inScripts.push_back({EntryName(package, finding.file), finding.line, finding.column, finding.kind, finding.message});
+    }
     for (const SkinFileReference& reference : ListSkinFileReferences(text))
         CheckReference(package, reference, japanese, definition.name, named, &found);
     std::stable_sort(found.begin(), found.end(), [](const PackageFinding& a, const PackageFinding& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
+    found.insert(found.end(), inScripts.begin(), inScripts.end());
     findings->insert(findings->end(), found.begin(), found.end());
 }
 
 }  // namespace
-
-std::vector<SkinFileReference> ListSkinFileReferences(const std::wstring& text)
-{
-    std::vector<SkinFileReference> references;
-    MarkupReader reader(text);
-    MarkupLines lines(text);
-    MarkupToken token;
-    while (reader.Next(&token)) {
-        if (token.kind != MarkupStartTag) continue;
-        for (size_t index = 0; index < token.attributeCount; ++index)
-            AddReferences(token.attributes[index], &lines, &references);
-    }
-    return references;
-}
 
 ZipReadError CheckSkinPackage(const std::wstring& path, bool japanese, std::vector<PackageFinding>* findings)
 {

@@ -91,8 +91,7 @@ const PackageEntry* FindPackageDefinition(const Package& package)
 
 std::wstring DecodeDefinitionBytes(const std::string& bytes)
 {
-    const ReadPlan plan = PlanRead(EncodingOfFirstBytes(bytes.substr(0, 3)), ReadByMark);
-    return DecodeDocumentBytes(bytes.substr(plan.markLength), plan.encoding, WindowTextUnicode, CP_ACP, false).text.wide;
+    return DecodeSkinText(bytes);
 }
 
 ZipReadError ReadDefinitionText(const Package& package, const PackageEntry& definition, std::wstring* text)

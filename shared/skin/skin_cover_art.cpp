@@ -1,16 +1,13 @@
-// The player's own images, and the sample cover a preview draws for the song's artwork.
+// The sample cover a preview draws for the song's artwork.
 #include "skin_cover_art.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cwchar>
 #include <map>
 #include <mutex>
 
 namespace {
 
-const int kLargeSide = 200;
-const int kSmallSide = 75;
 const int kLargestCover = 1024;
 const size_t kCoversKept = 8;
 
@@ -52,13 +49,6 @@ SkinImage DrawCover(int side)
 }
 
 }  // namespace
-
-int PlayerImageSide(const std::wstring& name)
-{
-    if (_wcsicmp(name.c_str(), L"WMPImage_AlbumArtLarge") == 0) return kLargeSide;
-    if (_wcsicmp(name.c_str(), L"WMPImage_AlbumArtSmall") == 0) return kSmallSide;
-    return 0;
-}
 
 std::shared_ptr<const SkinImage> SampleCover(int side)
 {

@@ -50,6 +50,13 @@ void LowerAsciiInPlace(std::wstring* text)
     for (wchar_t& c : *text) c = LowerAscii(c);
 }
 
+bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* lowerPrefix)
+{
+    for (; *lowerPrefix; ++lowerPrefix, ++at)
+        if (at >= text.size() || LowerAscii(text[at]) != *lowerPrefix) return false;
+    return true;
+}
+
 bool IsMarkupNameStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; }
 
 bool MarkupReader::Next(MarkupToken* token)

@@ -106,4 +106,6 @@ private:
 
 inline wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 void LowerAsciiInPlace(std::wstring* text);
+// Whether text[at…] starts with the prefix, which is in lower case, ASCII letters compared without case.
+bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* lowerPrefix);
 bool IsMarkupNameStart(wchar_t c);

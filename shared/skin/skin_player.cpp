@@ -176,3 +176,10 @@ bool SplitElementBinding(const std::wstring& value, std::wstring* id, std::wstri
     LowerAsciiInPlace(property);
     return IsIdentifier(*id) && IsIdentifier(*property) && path.compare(0, 7, L"player.") != 0;
 }
+
+int PlayerImageSide(const std::wstring& name)
+{
+    if (_wcsicmp(name.c_str(), L"WMPImage_AlbumArtLarge") == 0) return 200;
+    if (_wcsicmp(name.c_str(), L"WMPImage_AlbumArtSmall") == 0) return 75;
+    return 0;
+}

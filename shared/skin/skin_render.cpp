@@ -2,7 +2,6 @@
 // runs, without a window.
 #include "skin_render.h"
 
-#include "skin_cover_art.h"
 #include "skin_painter.h"
 
 #include <windows.h>

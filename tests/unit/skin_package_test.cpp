@@ -212,3 +212,29 @@ TEST(PackageCheck, WhatOnlyAPackageGetsWrongIsFound)
     RemoveDirectoryW(folder.c_str());
     RemoveDirectoryW(temp.c_str());
 }
+
+TEST(PackageCheck, ScriptFindingsAreListedUnderTheirEntries)
+{
+    const std::wstring skins = std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\scripted\\";
+    const std::wstring temp = TempFolder(), folder = temp + L"\\scripted";
+    const wchar_t* const names[] = {L"scripted.wms", L"common.js", L"mini.js.wmx", L"scripts\\full.js.wmx",
+                                    L"back.bmp",     L"play.bmp",  L"pause.bmp"};
+    for (const std::wstring& made : {temp, folder, folder + L"\\scripts"}) CreateDirectoryW(made.c_str(), nullptr);
+    for (const wchar_t* name : names) CopyFileW((skins + name).c_str(), (folder + L"\\" + name).c_str(), FALSE);
+    std::vector<PackageFinding> findings;
+    std::vector<std::wstring> seen;
+    for (const char* mini : {"", "function startMini() { titel.value = ''; }"}) {
+        if (*mini) WriteFile(folder + L"\\mini.js.wmx", mini);
+        ASSERT_TRUE(Pack(folder, temp + L"\\scripted.wmz"));
+        ASSERT_EQ(ZipReadOk, CheckSkinPackage(temp + L"\\scripted.wmz", false, &findings));
+        for (const PackageFinding& finding : findings)
+            if (finding.kind != SkinNote)
+                seen.push_back(finding.file + L" " + std::to_wstring(finding.line) + L" " + finding.message);
+    }
+    EXPECT_EQ((std::vector<std::wstring>{L"mini.js.wmx 1 The name titel is neither an element id of the VIEW nor a "
+                                         L"name in its scripts. Did you mean title?"}),
+              seen);
+    for (const wchar_t* name : names) DeleteFileW((folder + L"\\" + name).c_str());
+    DeleteFileW((temp + L"\\scripted.wmz").c_str());
+    for (const std::wstring& made : {folder + L"\\scripts", folder, temp}) RemoveDirectoryW(made.c_str());
+}
