@@ -4,6 +4,7 @@
 #include "file_extension.h"
 #include "file_paths.h"
 #include "skin_document.h"
+#include "skin_limits.h"
 #include "skin_markup.h"
 #include "skin_vocabulary.h"
 #include "text_encoding.h"
@@ -21,9 +22,8 @@ const wchar_t* const kPositionNames[] = {L"left",     L"top",       L"width",   
                                          L"bottom",   L"minwidth",  L"minheight", L"maxwidth", L"maxheight"};
 // Values longer than a path are cut in messages.
 const size_t kLongestQuoted = MAX_PATH;
-// Past this many findings the check stops: a list that long helps nobody, and garbage
-// text would otherwise fill memory with one finding per character.
-const size_t kMostFindings = 10000;
+// Past kSkinMostFindings the check stops: a list that long helps nobody, and garbage text
+// would otherwise fill memory with one finding per character.
 // Attribute repeats are looked for by a scan up to this many names on one tag, by a hash beyond.
 const size_t kScannedNames = 32;
 
@@ -91,9 +91,9 @@ private:
     {
         if (stopped_) return;
         findings_.push_back({at.line, at.column, kind, message});
-        if (findings_.size() < kMostFindings) return;
+        if (findings_.size() < kSkinMostFindings) return;
         findings_.push_back({at.line, at.column, SkinNote,
-                             L"見つかった問題が " + std::to_wstring(kMostFindings) +
+                             L"見つかった問題が " + std::to_wstring(kSkinMostFindings) +
                                  L" 件に達したため、ここで確認をやめました。"});
         stopped_ = true;
     }
@@ -179,6 +179,10 @@ void SkinChecker::ReadStartTag(const MarkupToken& token)
     tagNames_.clear();
     manyTagNames_.clear();
     for (size_t i = 0; i < token.attributeCount; ++i) CheckAttribute(element, info, token.attributes[i]);
+    if (token.attributesLeftOut > 0)
+        Add(element.at, SkinWarning,
+            L"タグ <" + element.name + L"> の属性が多すぎるため、" + std::to_wstring(kSkinMostTagAttributes) +
+                L" 個より後は確かめていません。");
     if (token.tagEnd == MarkupTagCut)
         Add(element.at, SkinError, L"開始タグ <" + element.name + L"> が > で終わっていません。");
     element.uncertain = token.tagEnd == MarkupTagCut || token.tagEnd == MarkupTagCutInValue;

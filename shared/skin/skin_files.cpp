@@ -26,6 +26,14 @@ bool NormaliseSkinFileName(const std::wstring& name, std::wstring* normal)
     return !normal->empty();
 }
 
+bool SkinFileKey(const std::wstring& name, std::wstring* key)
+{
+    if (!NormaliseSkinFileName(name, key)) return false;
+    LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, key->c_str(), static_cast<int>(key->size()), &(*key)[0],
+                 static_cast<int>(key->size()));
+    return true;
+}
+
 SkinFolderSource::SkinFolderSource(const std::wstring& folder) : folder_(folder)
 {
     if (!folder_.empty() && folder_.back() != L'\\' && folder_.back() != L'/') folder_ += L'\\';

@@ -23,6 +23,9 @@ public:
 // by '\', without "." parts. False for names that leave the skin: absolute paths, drives,
 // "..", empty names.
 bool NormaliseSkinFileName(const std::wstring& name, std::wstring* normal);
+// The one key of every spelling of a file name ("a.png", "./A.PNG", "././a.png" alike):
+// normalised and in upper case. False as NormaliseSkinFileName is.
+bool SkinFileKey(const std::wstring& name, std::wstring* key);
 
 // Without a folder (a document never saved) it finds no files, rather than the drive root's.
 class SkinFolderSource : public SkinFileSource {

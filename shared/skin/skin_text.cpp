@@ -1,6 +1,8 @@
 // Text on a view, laid out by GDI in a memory DC and laid on the picture by its coverage.
 #include "skin_text.h"
 
+#include "skin_limits.h"
+
 #include <strsafe.h>
 
 #include <algorithm>
@@ -20,7 +22,7 @@ std::wstring FontKey(const TextLook& look, int points)
 
 }  // namespace
 
-TextPainter::TextPainter() : dc_(CreateCompatibleDC(nullptr)) {}
+TextPainter::TextPainter() : dc_(CreateCompatibleDC(nullptr)), short_(!dc_) {}
 
 TextPainter::~TextPainter()
 {
@@ -32,12 +34,23 @@ TextPainter::~TextPainter()
     for (auto& font : fonts_) DeleteObject(font.second.handle);
 }
 
+// Every font is selected only while it is used, so any but the one in hand may go.
+
 const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
 {
     const int points = std::max(1, std::min(look.points, kLargestPoints));
     const std::wstring key = FontKey(look, points);
     auto found = fonts_.find(key);
-    if (found != fonts_.end()) return found->second;
+    if (found != fonts_.end()) {
+        uses_.splice(uses_.begin(), uses_, found->second.use);
+        return found->second;
+    }
+    while (fonts_.size() >= kSkinMostFonts) {
+        auto oldest = fonts_.find(*uses_.back());
+        DeleteObject(oldest->second.handle);
+        uses_.pop_back();
+        fonts_.erase(oldest);
+    }
     LOGFONTW font = {};
     font.lfHeight = -MulDiv(points, kScreenDpi, 72);
     font.lfWeight = look.bold ? FW_BOLD : FW_NORMAL;
@@ -48,8 +61,11 @@ const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
     font.lfQuality = ANTIALIASED_QUALITY;
     // A face that is not installed falls back to the system's own, as in the player.
     StringCchCopyW(font.lfFaceName, _countof(font.lfFaceName), look.face.c_str());
-    Font made = {CreateFontIndirectW(&font), 0};
-    if (!made.handle) made.handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    Font made = {CreateFontIndirectW(&font), 0, uses_.end()};
+    if (!made.handle) {
+        short_ = true;
+        made.handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
     if (dc_) {
         HGDIOBJ old = SelectObject(dc_, made.handle);
         TEXTMETRICW metrics = {};
@@ -57,7 +73,9 @@ const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
         made.lineHeight = metrics.tmHeight;
         SelectObject(dc_, old);
     }
-    return fonts_.emplace(key, made).first->second;
+    auto added = fonts_.emplace(key, made).first;
+    added->second.use = uses_.insert(uses_.begin(), &added->first);
+    return added->second;
 }
 
 int TextPainter::LineHeight(const TextLook& look) { return FontFor(look).lineHeight; }
@@ -88,7 +106,10 @@ bool TextPainter::Surface(int width, int height)
     BITMAPINFO info = TopDownPixelsInfo(std::max(width, surfaceWidth_), std::max(height, surfaceHeight_));
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return false;
+    if (!bitmap) {
+        short_ = true;
+        return false;
+    }
     HGDIOBJ old = SelectObject(dc_, bitmap);
     if (!firstBitmap_) firstBitmap_ = old;
     if (surface_) DeleteObject(surface_);

@@ -4,8 +4,9 @@
 
 #include <windows.h>
 
-#include <map>
+#include <list>
 #include <string>
+#include <unordered_map>
 
 enum TextJustification { TextLeft, TextCenter, TextRight };
 
@@ -30,18 +31,25 @@ public:
     // Too wide a line ends with an ellipsis; wrapped lines break between words.
     void Draw(SkinCanvas* canvas, const SkinRect& box, const SkinRect& clip, const std::wstring& text,
               const TextLook& look, uint32_t rgb, uint32_t opacity);
+    // Windows had no GDI object to give (a font, the DC or its surface): some text is missing.
+    bool ResourcesShort() const { return short_; }
+    size_t FontsHeld() const { return fonts_.size(); }
 
 private:
     struct Font {
         HFONT handle;
         int lineHeight;
+        std::list<const std::wstring*>::iterator use;
     };
     const Font& FontFor(const TextLook& look);
     int TextHeight(const std::wstring& text, const TextLook& look, int width);
     bool Surface(int width, int height);
 
     HDC dc_;
-    std::map<std::wstring, Font> fonts_;
+    // At most kSkinMostFonts, the least recently used let go of first.
+    std::unordered_map<std::wstring, Font> fonts_;
+    std::list<const std::wstring*> uses_;
+    bool short_ = false;
     // One white-on-black drawing surface for every text, grown when a text needs more.
     HBITMAP surface_ = nullptr;
     HGDIOBJ firstBitmap_ = nullptr;
