@@ -68,7 +68,7 @@ bool SkinPackageSource::Read(const std::wstring& name, uint64_t most, std::strin
     const PackageEntry* entry = FindPackageEntry(package_, name);
     if (!entry || entry->error != ZipReadOk || entry->header.size > most) return false;
     ByteBuffer data;
-    if (ReadPackageEntry(package_, *entry, &data) != ZipReadOk) return false;
+    if (reader_.Read(*entry, &data) != ZipReadOk) return false;
     bytes->assign(reinterpret_cast<const char*>(data.data.get()), data.size);
     return true;
 }

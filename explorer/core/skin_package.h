@@ -13,13 +13,14 @@
 // outlive the source.
 class SkinPackageSource : public SkinFileSource {
 public:
-    explicit SkinPackageSource(const Package& package) : package_(package) {}
+    explicit SkinPackageSource(const Package& package) : package_(package), reader_(package) {}
     std::wstring Identity() const override;
     bool Find(const std::wstring& name, SkinFileFacts* facts) override;
     bool Read(const std::wstring& name, uint64_t most, std::string* bytes) override;
 
 private:
     const Package& package_;
+    PackageReader reader_;   // the package file stays open while the source lives
 };
 
 // A skin definition at the top of the package: "*.wms" with no folder in its name.

@@ -463,16 +463,31 @@ const PackageEntry* FindPackageEntry(const Package& package, const std::wstring&
 
 ZipReadError ReadPackageEntry(const Package& package, const PackageEntry& entry, ByteBuffer* data)
 {
+    return PackageReader(package).Read(entry, data);
+}
+
+PackageReader::~PackageReader()
+{
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+}
+
+ZipReadError PackageReader::Read(const PackageEntry& entry, ByteBuffer* data)
+{
     data->data.reset();
     data->size = 0;
     if (entry.error != ZipReadOk) return entry.error;
     if (entry.folder) return ZipReadFolder;
-    PackageFile file;
-    if (!OpenPackageFile(package.path, &file)) return ZipReadUnreadable;
-    ZipReadError error = ZipReadChanged;
-    if (file.size == package.fileSize && CompareFileTime(&file.lastWrite, &package.lastWrite) == 0)
-        error = ReadEntryData(file.handle, entry, data);
-    CloseHandle(file.handle);
+    if (!tried_) {
+        tried_ = true;
+        PackageFile file;
+        opened_ = ZipReadUnreadable;
+        if (OpenPackageFile(package_.path, &file)) {
+            file_ = file.handle;
+            const bool same = file.size == package_.fileSize && CompareFileTime(&file.lastWrite, &package_.lastWrite) == 0;
+            opened_ = same ? ZipReadOk : ZipReadChanged;
+        }
+    }
+    const ZipReadError error = opened_ != ZipReadOk ? opened_ : ReadEntryData(file_, entry, data);
     if (error != ZipReadOk) {
         data->data.reset();
         data->size = 0;

@@ -78,3 +78,20 @@ const PackageEntry* FindPackageEntry(const Package& package, const std::wstring&
 // Reads one entry's bytes from the package file, inflated and checked against its CRC.
 // On failure data is empty.
 ZipReadError ReadPackageEntry(const Package& package, const PackageEntry& entry, ByteBuffer* data);
+
+// Reads entries of an opened package as ReadPackageEntry does, through one open file, opened
+// and found unchanged at the first read: a render that reads a thousand entries opens it once.
+class PackageReader {
+public:
+    explicit PackageReader(const Package& package) : package_(package) {}
+    ~PackageReader();
+    PackageReader(const PackageReader&) = delete;
+    PackageReader& operator=(const PackageReader&) = delete;
+    ZipReadError Read(const PackageEntry& entry, ByteBuffer* data);
+
+private:
+    const Package& package_;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    ZipReadError opened_ = ZipReadOk;
+    bool tried_ = false;
+};

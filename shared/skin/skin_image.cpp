@@ -7,6 +7,7 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -74,6 +75,16 @@ SkinImageStatus CopyFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* fr
     return SkinImageReady;
 }
 
+// The four formats the player reads start so; anything else is not handed to the imaging
+// component, whose look at every decoder it has costs a render of a thousand junk files seconds.
+bool LooksLikeImage(const std::string& bytes)
+{
+    static const char* const kStarts[] = {"BM", "\x89PNG", "\xFF\xD8\xFF", "GIF8"};
+    for (const char* start : kStarts)
+        if (bytes.compare(0, strlen(start), start) == 0) return true;
+    return false;
+}
+
 // Decided by the caller's budget or the memory of the moment, not by the file: never kept.
 bool Passing(SkinImageStatus status) { return status == SkinImageOverBudget || status == SkinImageOutOfMemory; }
 
@@ -128,6 +139,7 @@ SkinImageStatus SkinImageDecoder::Decode(const std::string& bytes, SkinImage* im
 {
     *image = SkinImage();
     if (bytes.size() > kSkinLongestImageFile) return SkinImageTooLarge;
+    if (!LooksLikeImage(bytes)) return SkinImageUnreadable;
     ComRef<IWICStream> stream;
     ComRef<IWICBitmapDecoder> decoder;
     ComRef<IWICBitmapFrameDecode> frame;

@@ -32,11 +32,10 @@ const uint64_t kSkinLongestImageFile = 128ull << 20;
 // What one render may hold: its picture, the images it draws and its button maps, in bytes;
 // and distinct image names it reads.
 const size_t kSkinRenderBytes = 320u << 20;
-const size_t kSkinMostImages = 2000;
-// GDI fonts a render holds at once (a process has 10,000 GDI objects for everything), and
-// distinct looks of text it draws; texts past them take the default look.
+const size_t kSkinMostImages = 1000;
+// GDI fonts a render makes (a process has 10,000 GDI objects for everything, and each font
+// costs Windows a search of the installed faces): texts of further looks take the default one.
 const size_t kSkinMostFonts = 64;
-const size_t kSkinMostTextLooks = 256;
 // Characters of a TEXT's value laid out.
 const size_t kSkinLongestText = 1024;
 

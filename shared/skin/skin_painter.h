@@ -16,8 +16,6 @@
 
 // The size of a placeholder for an image whose size nothing else tells.
 const int kPlaceholderSize = 24;
-// The face of texts that name none, and of the placeholders' labels.
-const wchar_t* const kDefaultFace = L"Tahoma";
 
 // Where an element is drawn: the box of its parent and what of it may be painted.
 struct Placement {

@@ -33,6 +33,9 @@ ProblemWords WordsOf(const SkinProblem& problem)
                 L"The images are too many or too large: some were not read"};
     case SkinProblemDefinitionTooLarge:
         return {L"スキン定義が大きすぎるため表示しません", L"The skin definition is too large to show"};
+    case SkinProblemTooManyFonts:
+        return {L"フォントが多すぎるため一部の文字を既定のフォントで表示しています",
+                L"Too many fonts: some text is shown in the default font"};
     case SkinProblemNoResources:
         return {L"Windows の描画用の資源が足りないため一部を描けませんでした",
                 L"Windows ran short of drawing resources: some text is not drawn"};

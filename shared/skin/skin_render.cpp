@@ -162,6 +162,7 @@ void ViewPainter::Paint(int view)
     for (const auto& control : windowed) DrawChild(control.first, control.second, false);
     if (!Cancelled()) FinishView(node);
     if (text_->ResourcesShort()) AddLimit(SkinProblemNoResources, node);
+    if (text_->TooManyFonts()) AddLimit(SkinProblemTooManyFonts, node);
 }
 
 // Without width or height a view takes its background image's, or else what its children reach

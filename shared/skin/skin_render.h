@@ -67,6 +67,7 @@ enum SkinProblemKind {
     SkinProblemTooManyImages,       // the images reached the render's budget or count: the rest were not read
     SkinProblemDefinitionTooLarge,  // longer than kSkinLongestDefinition: not read at all
     SkinProblemNoResources,         // Windows had no GDI object to give: some text is missing
+    SkinProblemTooManyFonts,        // texts past the fonts a render may make took the default look
 };
 
 struct SkinProblem {

@@ -34,23 +34,26 @@ TextPainter::~TextPainter()
     for (auto& font : fonts_) DeleteObject(font.second.handle);
 }
 
-// Every font is selected only while it is used, so any but the one in hand may go.
-
 const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
 {
     const int points = std::max(1, std::min(look.points, kLargestPoints));
     const std::wstring key = FontKey(look, points);
     auto found = fonts_.find(key);
-    if (found != fonts_.end()) {
-        uses_.splice(uses_.begin(), uses_, found->second.use);
-        return found->second;
+    if (found != fonts_.end()) return found->second;
+    if (fonts_.size() >= kSkinMostFonts) {
+        tooMany_ = true;
+        TextLook fallback;
+        fallback.face = kDefaultFace;
+        const std::wstring fallbackKey = FontKey(fallback, fallback.points);
+        found = fonts_.find(fallbackKey);
+        if (found != fonts_.end()) return found->second;
+        return fonts_.emplace(fallbackKey, MakeFont(fallback, fallback.points)).first->second;
     }
-    while (fonts_.size() >= kSkinMostFonts) {
-        auto oldest = fonts_.find(*uses_.back());
-        DeleteObject(oldest->second.handle);
-        uses_.pop_back();
-        fonts_.erase(oldest);
-    }
+    return fonts_.emplace(key, MakeFont(look, points)).first->second;
+}
+
+TextPainter::Font TextPainter::MakeFont(const TextLook& look, int points)
+{
     LOGFONTW font = {};
     font.lfHeight = -MulDiv(points, kScreenDpi, 72);
     font.lfWeight = look.bold ? FW_BOLD : FW_NORMAL;
@@ -61,7 +64,7 @@ const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
     font.lfQuality = ANTIALIASED_QUALITY;
     // A face that is not installed falls back to the system's own, as in the player.
     StringCchCopyW(font.lfFaceName, _countof(font.lfFaceName), look.face.c_str());
-    Font made = {CreateFontIndirectW(&font), 0, uses_.end()};
+    Font made = {CreateFontIndirectW(&font), 0};
     if (!made.handle) {
         short_ = true;
         made.handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -73,9 +76,7 @@ const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
         made.lineHeight = metrics.tmHeight;
         SelectObject(dc_, old);
     }
-    auto added = fonts_.emplace(key, made).first;
-    added->second.use = uses_.insert(uses_.begin(), &added->first);
-    return added->second;
+    return made;
 }
 
 int TextPainter::LineHeight(const TextLook& look) { return FontFor(look).lineHeight; }

@@ -422,6 +422,8 @@ TEST_F(SkinRender, FloodsStopAtTheirLimitsAndSaySo)
     files_->Put(L"big2.bmp", Solid(512, 512, 0x00FF00));
     std::wstring spellings = L"<THEME><VIEW width=\"40\" height=\"40\">", attributes = L"<THEME><VIEW height=\"9\"";
     std::wstring unclosed = L"<THEME><VIEW width=\"9\" height=\"9\">", reach = L"<THEME><VIEW>";
+    std::wstring fonts = L"<THEME><VIEW width=\"40\" height=\"40\">";
+    for (size_t i = 0; i <= kSkinMostFonts; ++i) fonts += L"<TEXT fontFace=\"F" + std::to_wstring(i) + L"\" value=\"x\"/>";
     for (int i = 0; i < 60; ++i) {
         std::wstring dots;
         for (int d = 0; d < i; ++d) dots += d % 2 ? L"./" : L".\\";
@@ -445,6 +447,7 @@ TEST_F(SkinRender, FloodsStopAtTheirLimitsAndSaySo)
         {unclosed, kSkinRenderBytes, 9, {SkinProblemNestedTooDeep}},
         {reach + L"</VIEW></THEME>", kSkinRenderBytes, 24,
          {SkinProblemMissingFile, SkinProblemTooManyImages, SkinProblemTooManyElements}},
+        {fonts + L"</VIEW></THEME>", kSkinRenderBytes, 40, {SkinProblemTooManyFonts}},
         {L"<THEME><VIEW/>" + std::wstring(kSkinLongestDefinition, L' '), kSkinRenderBytes, 0,
          {SkinProblemDefinitionTooLarge}},
     };
@@ -465,8 +468,8 @@ TEST_F(SkinRender, FloodsStopAtTheirLimitsAndSaySo)
         EXPECT_EQ(c.problems, kinds);
     }
     EXPECT_EQ(kBlue, PixelAt(Render(cases[0].text), 5, 5));
-    EXPECT_TRUE(ListSkinViews(cases[5].text).empty());
-    EXPECT_FALSE(Render(cases[5].text).viewFound);
+    EXPECT_TRUE(ListSkinViews(cases[6].text).empty());
+    EXPECT_FALSE(Render(cases[6].text).viewFound);
 }
 
 TEST_F(SkinRender, ACancelledRenderStopsAtOnce)
@@ -490,7 +493,8 @@ TEST_F(SkinRender, FontsAndFailedImagesAreHeldWithinTheirLimits)
         look.points = 8 + i % 7;
         EXPECT_GT(painter.LineHeight(look), 0);
     }
-    EXPECT_LE(painter.FontsHeld(), kSkinMostFonts);
+    EXPECT_EQ(kSkinMostFonts + 1, painter.FontsHeld()) << "and the default look's";
+    EXPECT_TRUE(painter.TooManyFonts());
     EXPECT_FALSE(painter.ResourcesShort());
 
     SkinImageCache cache(8 << 10);
