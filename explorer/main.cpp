@@ -40,7 +40,7 @@ namespace {
 const wchar_t kClassName[] = L"Fennick";
 const wchar_t kTitle[] = L"Ferncastle";
 // How long closing waits for the workers, whatever they draw: the window goes within a second.
-const DWORD kCloseWait = 700;
+const DWORD kCloseWait = 500;
 // At 96 DPI; it grows with the screen's DPI.
 const POINT kMinimumSize = {640, 400};
 

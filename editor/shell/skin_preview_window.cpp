@@ -36,7 +36,7 @@ const int kOutlineWidth = 2;
 // Larger pictures are shrunk to fit by sampling, not by averaging: painting stays quick.
 const long long kHalftoneMostPixels = 4 << 20;
 // How long closing waits for the workers.
-const DWORD kStopWait = 700;
+const DWORD kStopWait = 500;
 const size_t kSaveCacheBytes = 64u << 20;
 
 struct Preview {
