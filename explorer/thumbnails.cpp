@@ -70,8 +70,10 @@ void QueueThumbnail(const std::wstring& path, const std::wstring& key)
     const HWND window = g_window;
     const int side = g_side;
     g_workers.Queue([window, side, path, key](SkinImageCache& cache, const std::atomic<bool>& cancel) {
+        // Called off before it began: a folder of thousands would otherwise fill the window's queue.
+        if (cancel) return;
         auto result = std::make_unique<ThumbnailResult>(ThumbnailResult{key, side, {}, true});
-        if (!cancel) DrawThumbnail(path, cache, cancel, result.get());
+        DrawThumbnail(path, cache, cancel, result.get());
         if (PostMessageW(window, WM_THUMBNAIL_DONE, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
     });
 }
