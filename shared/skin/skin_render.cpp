@@ -516,7 +516,7 @@ const SkinImage* ViewPainter::Image(const SkinNode& node, const wchar_t* name, b
     const std::wstring* value = Value(node, name);
     if (!value || value->empty() || IsBoundValue(*value)) return nullptr;
     std::wstring key;
-    if (!SkinFileKey(*value, &key)) key = L"|" + *value;   // no file's key starts so
+    if (!SkinFileKey(*value, &key)) key = std::wstring(1, L'\0') + *value;   // no file's name holds a NUL
     auto found = images_.find(key);
     if (found == images_.end()) {
         if (Cancelled()) return nullptr;
