@@ -5,8 +5,10 @@
 #include "skin_elements.h"
 #include "skin_files.h"
 #include "skin_image.h"
+#include "skin_limits.h"
 #include "skin_player.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,7 +31,8 @@ struct SkinViewEntry {
     SkinTagPlace place;
 };
 
-// Every VIEW of the definition; broken markup gives those that could be read.
+// Every VIEW of the definition; broken markup gives those that could be read, and one longer
+// than kSkinLongestDefinition none.
 std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text);
 
 struct SkinButtonArea {
@@ -53,15 +56,20 @@ struct SkinDrawnElement {
 };
 
 enum SkinProblemKind {
-    SkinProblemMissingFile,       // name: the file as the definition names it
-    SkinProblemBadFileName,       // an absolute path or one that leaves the skin's folder
-    SkinProblemUnreadableImage,   // not a BMP, PNG, JPEG or GIF that Windows can decode
-    SkinProblemImageTooLarge,     // over 16,384 pixels a side or 64 megapixels
-    SkinProblemViewTooLarge,      // the picture was cut to 16,384 pixels a side and 64 megapixels
-    SkinProblemTooManyElements,   // elements past the limit were left out
-    SkinProblemNestedTooDeep,     // SUBVIEWs and elements nested past the limit were left out
-    SkinProblemTooMuchDrawing,    // drawing stopped before the last elements
-    SkinProblemOutOfMemory,       // no picture: the memory it needed was not there
+    SkinProblemMissingFile,         // name: the file as the definition names it
+    SkinProblemBadFileName,         // an absolute path or one that leaves the skin's folder
+    SkinProblemUnreadableImage,     // not a BMP, PNG, JPEG or GIF that Windows can decode
+    SkinProblemImageTooLarge,       // over 16,384 pixels a side or 64 megapixels
+    SkinProblemViewTooLarge,        // the picture was cut to 16,384 pixels a side, 64 megapixels and the budget
+    SkinProblemTooManyElements,     // elements past the limit were left out
+    SkinProblemNestedTooDeep,       // SUBVIEWs and elements nested past the limit were left out
+    SkinProblemTooMuchDrawing,      // drawing stopped before the last elements
+    SkinProblemOutOfMemory,         // no picture: the memory it needed was not there; with a name, that image's
+    SkinProblemTooManyAttributes,   // attributes past the limits were left out
+    SkinProblemTooManyImages,       // the images reached the render's budget or count: the rest were not read
+    SkinProblemDefinitionTooLarge,  // longer than kSkinLongestDefinition: not read at all
+    SkinProblemNoResources,         // Windows had no GDI object to give: some text is missing
+    SkinProblemTooManyFonts,        // texts past the fonts a render may make took the default look
 };
 
 struct SkinProblem {
@@ -90,6 +98,11 @@ struct SkinRenderOptions {
     // The start-tag offset of the BUTTON, BUTTONELEMENT or TEXT under the mouse (from
     // SkinDrawnElement::place or SkinButtonArea::place): it is drawn in its hover look.
     size_t hoveredOffset = SIZE_MAX;
+    // Looked at between elements and images: once it is true the render stops, its picture
+    // marked cancelled.
+    const std::atomic<bool>* cancel = nullptr;
+    // What the picture, the images drawn and the button maps may take together, in bytes.
+    size_t memoryBudget = kSkinRenderBytes;
     // What the player is doing with its sample song: bindings are answered from it.
     SkinPlayerState playerState = SkinPlayerPlaying;
     bool japaneseUi = true;   // the player's status and the sample song in Japanese
@@ -106,12 +119,17 @@ struct SkinPicture {
     std::vector<SkinProblem> problems;
     std::vector<SkinValueNote> notes;   // in the order they were met, each element's attribute once
     bool definitionHasErrors = false;   // broken markup or nesting: the skin check says where
+    bool cancelled = false;             // stopped when asked: what is there is not the whole view
 };
 
 // Reads images through files and keeps them in cache for the next render. Bindings are answered
 // by the player in options.playerState, and jscript: positions and sizes evaluated where they
 // are arithmetic; no script is run, and what is left is drawn as if not set and noted. Never fails:
-// what cannot be drawn is marked in the picture and listed among the problems. The picture is
-// replaced whole, but its memory is reused: keep one per preview and renders stay fast.
+// what cannot be drawn is marked in the picture and listed among the problems, and the limits
+// of skin_limits.h hold whatever the text. The picture is replaced whole, but its memory is
+// reused: keep one per preview and renders stay fast.
 void RenderSkinView(const std::wstring& text, SkinFileSource& files, SkinImageCache& cache,
+                    const SkinRenderOptions& options, SkinPicture* picture);
+// The same for a definition already read, which the caller may read for more.
+void RenderSkinView(const SkinDocument& document, SkinFileSource& files, SkinImageCache& cache,
                     const SkinRenderOptions& options, SkinPicture* picture);
