@@ -16,6 +16,8 @@ namespace {
 const size_t kDeepestExpression = 32;
 const int kDeepestAnswer = 16;
 const size_t kMostNotes = 1000;
+// Covers made to fit a render's boxes; past them the cover at hand is stretched to fit.
+const size_t kMostCovers = 8;
 
 const wchar_t* const kGeometry[] = {L"left", L"top", L"width", L"height"};
 
@@ -211,13 +213,13 @@ void ViewPainter::FitPlayerImage(const SkinRect& box, ImageDraw* draw)
     });
     if (!draw->image || cover == covers_.end()) return;
     const int side = std::min(box.Width(), box.Height());
-    draw->image = side > 0 ? Cover(side) : nullptr;
+    if (side <= 0) draw->image = nullptr;
+    else if (covers_.size() < kMostCovers || covers_.count(side)) draw->image = Cover(side);
     draw->x = box.left + (box.Width() - side) / 2;
     draw->y = box.top + (box.Height() - side) / 2;
     draw->source = SkinRect();
     draw->tiled = draw->keyed = false;
-    // Past the largest cover made it is stretched.
-    draw->scaleWidth = draw->scaleHeight = draw->image && draw->image->width < side ? side : 0;
+    draw->scaleWidth = draw->scaleHeight = draw->image && draw->image->width != side ? side : 0;
 }
 
 void ViewPainter::AddNote(SkinNoteKind kind, const SkinNode& node, const wchar_t* name, const std::wstring& value)

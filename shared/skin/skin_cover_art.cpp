@@ -8,7 +8,7 @@
 
 namespace {
 
-const int kLargestCover = 1024;
+const int kLargestCover = 512;
 const size_t kCoversKept = 8;
 
 uint32_t Mix(uint32_t from, uint32_t to, double amount)

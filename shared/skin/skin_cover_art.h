@@ -5,6 +5,6 @@
 
 #include <memory>
 
-// The sample cover, side pixels square (1 to 1024: larger is drawn scaled), opaque: a record
+// The sample cover, side pixels square (1 to 512: larger is drawn scaled), opaque: a record
 // on a quiet ground. Made once for each of the last few sides asked, for every thread.
 std::shared_ptr<const SkinImage> SampleCover(int side);

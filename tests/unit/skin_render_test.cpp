@@ -428,6 +428,14 @@ TEST_F(SkinRender, ThePlayersOwnImagesAreASampleCoverAndNoMissingFile)
     EXPECT_EQ(0xFFu, PixelAt(picture, 10, 0) >> 24);
     EXPECT_NE(kWhite, PixelAt(picture, 10, 0));
     EXPECT_NE(PixelAt(picture, 10, 0), PixelAt(picture, 20, 10));
+    // Boxes of a thousand sizes make a few covers and stretch them: the render stays quick.
+    std::wstring many;
+    for (int i = 1; i <= 1000; ++i)
+        many += L"<SUBVIEW width=\"" + std::to_wstring(i) + L"\" height=\"900\" backgroundImage=\"WMPImage_AlbumArtSmall\"/>";
+    const DWORD start = GetTickCount();
+    picture = Render(L"<THEME><VIEW width=\"1000\" height=\"1000\">" + many + L"</VIEW></THEME>");
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    EXPECT_EQ(0xFFu, PixelAt(picture, 500, 300) >> 24);
     // The skin check and the package check do not look for it among the skin's files.
     const std::wstring folder = std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\classic";
     for (const SkinFinding& finding : CheckSkinDefinition(text, folder))
