@@ -11,14 +11,6 @@
 
 namespace {
 
-// Past these a chain of expressions or answers is generated or hostile: with the evaluator's own
-// depth, a few hundred kilobytes of stack at the most.
-const size_t kDeepestExpression = 32;
-const int kDeepestAnswer = 16;
-const size_t kMostNotes = 1000;
-// Covers made to fit a render's boxes; past them the cover at hand is stretched to fit.
-const size_t kMostCovers = 8;
-
 const wchar_t* const kGeometry[] = {L"left", L"top", L"width", L"height"};
 
 int GeometryIndex(const std::wstring& lowerName)
@@ -95,7 +87,7 @@ bool ViewPainter::Answer(const SkinNode& node, const wchar_t* name, const std::w
 bool ViewPainter::ElementAnswer(const std::wstring& id, const std::wstring& property, std::wstring* answer)
 {
     const SkinNode* element = ElementById(id);
-    if (!element || answerDepth_ >= kDeepestAnswer) return false;
+    if (!element || answerDepth_ >= kSkinDeepestAnswer) return false;
     const std::wstring* value = Value(*element, property.c_str());
     if (!value) {
         if (!IsVisual(*element) || (property != L"enabled" && property != L"visible" && property != L"down"))
@@ -125,7 +117,7 @@ bool ViewPainter::Evaluate(const SkinNode& node, const wchar_t* name, const std:
         *number = found->second.value;
         return found->second.done;
     }
-    if (evaluating_.size() >= kDeepestExpression) {
+    if (evaluating_.size() >= kSkinDeepestExpressionChain) {
         AddNote(SkinNoteUnevaluated, node, name, value);
         return false;
     }
@@ -214,7 +206,7 @@ void ViewPainter::FitPlayerImage(const SkinRect& box, ImageDraw* draw)
     if (!draw->image || cover == covers_.end()) return;
     const int side = std::min(box.Width(), box.Height());
     if (side <= 0) draw->image = nullptr;
-    else if (covers_.size() < kMostCovers || covers_.count(side)) draw->image = Cover(side);
+    else if (covers_.size() < kSkinMostCovers || covers_.count(side)) draw->image = Cover(side);
     draw->x = box.left + (box.Width() - side) / 2;
     draw->y = box.top + (box.Height() - side) / 2;
     draw->source = SkinRect();
@@ -224,6 +216,6 @@ void ViewPainter::FitPlayerImage(const SkinRect& box, ImageDraw* draw)
 
 void ViewPainter::AddNote(SkinNoteKind kind, const SkinNode& node, const wchar_t* name, const std::wstring& value)
 {
-    if (picture_.notes.size() >= kMostNotes || !noted_.emplace(node.place.offset, name).second) return;
+    if (picture_.notes.size() >= kSkinMostNotes || !noted_.emplace(node.place.offset, name).second) return;
     picture_.notes.push_back({kind, name, value, node.place});
 }

@@ -1,15 +1,14 @@
 // The sample cover a preview draws for the song's artwork.
 #include "skin_cover_art.h"
 
+#include "skin_limits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <mutex>
 
 namespace {
-
-const int kLargestCover = 512;
-const size_t kCoversKept = 8;
 
 uint32_t Mix(uint32_t from, uint32_t to, double amount)
 {
@@ -52,13 +51,13 @@ SkinImage DrawCover(int side)
 
 std::shared_ptr<const SkinImage> SampleCover(int side)
 {
-    side = std::max(1, std::min(side, kLargestCover));
+    side = std::max(1, std::min(side, kSkinLargestCover));
     static std::mutex guard;
     static std::map<int, std::shared_ptr<const SkinImage>> made;
     std::lock_guard<std::mutex> lock(guard);
     auto found = made.find(side);
     if (found != made.end()) return found->second;
-    if (made.size() >= kCoversKept) made.clear();
+    if (made.size() >= kSkinCoversKept) made.clear();
     auto cover = std::make_shared<const SkinImage>(DrawCover(side));
     made.emplace(side, cover);
     return cover;

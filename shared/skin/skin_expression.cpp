@@ -1,16 +1,13 @@
 // The arithmetic of a jscript: position or size, evaluated without running any script.
 #include "skin_expression.h"
 
+#include "skin_limits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
-
-// Far beyond any expression a skin writes for a position; past them it is generated or hostile.
-const size_t kLongest = 4096;
-const int kDeepest = 32;
-const long kFarthest = 1000000;
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool IsNameStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_' || c == L'$'; }
@@ -47,7 +44,7 @@ private:
 
 SkinExpressionOutcome Evaluator::Run(double* value)
 {
-    if (text_.size() > kLongest) return SkinExpressionUnreadable;
+    if (text_.size() > kSkinLongestExpression) return SkinExpressionUnreadable;
     double result = 0;
     if (!Sum(&result)) return outcome_;
     Take(L';');
@@ -85,7 +82,7 @@ bool Evaluator::Product(double* value)
 
 bool Evaluator::Unary(double* value)
 {
-    if (++depth_ > kDeepest) return Fail(SkinExpressionUnreadable);
+    if (++depth_ > kSkinDeepestExpression) return Fail(SkinExpressionUnreadable);
     bool done;
     if (Take(L'-')) {
         done = Unary(value);
@@ -215,6 +212,6 @@ SkinExpressionOutcome EvaluateSkinExpression(const std::wstring& expression, Ski
 
 long SkinExpressionInteger(double value)
 {
-    const double held = std::max(-static_cast<double>(kFarthest), std::min(value, static_cast<double>(kFarthest)));
+    const double held = std::max(-static_cast<double>(kSkinFarthest), std::min(value, static_cast<double>(kSkinFarthest)));
     return static_cast<long>(std::nearbyint(held));
 }
