@@ -8,9 +8,12 @@
 #include "resource.h"
 #include "single_instance.h"
 
+#include <string>
+
 namespace {
 
 const wchar_t kCaption[] = L"Quillmere 設定コンバータ";
+const wchar_t kUnchanged[] = L"Quillmere の設定は変更されていません。";
 
 const AboutBoxConfig kAboutBox = {
     IDD_ABOUT, 0, L"041104e4", L"041104e4", L"Quillmere", L"Quillmere", false,
@@ -29,6 +32,30 @@ void OnInitDialog(HWND dialog)
     SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
+// Why nothing was carried over; the current settings are as they were.
+void ReportNothingCarried(HWND dialog, const LegacyRead& read)
+{
+    std::wstring text;
+    UINT icon = MB_ICONWARNING;
+    switch (read.status) {
+    case LegacyTemplateTooLong:
+        text = L"設定を引き継げませんでした。\n旧バージョンの雛形フォルダ名が 63 文字を超えているため、引き継ぐことができません。\n";
+        break;
+    case LegacySdkPathTooLong:
+        text = L"設定を引き継げませんでした。\n旧バージョンの Windows Media Player SDK マニュアルのパスが 259 文字を超えているため、"
+               L"引き継ぐことができません。\n";
+        break;
+    case LegacyUnreadable:
+        text = L"設定を引き継げませんでした。\n旧バージョンの設定を読み取れませんでした。\n" + SystemErrorText(read.error) + L"\n";
+        icon = MB_ICONERROR;
+        break;
+    default:
+        text = L"引き継ぐ設定がありません。\n選択したバージョンの設定が見つかりませんでした。\n";
+        break;
+    }
+    ShowMessage(dialog, (text + kUnchanged).c_str(), kCaption, icon);
+}
+
 void OnConvert(HWND dialog)
 {
     bool fromV2 = IsChecked(dialog, IDC_SOURCE_V2);
@@ -40,12 +67,15 @@ void OnConvert(HWND dialog)
     if (ShowMessage(dialog, L"設定を引き継ぎます。\nよろしいですか？", L"確認",
                     MB_ICONQUESTION | MB_YESNO) != IDYES)
         return;
-    // A source that cannot be read is not reported: its values have taken their defaults.
-    ReadLegacySettings(HKEY_CURRENT_USER, fromV2 ? QLM_LEGACY_KEY_V2 : QLM_LEGACY_KEY_V3,
-                       &g_legacySettings);
+    LegacyRead read = ReadLegacySettings(HKEY_CURRENT_USER, fromV2 ? QLM_LEGACY_KEY_V2 : QLM_LEGACY_KEY_V3,
+                                         &g_legacySettings);
+    if (read.status != LegacyFound) {
+        ReportNothingCarried(dialog, read);
+        return;
+    }
     // A write that failed must not be announced as done.
     if (!WriteCurrentSettings(HKEY_CURRENT_USER, kVendorRegistryKey, g_legacySettings)) {
-        ShowMessage(dialog, L"設定を書き込めませんでした。\nQuillmere の設定は変更されていません。", kCaption,
+        ShowMessage(dialog, (std::wstring(L"設定を書き込めませんでした。\n") + kUnchanged).c_str(), kCaption,
                     MB_ICONERROR);
         return;
     }

@@ -3,31 +3,43 @@
 
 #include "registry_value.h"
 
-bool ReadLegacySettings(HKEY root, const wchar_t* sourceKey, LegacySettings* settings)
+LegacyRead ReadLegacySettings(HKEY root, const wchar_t* sourceKey, LegacySettings* settings)
 {
-    // Created rather than opened: a version that was never installed yields an empty key
-    // and so the defaults.
+    *settings = LegacySettings();
     HKEY key = nullptr;
-    LONG status = RegCreateKeyExW(root, sourceKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    if (status != ERROR_SUCCESS) key = nullptr;
+    LONG status = RegOpenKeyExW(root, sourceKey, 0, KEY_QUERY_VALUE, &key);
+    if (status == ERROR_FILE_NOT_FOUND) return {LegacyNothingFound, 0};
+    if (status != ERROR_SUCCESS) return {LegacyUnreadable, static_cast<DWORD>(status)};
 
-    ReadRegistryStringOr(key, L"QLMTemplate", settings->templateFolderName,
-                         _countof(settings->templateFolderName), QLM_DEFAULT_TEMPLATE_FOLDER);
-    ReadRegistryStringOr(key, L"WMP7SDK", settings->sdkManualPath, _countof(settings->sdkManualPath), L"");
+    RegistryStringRead templateName = QueryRegistryString(key, L"QLMTemplate", settings->templateFolderName,
+                                                          _countof(settings->templateFolderName));
+    RegistryStringRead sdkPath =
+        QueryRegistryString(key, L"WMP7SDK", settings->sdkManualPath, _countof(settings->sdkManualPath));
+    RegCloseKey(key);
 
-    if (key) RegCloseKey(key);
-    return key != nullptr;
+    settings->hasTemplateFolderName = templateName == RegistryStringDone;
+    settings->hasSdkManualPath = sdkPath == RegistryStringDone;
+    // Cut short, a folder name or a path would name another one.
+    if (templateName == RegistryStringTooLong || sdkPath == RegistryStringTooLong) {
+        LegacyReadStatus which = templateName == RegistryStringTooLong ? LegacyTemplateTooLong : LegacySdkPathTooLong;
+        *settings = LegacySettings();
+        return {which, 0};
+    }
+    bool found = settings->hasTemplateFolderName || settings->hasSdkManualPath;
+    return {found ? LegacyFound : LegacyNothingFound, 0};
 }
 
 bool WriteCurrentSettings(HKEY root, const wchar_t* destinationKey, const LegacySettings& settings)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(root, destinationKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(root, destinationKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
         return false;
-    bool written = WriteRegistryString(key, L"TemplateFolderName", settings.templateFolderName);
-    written = WriteRegistryString(key, L"WMPSDKManualPath", settings.sdkManualPath) && written;
+    bool written = true;
+    if (settings.hasTemplateFolderName)
+        written = WriteRegistryString(key, L"TemplateFolderName", settings.templateFolderName);
+    if (settings.hasSdkManualPath)
+        written = WriteRegistryString(key, L"WMPSDKManualPath", settings.sdkManualPath) && written;
     RegCloseKey(key);
     return written;
 }

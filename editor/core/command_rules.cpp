@@ -19,3 +19,10 @@ std::wstring DocumentWindowTitle(const std::wstring& fileTitle)
 {
     return L"Quillmere - " + (fileTitle.empty() ? std::wstring(L"新規ファイル") : fileTitle);
 }
+
+std::wstring PathForMessage(const std::wstring& path)
+{
+    const size_t kLongest = 100, kHead = 40;
+    if (path.size() <= kLongest) return path;
+    return path.substr(0, kHead) + L"…" + path.substr(path.size() - (kLongest - kHead - 1));
+}

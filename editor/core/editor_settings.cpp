@@ -59,14 +59,15 @@ int SaveEditorSettingsToKey(HKEY root, const wchar_t* subKey, const EditorSettin
     HKEY key = nullptr;
     if (RegCreateKeyExW(root, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return 0;
-    WriteRegistryDword(key, L"PackageLevel", static_cast<DWORD>(settings.PackageLevel));
-    WriteRegistryString(key, L"TemplateFolderName", settings.TemplateFolderName);
-    WriteRegistryString(key, L"WMPSDKManualPath", settings.WMPSDKManualPath);
-    WriteRegistryString(key, L"PPMPath", settings.PPMPath);
-    WriteRegistryDword(key, L"NoZipRuntimeWarning", static_cast<DWORD>(settings.NoZipRuntimeWarning));
-    WriteRegistryDword(key, L"NoX64RunningWarning", static_cast<DWORD>(settings.NoX64RunningWarning));
+    // Every value is tried, so one refused write costs no other.
+    bool written = WriteRegistryDword(key, L"PackageLevel", static_cast<DWORD>(settings.PackageLevel));
+    written = WriteRegistryString(key, L"TemplateFolderName", settings.TemplateFolderName) && written;
+    written = WriteRegistryString(key, L"WMPSDKManualPath", settings.WMPSDKManualPath) && written;
+    written = WriteRegistryString(key, L"PPMPath", settings.PPMPath) && written;
+    written = WriteRegistryDword(key, L"NoZipRuntimeWarning", static_cast<DWORD>(settings.NoZipRuntimeWarning)) && written;
+    written = WriteRegistryDword(key, L"NoX64RunningWarning", static_cast<DWORD>(settings.NoX64RunningWarning)) && written;
     RegCloseKey(key);
-    return 1;
+    return written ? 1 : 0;
 }
 
 bool WriteSuspendValues(HKEY key, const EditorSettings& settings)

@@ -20,6 +20,7 @@ struct EditorSettings {
 const wchar_t* DefaultTemplateFolderName(bool keyExists, UINT ansiCodePage);
 
 EditorSettings LoadEditorSettings();
+// 1 when the key could be opened and every value written, else 0.
 int SaveEditorSettings(const EditorSettings& settings);
 
 // The suspend state in an open settings key: "FileName", "FileNameFullPath",

@@ -2,6 +2,7 @@
 #include "document_files.h"
 
 #include "ansi_language.h"
+#include "command_rules.h"
 #include "current_document.h"
 #include "editor_windows.h"
 #include "file_info.h"
@@ -15,6 +16,7 @@
 
 #include <commdlg.h>
 #include <cwchar>
+#include <new>
 #include <string>
 
 namespace {
@@ -51,10 +53,43 @@ const wchar_t kSaveFilter[] =
 const DWORD kSaveFilterUtf16 = 5;
 const DWORD kSaveFilterUtf8 = 6;
 
-void PutWindowText(const WindowText& text, WindowTextMode mode)
+const wchar_t kPathTooLong[] = L"パスが長すぎます。Quillmere で扱えるファイルのパスは 259 文字までです。";
+
+// False when the control did not take the whole text: it had no room for it.
+bool PutWindowText(const WindowText& text, WindowTextMode mode)
 {
-    if (mode == WindowTextUnicode) SetWindowTextW(g_hwndEdit, text.wide.c_str());
-    else SetWindowTextA(g_hwndEdit, text.ansi.c_str());
+    if (mode == WindowTextAnsi) return SetWindowTextA(g_hwndEdit, text.ansi.c_str()) != FALSE;
+    return SetWindowTextW(g_hwndEdit, text.wide.c_str()) &&
+           static_cast<size_t>(GetWindowTextLengthW(g_hwndEdit)) == text.wide.size();
+}
+
+// The system's text of the error, with its number for a support question.
+std::wstring ErrorTextWithCode(DWORD error)
+{
+    return SystemErrorText(error) + L" (エラー コード " + std::to_wstring(error) + L")";
+}
+
+// headline, the file and the reason, one paragraph each.
+void ReportFileFailure(const wchar_t* headline, const std::wstring& path, const std::wstring& reason, UINT icon)
+{
+    std::wstring text = std::wstring(headline) + L"\n" + PathForMessage(path) + L"\n\n" + reason;
+    ShowMessage(g_hwndMain, text.c_str(), kCaption, icon);
+}
+
+void ReportOpenFailure(const std::wstring& path, const std::wstring& reason)
+{
+    ReportFileFailure(kCannotOpen, path, reason, MB_ICONWARNING);
+}
+
+// After a failed open the previous names come back, or none when the window lost its text.
+void SettleNamesAfterFailure(const DocumentNameBackup& backup, const OpenedDocument& result)
+{
+    if (!result.windowCleared) {
+        backup.Restore();
+        return;
+    }
+    g_currentPath[0] = L'\0';
+    g_currentTitle[0] = L'\0';
 }
 
 // The 9x size rules, asked before the file is read; false: do not read it.
@@ -116,6 +151,7 @@ OpenedDocument LoadDocumentFile(const wchar_t* path, ReadChoice choice)
     options.mode = CurrentWindowTextMode();
     options.codePage = GetACP();
     options.win9xLimits = GetOsFamily() == 1;
+    options.byteLimit = kLargestDocumentFile;
     options.beforeDecode = [&options](const ReadPlan& plan, const std::string& bytes, UINT* codePage) {
         return PrepareDecoding(plan, bytes, options.mode, codePage);
     };
@@ -123,29 +159,45 @@ OpenedDocument LoadDocumentFile(const wchar_t* path, ReadChoice choice)
     OpenedDocument result;
     if (file.status == TextReadUnreadable && choice != ReadByMark)
         ShowMessage(g_hwndMain, kCannotRead, kCaption, MB_ICONERROR);
+    if (file.status == TextReadUnreadable) result.error = file.error;
     if (file.status == TextReadTooLong)
         ShowMessage(g_hwndMain, L"変換の結果、64 KB (65,536 バイト) を超過したため、処理を中断します。", kCaption,
                     MB_ICONERROR);
+    if (file.status == TextReadTooLarge)
+        ReportFileFailure(kCannotOpen, path,
+                          L"ファイルのサイズが 16 MB (16,777,216 バイト) を超えています。Quillmere で開けるのはこのサイズまでです。",
+                          MB_ICONERROR);
     if (file.status != TextReadDone) return result;
 
     LineEndCount lineEnds;
-    if (options.mode == WindowTextUnicode) file.text.wide = ToCrLf(file.text.wide, &lineEnds);
-    else file.text.ansi = ToCrLf(file.text.ansi, &lineEnds);
-    PutWindowText(file.text, options.mode);
+    try {
+        if (options.mode == WindowTextUnicode) file.text.wide = ToCrLf(file.text.wide, &lineEnds);
+        else file.text.ansi = ToCrLf(file.text.ansi, &lineEnds);
+    } catch (const std::bad_alloc&) {
+        ReportOpenFailure(path, ErrorTextWithCode(ERROR_NOT_ENOUGH_MEMORY));
+        return result;
+    }
+    if (!PutWindowText(file.text, options.mode)) {
+        // What the control holds now may be part of the file: it must not pass for the file.
+        SetWindowTextW(g_hwndEdit, L"");
+        result.windowCleared = true;
+        ReportOpenFailure(path, ErrorTextWithCode(ERROR_NOT_ENOUGH_MEMORY));
+        return result;
+    }
     g_lineEndStyle = lineEnds.Dominant();
     result.opened = true;
     result.mixedLineEnds = lineEnds.Mixed();
     return result;
 }
 
-// The system's text of the error, with its number for a support question.
-std::wstring ErrorTextWithCode(DWORD error)
+void ReportSaveFailure(const ReplaceOutcome& outcome, const wchar_t* path)
 {
-    return SystemErrorText(error) + L" (エラー コード " + std::to_wstring(error) + L")";
-}
-
-void ReportSaveFailure(const ReplaceOutcome& outcome)
-{
+    if (outcome.error == ERROR_FILENAME_EXCED_RANGE) {
+        ReportFileFailure(L"保存できませんでした。", path,
+                          L"保存先のフォルダのパスが長すぎるため、保存に使う一時ファイルを作れません。保存先のファイルは変更されていません。",
+                          MB_ICONERROR);
+        return;
+    }
     if (outcome.stage != ReplaceWriteFailed) {
         ShowMessage(g_hwndMain, kSaveFailed, kCaption, MB_ICONERROR);
         return;
@@ -169,29 +221,61 @@ bool WriteDocument(const wchar_t* path, const WindowText& text, WindowTextMode m
     if (mode == WindowTextUnicode) fileText.wide = FromCrLf(text.wide, g_lineEndStyle);
     else fileText.ansi = FromCrLf(text.ansi, g_lineEndStyle);
     EncodedText contents = EncodeDocumentText(fileText, encoding, mode, codePage);
+    if (contents.error) {
+        ReportFileFailure(L"保存できませんでした。", path,
+                          L"文書を保存する形式に変換できませんでした。保存先のファイルは変更されていません。\n\n" +
+                              ErrorTextWithCode(contents.error),
+                          MB_ICONERROR);
+        return false;
+    }
     if (contents.replacedCharacters && !ConfirmReplacedCharacters(codePage, L"保存")) return false;
     ReplaceOutcome outcome = WriteFileReplacing(path, contents.bytes);
     if (outcome.stage != ReplaceDone) {
-        ReportSaveFailure(outcome);
+        ReportSaveFailure(outcome, path);
         return false;
     }
     SendMessageW(g_hwndEdit, EM_SETMODIFY, FALSE, 0);
     return true;
 }
 
-OPENFILENAMEW FileDialogFor(const wchar_t* filter)
-{
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = g_hwndMain;
-    dialog.lpstrFilter = filter;
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = g_currentPath;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrFileTitle = g_currentTitle;
-    dialog.nMaxFileTitle = MAX_PATH;
-    return dialog;
-}
+// A file dialog with room for any path, so a choice too long for the document is told
+// apart from a cancel, and refused by name rather than cut to another file's.
+class FileDialog {
+public:
+    explicit FileDialog(const wchar_t* filter) : path_(kRoom, L'\0'), title_(kRoom, L'\0')
+    {
+        CopyToBuffer(&path_[0], kRoom, g_currentPath);
+        dialog_.lStructSize = sizeof(dialog_);
+        dialog_.hwndOwner = g_hwndMain;
+        dialog_.lpstrFilter = filter;
+        dialog_.nFilterIndex = 1;
+        dialog_.lpstrFile = &path_[0];
+        dialog_.nMaxFile = kRoom;
+        dialog_.lpstrFileTitle = &title_[0];
+        dialog_.nMaxFileTitle = kRoom;
+    }
+    OPENFILENAMEW* operator->() { return &dialog_; }
+    OPENFILENAMEW* get() { return &dialog_; }
+
+    // After OK: the choice becomes g_currentPath and g_currentTitle. A path too long for
+    // them is refused with a message that starts with headline; false then.
+    bool TakeChoice(const wchar_t* headline, UINT icon) const
+    {
+        if (wcsnlen(path_.c_str(), kRoom) >= MAX_PATH) {
+            ReportFileFailure(headline, path_.c_str(), kPathTooLong, icon);
+            return false;
+        }
+        CopyToBuffer(g_currentPath, MAX_PATH, path_.c_str());
+        CopyToBuffer(g_currentTitle, MAX_PATH, title_.c_str());
+        return true;
+    }
+
+private:
+    static const DWORD kRoom = 32768;
+    std::wstring path_;
+    std::wstring title_;
+    OPENFILENAMEW dialog_ = {};
+};
 
 }  // namespace
 
@@ -237,7 +321,13 @@ void DocumentNameBackup::Restore() const
 
 OpenedDocument OpenDocumentByPath(const wchar_t* path)
 {
-    if (!FileExists(path)) return OpenedDocument();
+    SetLastError(0);
+    if (!FileExists(path)) {
+        OpenedDocument missing;
+        DWORD error = GetLastError();
+        missing.error = error ? error : ERROR_FILE_NOT_FOUND;
+        return missing;
+    }
     if (IsFolder(path)) {
         ShowMessage(g_hwndMain, L"フォルダを開くことはできません。", kCaption, MB_ICONERROR);
         return OpenedDocument();
@@ -247,44 +337,45 @@ OpenedDocument OpenDocumentByPath(const wchar_t* path)
 
 OpenedDocument OpenDocumentAsCurrent(const std::wstring& path)
 {
+    // Kept absolute, so no later change of the current folder makes it another file.
+    std::wstring full = FullPath(path);
+    if (full.empty()) full = path;
     // A path too long for the document's buffer would be cut to another file's name.
-    if (path.size() >= MAX_PATH) {
-        ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
+    if (full.size() >= MAX_PATH) {
+        ReportOpenFailure(full, kPathTooLong);
         return OpenedDocument();
     }
     DocumentNameBackup backup;
-    CopyToBuffer(g_currentPath, MAX_PATH, path.c_str());
+    CopyToBuffer(g_currentPath, MAX_PATH, full.c_str());
     OpenedDocument result = OpenDocumentByPath(g_currentPath);
     if (!result.opened) {
-        backup.Restore();
+        SettleNamesAfterFailure(backup, result);
+        if (result.error) ReportOpenFailure(full, ErrorTextWithCode(result.error));
         return result;
     }
-    CopyToBuffer(g_currentTitle, MAX_PATH, TitleOfPath(path).c_str());
+    CopyToBuffer(g_currentTitle, MAX_PATH, TitleOfPath(full).c_str());
     return result;
 }
 
 OpenedDocument OpenDocumentWithDialog()
 {
     DocumentNameBackup backup;
-    OPENFILENAMEW dialog = FileDialogFor(kOpenFilter);
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&dialog)) {
-        backup.Restore();
-        return OpenedDocument();
-    }
+    FileDialog dialog(kOpenFilter);
+    dialog->Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(dialog.get()) || !dialog.TakeChoice(kCannotOpen, MB_ICONWARNING)) return OpenedDocument();
     if (!FileExists(g_currentPath)) {
         ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
         backup.Restore();
         return OpenedDocument();
     }
     OpenedDocument result;
-    if (dialog.nFilterIndex == kOpenFilterUtf16 || dialog.nFilterIndex == kOpenFilterUtf8) {
-        result = LoadDocumentFile(g_currentPath, dialog.nFilterIndex == kOpenFilterUtf16 ? ReadAsUtf16 : ReadAsUtf8);
+    if (dialog->nFilterIndex == kOpenFilterUtf16 || dialog->nFilterIndex == kOpenFilterUtf8) {
+        result = LoadDocumentFile(g_currentPath, dialog->nFilterIndex == kOpenFilterUtf16 ? ReadAsUtf16 : ReadAsUtf8);
     } else {
         result = OpenDocumentByPath(g_currentPath);
         if (!result.opened) ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
     }
-    if (!result.opened) backup.Restore();
+    if (!result.opened) SettleNamesAfterFailure(backup, result);
     return result;
 }
 
@@ -303,16 +394,13 @@ int SaveDocumentAs()
     DocumentNameBackup backup;
     WindowTextMode mode = CurrentWindowTextMode();
     WindowText text = ReadWindowText(mode);
-    OPENFILENAMEW dialog = FileDialogFor(kSaveFilter);
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-    dialog.lpstrDefExt = L"wms";
-    if (!GetSaveFileNameW(&dialog)) {
-        backup.Restore();
-        return 0;
-    }
-    TextEncoding encoding = dialog.nFilterIndex == kSaveFilterUtf16 ? EncodingUtf16LE
-                          : dialog.nFilterIndex == kSaveFilterUtf8  ? EncodingUtf8
-                                                                    : EncodingAnsi;
+    FileDialog dialog(kSaveFilter);
+    dialog->Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    dialog->lpstrDefExt = L"wms";
+    if (!GetSaveFileNameW(dialog.get()) || !dialog.TakeChoice(L"保存できませんでした。", MB_ICONERROR)) return 0;
+    TextEncoding encoding = dialog->nFilterIndex == kSaveFilterUtf16 ? EncodingUtf16LE
+                          : dialog->nFilterIndex == kSaveFilterUtf8  ? EncodingUtf8
+                                                                     : EncodingAnsi;
     if (!WriteDocument(g_currentPath, text, mode, encoding)) {
         backup.Restore();
         return 0;

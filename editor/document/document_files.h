@@ -22,6 +22,10 @@ private:
 struct OpenedDocument {
     bool opened = false;
     bool mixedLineEnds = false;
+    // Why the file could not be read, when no message has said so yet (0 otherwise).
+    DWORD error = 0;
+    // The control could not take the text and was emptied: the document is a new one now.
+    bool windowCleared = false;
 };
 
 // The file dialog and the read; the caller asks the save question first. On success the
@@ -32,8 +36,9 @@ OpenedDocument OpenDocumentWithDialog();
 // the caller.
 OpenedDocument OpenDocumentByPath(const wchar_t* path);
 
-// Opens the file as the document, for drops and the command line: on success it becomes
-// g_currentPath and g_currentTitle, on failure the previous ones stay.
+// Opens the file as the document, for drops and the command line: on success its full
+// path becomes g_currentPath and g_currentTitle, on failure the previous ones stay and a
+// message names the file and why it could not be opened.
 OpenedDocument OpenDocumentAsCurrent(const std::wstring& path);
 
 // Writes the document to g_currentPath in the encoding of the file there. 0 without a

@@ -56,7 +56,13 @@ void OnOk(HWND dialog)
         (IsWindowVisible(noX64) && IsDlgButtonChecked(dialog, IDC_OPTIONS_NO_X64_WARNING) == BST_CHECKED) ? 1 : 0;
     settings.PackageLevel = 0;
     settings.NoZipRuntimeWarning = 0;
-    SaveEditorSettings(settings);
+    // The dialog stays open on a refused write, so what was typed is not lost.
+    if (!SaveEditorSettings(settings)) {
+        ShowMessage(dialog,
+                    L"設定を保存できませんでした。\nアクセス権限が正しく設定され、構成されていることを確認してください。",
+                    L"Quillmere", MB_ICONWARNING);
+        return;
+    }
     if (settings.TemplateFolderName[0] && !EnsureTemplateFolder(settings.TemplateFolderName))
         ShowMessage(dialog, L"雛形フォルダを生成できませんでした。", L"Quillmere", MB_ICONERROR);
     EndDialog(dialog, IDOK);

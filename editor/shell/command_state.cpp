@@ -3,7 +3,7 @@
 
 #include "command_rules.h"
 #include "editor_windows.h"
-#include "file_info.h"
+#include "file_presence_check.h"
 #include "packager_command.h"
 #include "resource.h"
 #include "running_settings.h"
@@ -53,10 +53,22 @@ void UpdateFindCommandState()
     EnableMenuCommand(menu, IDM_EDIT_REPLACE, text);
 }
 
-void UpdatePrintCommandState()
+void CheckPrintToolInBackground()
+{
+    if (!g_settings.PPMPath[0]) {
+        UpdatePrintCommandState(false);
+        return;
+    }
+    static FilePresenceCheck check;
+    HWND window = g_hwndMain;
+    check.Start(g_settings.PPMPath, [window](bool found) {
+        PostMessageW(window, WM_APP_PRINT_TOOL_CHECKED, found ? 1 : 0, 0);
+    });
+}
+
+void UpdatePrintCommandState(bool found)
 {
     HMENU menu = GetMenu(g_hwndMain);
-    bool found = FileExists(g_settings.PPMPath);
     EnableMenuCommand(menu, IDM_FILE_PRINT_PREVIEW, found);
     SetCommandEnabled(menu, IDM_FILE_PRINT, found);
 }

@@ -11,5 +11,11 @@ void UpdateEditCommandState(HMENU menu, HWND edit);
 // .wms files and new documents.
 int UpdateRunCommandState(const wchar_t* path);
 void UpdateFindCommandState();
-void UpdatePrintCommandState();
+// Posted to the main window with the print tool's presence (wParam 1: found).
+const UINT WM_APP_PRINT_TOOL_CHECKED = WM_APP + 1;
+// Asks off the UI thread whether the print tool's path exists: a path on an unreachable
+// share would hold the window for the network's time-out. The answer comes back as
+// WM_APP_PRINT_TOOL_CHECKED.
+void CheckPrintToolInBackground();
+void UpdatePrintCommandState(bool found);
 void UpdateSdkManualCommandState();

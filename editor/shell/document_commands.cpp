@@ -11,8 +11,21 @@
 
 namespace {
 
+void ShowNewDocument()
+{
+    g_lineEndStyle = LineEndCrLf;
+    ShowDocumentName();
+    SetStatusText(StatusPartMessage, L"初期化しました。");
+    SetStatusText(StatusPartPath, nullptr);
+}
+
 void ShowOpenedDocument(const OpenedDocument& opened)
 {
+    if (!opened.opened) {
+        // An open that emptied the window leaves a new document behind.
+        if (opened.windowCleared) ShowNewDocument();
+        return;
+    }
     ShowDocumentName();
     const wchar_t* style = g_lineEndStyle == LineEndLf ? L"LF" : g_lineEndStyle == LineEndCr ? L"CR" : L"CR+LF";
     std::wstring text = L"ファイルを開きました。";
@@ -34,26 +47,23 @@ void NewDocument()
 {
     if (!PassSaveGate()) return;
     SetWindowTextW(g_hwndEdit, L"");
-    g_lineEndStyle = LineEndCrLf;
     g_currentPath[0] = L'\0';
     g_currentTitle[0] = L'\0';
-    ShowDocumentName();
-    SetStatusText(StatusPartMessage, L"初期化しました。");
-    SetStatusText(StatusPartPath, nullptr);
+    ShowNewDocument();
 }
 
 bool OpenDocumentCommand()
 {
     if (!PassSaveGate()) return false;
     OpenedDocument opened = OpenDocumentWithDialog();
-    if (opened.opened) ShowOpenedDocument(opened);
+    ShowOpenedDocument(opened);
     return opened.opened;
 }
 
 bool OpenFileAsDocument(const std::wstring& path)
 {
     OpenedDocument opened = OpenDocumentAsCurrent(path);
-    if (opened.opened) ShowOpenedDocument(opened);
+    ShowOpenedDocument(opened);
     return opened.opened;
 }
 

@@ -15,6 +15,7 @@
 #include "menu_help.h"
 #include "message_box.h"
 #include "os_checks.h"
+#include "program_folder.h"
 #include "resource.h"
 #include "running_settings.h"
 #include "screen_dpi.h"
@@ -25,6 +26,7 @@
 
 #include <commctrl.h>
 #include <cwchar>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -194,15 +196,24 @@ void OpenStartupDocument(const std::wstring& file)
     OpenFileAsDocument(file);
 }
 
-// The named file as a full path, taken before the template folder moves the current
-// directory, so the file opened (and later saved) is the one the user named.
+// The named file as a full path of any length, taken before the template folder moves the
+// current directory, so the file opened (and later saved) is the one the user named; one
+// too long for the document is refused by name when it is opened.
 std::wstring StartupFileOf(const wchar_t* commandLine)
 {
     std::wstring argument;
     if (!FirstCommandLineArgument(commandLine, &argument)) return std::wstring();
-    wchar_t full[MAX_PATH];
-    DWORD length = GetFullPathNameW(argument.c_str(), _countof(full), full, nullptr);
-    return length > 0 && length < _countof(full) ? std::wstring(full) : argument;
+    std::wstring full = FullPath(argument);
+    return full.empty() ? argument : full;
+}
+
+// Libraries of older versions, deleted beside the program: never in whatever folder the
+// editor was started from.
+void DeleteObsoleteLibraries()
+{
+    std::wstring folder = OwnProgramFolder();
+    if (folder.empty()) return;
+    for (const wchar_t* name : {L"Brindle.dll", L"Merrowtext.dll"}) DeleteFileW((folder + name).c_str());
 }
 
 int RunMessageLoop(HACCEL accelerators)
@@ -341,7 +352,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SetStatusText(StatusPartMessage, L"レディ");
         return 0;
     case WM_TIMER:
-        UpdatePrintCommandState();
+        CheckPrintToolInBackground();
+        return 0;
+    case WM_APP_PRINT_TOOL_CHECKED:
+        UpdatePrintCommandState(wParam != 0);
         return 0;
     case WM_DROPFILES:
         OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
@@ -361,6 +375,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
 {
+    // A drive without media (a card reader, the print tool's path) fails quietly instead
+    // of asking the user from deep inside a file call.
+    SetErrorMode(SetErrorMode(SEM_FAILCRITICALERRORS) | SEM_FAILCRITICALERRORS);
     if (!RegisterMainClass(instance)) return 0;
     HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, DocumentWindowTitle(L"").c_str(), WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
@@ -369,8 +386,7 @@ int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     g_hwndMain = window;
 
     std::wstring startupFile = StartupFileOf(commandLine);
-    DeleteFileW(L".\\Brindle.dll");
-    DeleteFileW(L".\\Merrowtext.dll");
+    DeleteObsoleteLibraries();
     if (!PassStartupChecks(window)) return 0;
 
     GrayStartupCommands();

@@ -1,8 +1,11 @@
-// The skin check dialog: the document's findings by line; a double click goes to the line.
+// The skin check dialog: the document's findings and its scripts' by file and line; a double
+// click goes to the line, in the file it is in.
 #include "skin_check_dialog.h"
 
 #include "current_document.h"
+#include "document_commands.h"
 #include "editor_windows.h"
+#include "file_paths.h"
 #include "message_box.h"
 #include "packager_command.h"
 #include "resource.h"
@@ -22,9 +25,10 @@ const wchar_t kCaption[] = L"スキンのチェック";
 
 HWND g_hwndSkinCheck = nullptr;
 std::vector<SkinFinding> g_findings;   // one per list item, in the list's order
+std::wstring g_checkedPath;            // the definition checked; empty for a new document
 
 // Column widths and margins in dialog units, so they grow with the dialog's font.
-const int kLineColumnWidth = 28, kKindColumnWidth = 32, kMargin = 7;
+const int kFileColumnWidth = 60, kLineColumnWidth = 28, kKindColumnWidth = 32, kMargin = 7;
 
 const wchar_t* KindText(SkinFindingKind kind)
 {
@@ -73,16 +77,18 @@ void FillList(HWND dialog)
     HWND list = GetDlgItem(dialog, IDC_SKIN_CHECK_LIST);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    const std::wstring definition = TitleOfPath(g_checkedPath);
     for (size_t index = 0; index < g_findings.size(); ++index) {
         const SkinFinding& finding = g_findings[index];
-        std::wstring line = std::to_wstring(finding.line);
+        std::wstring file = finding.file.empty() ? definition : finding.file;
         LVITEMW item = {};
         item.mask = LVIF_TEXT;
         item.iItem = static_cast<int>(index);
-        item.pszText = &line[0];
+        item.pszText = &file[0];
         int row = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-        SetItemText(list, row, 1, KindText(finding.kind));
-        SetItemText(list, row, 2, finding.message);
+        SetItemText(list, row, 1, std::to_wstring(finding.line));
+        SetItemText(list, row, 2, KindText(finding.kind));
+        SetItemText(list, row, 3, finding.message);
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     SetDlgItemTextW(dialog, IDC_SKIN_CHECK_SUMMARY, SummaryText(g_findings).c_str());
@@ -101,9 +107,16 @@ void GoToLine(int line)
     SetActiveWindow(g_hwndMain);
 }
 
+// A finding in another file opens that file first, after the save question.
 void GoToItem(int item)
 {
-    if (item >= 0 && item < static_cast<int>(g_findings.size())) GoToLine(g_findings[item].line);
+    if (item < 0 || item >= static_cast<int>(g_findings.size())) return;
+    const SkinFinding& finding = g_findings[item];
+    std::wstring path = g_checkedPath, script;
+    if (NormaliseSkinFileName(finding.file, &script)) path = JoinPath(SkinFolderOfDocument(g_checkedPath), script);
+    const int line = finding.line;
+    if (!path.empty() && !SameName(path, g_currentPath) && (!PassSaveGate() || !OpenFileAsDocument(path))) return;
+    GoToLine(line);
 }
 
 void LayOut(HWND dialog, int width, int height)
@@ -130,12 +143,14 @@ void OnInitDialog(HWND dialog)
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     RECT client;
     GetClientRect(list, &client);
+    int fileWidth = DialogUnitsToPixels(dialog, kFileColumnWidth);
     int lineWidth = DialogUnitsToPixels(dialog, kLineColumnWidth);
     int kindWidth = DialogUnitsToPixels(dialog, kKindColumnWidth);
     int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
-    AddColumn(list, 0, L"行", lineWidth);
-    AddColumn(list, 1, L"種類", kindWidth);
-    AddColumn(list, 2, L"メッセージ", client.right - lineWidth - kindWidth - scrollBar);
+    AddColumn(list, 0, L"ファイル", fileWidth);
+    AddColumn(list, 1, L"行", lineWidth);
+    AddColumn(list, 2, L"種類", kindWidth);
+    AddColumn(list, 3, L"メッセージ", client.right - fileWidth - lineWidth - kindWidth - scrollBar);
 }
 
 void OnNotify(const NMHDR* header)
@@ -184,9 +199,10 @@ INT_PTR CALLBACK SkinCheckDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 
 void CheckCurrentSkin(HWND owner)
 {
-    // A new document has no folder yet, so the files it names are not looked for.
+    // A new document has no folder yet, so the files it names are not looked for, nor its scripts read.
     std::wstring folder = SkinFolderOfDocument(g_currentPath);
-    std::vector<SkinFinding> findings = CheckSkinDefinition(WholeWindowText(g_hwndEdit), folder);
+    std::vector<SkinFinding> findings =
+        CheckSkinDefinition(WholeWindowText(g_hwndEdit), folder, TitleOfPath(g_currentPath));
     if (findings.empty()) {
         if (g_hwndSkinCheck) DestroyWindow(g_hwndSkinCheck);
         ShowMessage(owner, L"問題は見つかりませんでした。", kCaption, MB_ICONINFORMATION);
@@ -201,6 +217,7 @@ void CheckCurrentSkin(HWND owner)
         }
     }
     g_findings = std::move(findings);
+    g_checkedPath = g_currentPath;
     FillList(g_hwndSkinCheck);
     ShowWindow(g_hwndSkinCheck, SW_SHOW);
     SetActiveWindow(g_hwndSkinCheck);

@@ -77,7 +77,9 @@ void OnOk(HWND dialog)
     std::wstring text;
     if (!BuildStartingText(dialog, &text)) return;
     // The whole document is replaced, so neither the 64 KB guard nor the caret applies.
+    // Setting the text clears the modified flag, but the new text is in no file yet.
     SetWindowTextW(g_hwndEdit, text.c_str());
+    SendMessageW(g_hwndEdit, EM_SETMODIFY, TRUE, 0);
     EndDialog(dialog, 1);
 }
 

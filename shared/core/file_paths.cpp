@@ -17,6 +17,28 @@ bool MakeFolder(const std::wstring& path)
     return CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+// The reason of a failed step, or the given one when the step set none.
+DWORD FailedBecause(DWORD reason)
+{
+    DWORD error = GetLastError();
+    return error ? error : reason;
+}
+
+// The size of an open disk file, when it is at most limit bytes and fits in memory here.
+DWORD MeasureForReading(HANDLE file, unsigned long long limit, size_t* size)
+{
+    // A device name such as CON opens a device, whose reads may wait for ever.
+    if (GetFileType(file) != FILE_TYPE_DISK) return ERROR_NOT_SUPPORTED;
+    LARGE_INTEGER measured = {};
+    if (!GetFileSizeEx(file, &measured)) return FailedBecause(ERROR_READ_FAULT);
+    unsigned long long bytes = static_cast<unsigned long long>(measured.QuadPart);
+    // Refused before anything is allocated, however large the file claims to be.
+    if (bytes > limit) return ERROR_FILE_TOO_LARGE;
+    if (bytes > static_cast<size_t>(-1)) return ERROR_NOT_ENOUGH_MEMORY;
+    *size = static_cast<size_t>(bytes);
+    return ERROR_SUCCESS;
+}
+
 }  // namespace
 
 const wchar_t kVendorRegistryKey[] = L"Software\\Halvenor's Software\\Quillmere";
@@ -105,24 +127,26 @@ bool ReadWholeFile(const std::wstring& path, std::string* bytes, unsigned long l
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size = {};
-    // A device name such as CON opens a device, whose reads may wait for ever.
-    bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) &&
-              static_cast<unsigned long long>(size.QuadPart) <= limit;
+    size_t size = 0;
+    DWORD error = MeasureForReading(file, limit, &size);
     // A file larger than the memory left is a file that cannot be read, not the program's end.
     try {
-        if (ok) bytes->assign(static_cast<size_t>(size.QuadPart), '\0');
+        if (!error) bytes->assign(size, '\0');
     } catch (const std::exception&) {   // bad_alloc, or length_error past max_size
-        ok = false;
+        error = ERROR_NOT_ENOUGH_MEMORY;
     }
-    for (size_t done = 0; ok && done < bytes->size();) {
+    for (size_t done = 0; !error && done < bytes->size();) {
         DWORD piece = static_cast<DWORD>(std::min<size_t>(bytes->size() - done, 1 << 24)), read = 0;
-        ok = ReadFile(file, &(*bytes)[done], piece, &read, nullptr) && read == piece;
+        SetLastError(0);
+        if (!ReadFile(file, &(*bytes)[done], piece, &read, nullptr) || read != piece)
+            error = FailedBecause(ERROR_HANDLE_EOF);
         done += read;
     }
     CloseHandle(file);
-    if (!ok) std::string().swap(*bytes);
-    return ok;
+    if (!error) return true;
+    std::string().swap(*bytes);
+    SetLastError(error);
+    return false;
 }
 
 bool WriteAll(HANDLE file, const void* data, size_t size)

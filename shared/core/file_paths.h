@@ -30,7 +30,9 @@ std::wstring FullPathIn(const std::wstring& folder, const std::wstring& path);
 bool SameName(const std::wstring& a, const std::wstring& b);
 bool EndsWith(const std::wstring& text, const std::wstring& tail);
 
-// The whole file; false when it cannot be opened or read, or is larger than limit bytes.
+// The whole file; false when it cannot be opened or read, or is larger than limit bytes,
+// with GetLastError telling why (ERROR_FILE_TOO_LARGE past the limit, checked before
+// anything is allocated).
 bool ReadWholeFile(const std::wstring& path, std::string* bytes, unsigned long long limit = ~0ull);
 // Writes every byte at the file's position, in pieces WriteFile takes.
 bool WriteAll(HANDLE file, const void* data, size_t size);

@@ -6,7 +6,8 @@
 
 namespace {
 
-const wchar_t kTemporaryPrefix[] = L"~qlm-";
+// GetTempFileName's own bound: the folder leaves room for "\\~qlXXXX.tmp".
+const size_t kLongestTemporaryFolder = MAX_PATH - 14;
 
 ReplaceOutcome Failed(ReplaceStage stage, DWORD error)
 {
@@ -35,13 +36,19 @@ bool TargetAcceptsWrite(const wchar_t* target, DWORD* error)
 
 }  // namespace
 
-std::wstring TemporaryPathFor(const std::wstring& target)
+DWORD MakeTemporaryBeside(const std::wstring& target, std::wstring* temporary)
 {
     size_t slash = target.find_last_of(L"\\/");
-    std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
-    std::wstring name = kTemporaryPrefix + (slash == std::wstring::npos ? target : target.substr(slash + 1));
-    size_t room = MAX_PATH - 1 > folder.size() ? MAX_PATH - 1 - folder.size() : 0;
-    return folder + name.substr(0, room);
+    std::wstring folder = slash == std::wstring::npos ? std::wstring(L".") : target.substr(0, slash + 1);
+    if (folder.size() > kLongestTemporaryFolder) return ERROR_FILENAME_EXCED_RANGE;
+    wchar_t path[MAX_PATH] = L"";
+    // Made as a new file, so no file of the user's is ever taken for the temporary one.
+    if (!GetTempFileNameW(folder.c_str(), L"~ql", 0, path)) {
+        DWORD error = GetLastError();
+        return error ? error : ERROR_CANNOT_MAKE;
+    }
+    *temporary = path;
+    return ERROR_SUCCESS;
 }
 
 ReplaceOutcome ReplaceFileBy(const wchar_t* target,
@@ -49,8 +56,9 @@ ReplaceOutcome ReplaceFileBy(const wchar_t* target,
 {
     DWORD error = 0;
     if (!TargetAcceptsWrite(target, &error)) return Failed(ReplaceCannotWrite, error);
-    std::wstring temporary = TemporaryPathFor(target);
-    if (temporary.size() <= wcslen(kTemporaryPrefix)) return Failed(ReplaceCannotWrite, ERROR_FILENAME_EXCED_RANGE);
+    std::wstring temporary;
+    error = MakeTemporaryBeside(target, &temporary);
+    if (error) return Failed(ReplaceCannotWrite, error);
 
     SetLastError(0);
     ReplaceStage stage = write(temporary);

@@ -17,15 +17,18 @@ struct ReplaceOutcome {
     DWORD error;            // GetLastError of the failed step
 };
 
-// The temporary file beside the target: "~qlm-" and the target's name, cut to fit MAX_PATH.
-std::wstring TemporaryPathFor(const std::wstring& target);
+// Makes a new, empty temporary file beside the target ("~qlXXXX.tmp", a name no file had)
+// and gives its path; otherwise the error, ERROR_FILENAME_EXCED_RANGE when the target's
+// folder leaves no room for such a name.
+DWORD MakeTemporaryBeside(const std::wstring& target, std::wstring* temporary);
 
 // Writes the bytes to the temporary file, checks every write and the close, then moves it
 // over the target in one step. On any failure the target is as it was and the
 // temporary file is gone.
 ReplaceOutcome WriteFileReplacing(const wchar_t* target, const std::string& bytes);
 
-// The same for a file that write makes at the temporary path it is given: write returns
-// ReplaceDone, or the stage that failed with GetLastError telling why.
+// The same for a file that write makes at the temporary path it is given (where an empty
+// file stands): write returns ReplaceDone, or the stage that failed with GetLastError
+// telling why.
 ReplaceOutcome ReplaceFileBy(const wchar_t* target,
                              const std::function<ReplaceStage(const std::wstring& temporary)>& write);

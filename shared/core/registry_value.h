@@ -1,13 +1,23 @@
-// Bounded reads of registry values into fixed buffers.
+// Bounded reads of registry values into fixed buffers, and whole-number values of a user key.
 #pragma once
 #include "file_paths.h"
 
 #include <windows.h>
 #include <cstddef>
+#include <initializer_list>
+#include <utility>
 
-// Reads a string value into buffer (capacity in characters, at least 1). A value longer
-// than the buffer is cut to fit; the result is always NUL-terminated. Returns false, and
-// leaves buffer untouched, when the value is missing or not a string.
+enum RegistryStringRead {
+    RegistryStringDone,
+    RegistryStringMissing,   // no such value, or not a string
+    RegistryStringTooLong,   // longer than the buffer holds
+};
+
+// Reads a string value into buffer (capacity in characters, at least 1), always
+// NUL-terminated. A value that does not fit whole is refused rather than cut to another
+// name; on any refusal buffer is untouched.
+RegistryStringRead QueryRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity);
+// The same; false when the value is missing, not a string or too long.
 bool ReadRegistryString(HKEY key, const wchar_t* name, wchar_t* buffer, size_t capacity);
 
 // The same, putting fallback into the buffer (cut to fit) when the value cannot be read
@@ -22,3 +32,8 @@ bool ReadRegistryDword(HKEY key, const wchar_t* name, DWORD* value);
 // Writes a REG_SZ value with its terminating NUL. Returns true when written.
 bool WriteRegistryString(HKEY key, const wchar_t* name, const wchar_t* text);
 bool WriteRegistryDword(HKEY key, const wchar_t* name, DWORD value);
+
+// REG_DWORD values of one key under HKEY_CURRENT_USER: those that cannot be read are left as
+// they are; the key is made for writing, false when any value could not be written.
+void ReadUserRegistryDwords(const wchar_t* subKey, std::initializer_list<std::pair<const wchar_t*, DWORD*>> values);
+bool WriteUserRegistryDwords(const wchar_t* subKey, std::initializer_list<std::pair<const wchar_t*, DWORD>> values);

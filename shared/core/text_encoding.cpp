@@ -4,7 +4,9 @@
 #include "file_paths.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
+#include <new>
 #include <utility>
 
 namespace {
@@ -35,6 +37,24 @@ std::wstring WideOf(const WindowText& text, WindowTextMode mode, UINT codePage)
     return mode == WindowTextUnicode ? text.wide : WideFromCodePage(text.ansi, codePage);
 }
 
+// A code-page conversion gives nothing for something only when it failed; the reason is
+// kept, or the conversion's own when it set none.
+template <typename From, typename To>
+DWORD ConversionError(const From& from, const To& to)
+{
+    if (from.empty() || !to.empty()) return ERROR_SUCCESS;
+    DWORD error = GetLastError();
+    return error ? error : ERROR_NO_UNICODE_TRANSLATION;
+}
+
+// The conversion calls count in int: a longer text is refused, not wrapped to a few characters.
+bool FitsOneConversion(size_t units)
+{
+    if (units <= static_cast<size_t>(INT_MAX)) return true;
+    SetLastError(ERROR_ARITHMETIC_OVERFLOW);
+    return false;
+}
+
 }  // namespace
 
 std::wstring WideFromUtf16LE(const std::string& bytes)
@@ -58,23 +78,25 @@ std::string Utf16LEFromWide(const std::wstring& text)
 
 std::wstring WideFromCodePage(const std::string& bytes, UINT codePage)
 {
-    if (bytes.empty()) return std::wstring();
+    if (bytes.empty() || !FitsOneConversion(bytes.size())) return std::wstring();
     int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     if (length <= 0) return std::wstring();
     std::wstring text(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length);
+    if (MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length) != length)
+        return std::wstring();
     return text;
 }
 
 std::string CodePageFromWide(const std::wstring& text, UINT codePage)
 {
-    if (text.empty()) return std::string();
+    if (text.empty() || !FitsOneConversion(text.size())) return std::string();
     int length = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
                                      nullptr, nullptr);
     if (length <= 0) return std::string();
     std::string bytes(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &bytes[0], length, nullptr,
-                        nullptr);
+    if (WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &bytes[0], length, nullptr,
+                            nullptr) != length)
+        return std::string();
     return bytes;
 }
 
@@ -136,22 +158,31 @@ DecodedText DecodeDocumentBytes(const std::string& bytes, TextEncoding encoding,
             NulsToSpaces(&result.text.ansi);
         } else {
             result.text.wide = WideFromCodePage(bytes, codePage);
+            result.error = ConversionError(bytes, result.text.wide);
             NulsToSpaces(&result.text.wide);
         }
         return result;
     }
 
     std::wstring wide;
-    if (encoding == EncodingUtf8) wide = WideFromCodePage(bytes, CP_UTF8);
-    else if (encoding == EncodingUtf16BE) wide = WideFromUtf16LE(SwapBytePairs(bytes));
-    else wide = WideFromUtf16LE(bytes);
+    if (encoding == EncodingUtf8) {
+        wide = WideFromCodePage(bytes, CP_UTF8);
+        result.error = ConversionError(bytes, wide);
+        if (result.error) return result;
+    } else if (encoding == EncodingUtf16BE) {
+        wide = WideFromUtf16LE(SwapBytePairs(bytes));
+    } else {
+        wide = WideFromUtf16LE(bytes);
+    }
 
     if (mode == WindowTextUnicode) {
-        result.text.wide = wide;
+        result.text.wide = std::move(wide);
         NulsToSpaces(&result.text.wide);
         return result;
     }
     result.text.ansi = CodePageFromWide(wide, codePage);
+    result.error = ConversionError(wide, result.text.ansi);
+    if (result.error) return result;
     if (win9xLimits && result.text.ansi.size() > kWin9xTextLimit) {
         result.tooLong = true;
         result.text.ansi.clear();
@@ -164,6 +195,7 @@ DecodedText DecodeDocumentBytes(const std::string& bytes, TextEncoding encoding,
 bool AnsiBytesSurviveSave(const std::string& bytes, UINT codePage)
 {
     if (bytes.empty()) return true;
+    if (!FitsOneConversion(bytes.size())) return false;
     if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr,
                             0) <= 0)
         return false;
@@ -174,6 +206,7 @@ bool AnsiBytesSurviveSave(const std::string& bytes, UINT codePage)
 
 bool Utf8BytesSurviveSave(const std::string& bytes)
 {
+    if (!FitsOneConversion(bytes.size())) return false;
     return bytes.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
                                                 static_cast<int>(bytes.size()), nullptr, 0) > 0;
 }
@@ -181,22 +214,26 @@ bool Utf8BytesSurviveSave(const std::string& bytes)
 EncodedText EncodeDocumentText(const WindowText& text, TextEncoding encoding, WindowTextMode mode, UINT codePage)
 {
     EncodedText result;
-    switch (encoding) {
-    case EncodingUtf16LE:
-    case EncodingUtf16BE:
-        result.bytes = kUtf16LEMark + Utf16LEFromWide(WideOf(text, mode, codePage));
+    if (encoding == EncodingUtf16LE || encoding == EncodingUtf16BE || encoding == EncodingUtf8) {
+        std::wstring wide = WideOf(text, mode, codePage);
+        result.error = ConversionError(text.ansi, wide);
+        if (result.error) return result;
+        if (encoding == EncodingUtf8) {
+            std::string utf8 = CodePageFromWide(wide, CP_UTF8);
+            result.error = ConversionError(wide, utf8);
+            result.bytes = kUtf8Mark + utf8;
+        } else {
+            result.bytes = kUtf16LEMark + Utf16LEFromWide(wide);
+        }
         return result;
-    case EncodingUtf8:
-        result.bytes = kUtf8Mark + CodePageFromWide(WideOf(text, mode, codePage), CP_UTF8);
-        return result;
-    default:
-        break;
     }
     if (mode == WindowTextAnsi) {
         result.bytes = text.ansi;
         return result;
     }
     result.bytes = CodePageFromWide(text.wide, codePage);
+    result.error = ConversionError(text.wide, result.bytes);
+    if (result.error) return result;
     if (!text.wide.empty()) {
         BOOL usedDefault = FALSE;
         WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.wide.data(), static_cast<int>(text.wide.size()),
@@ -207,20 +244,44 @@ EncodedText EncodeDocumentText(const WindowText& text, TextEncoding encoding, Wi
     return result;
 }
 
+namespace {
+
+// The bytes decoded as planned; may throw bad_alloc while it copies them.
+void DecodeTextFile(std::string* bytes, const TextReadOptions& options, TextFile* file)
+{
+    file->plan = PlanRead(EncodingOfFirstBytes(bytes->substr(0, 3)), options.choice);
+    bytes->erase(0, file->plan.markLength);
+    UINT codePage = options.codePage;
+    if (options.beforeDecode && !options.beforeDecode(file->plan, *bytes, &codePage)) {
+        file->status = TextReadStopped;
+        return;
+    }
+    DecodedText decoded = DecodeDocumentBytes(*bytes, file->plan.encoding, options.mode, codePage, options.win9xLimits);
+    std::string().swap(*bytes);
+    file->error = decoded.error;
+    if (decoded.error) return;
+    file->status = decoded.tooLong ? TextReadTooLong : TextReadDone;
+    if (!decoded.tooLong) file->text = std::move(decoded.text);
+}
+
+}  // namespace
+
 TextFile ReadTextFile(const std::wstring& path, const TextReadOptions& options)
 {
     TextFile file;
     std::string bytes;
-    if (!ReadWholeFile(path, &bytes)) return file;
-    file.plan = PlanRead(EncodingOfFirstBytes(bytes.substr(0, 3)), options.choice);
-    bytes.erase(0, file.plan.markLength);
-    UINT codePage = options.codePage;
-    if (options.beforeDecode && !options.beforeDecode(file.plan, bytes, &codePage)) {
-        file.status = TextReadStopped;
+    if (!ReadWholeFile(path, &bytes, options.byteLimit)) {
+        file.error = GetLastError();
+        if (file.error == ERROR_FILE_TOO_LARGE) file.status = TextReadTooLarge;
         return file;
     }
-    DecodedText decoded = DecodeDocumentBytes(bytes, file.plan.encoding, options.mode, codePage, options.win9xLimits);
-    file.status = decoded.tooLong ? TextReadTooLong : TextReadDone;
-    if (!decoded.tooLong) file.text = std::move(decoded.text);
+    // Below the limit the copies may still find no room in a 32-bit process: the file is
+    // then unreadable, not the program's end.
+    try {
+        DecodeTextFile(&bytes, options, &file);
+    } catch (const std::bad_alloc&) {
+        file = TextFile();
+        file.error = ERROR_NOT_ENOUGH_MEMORY;
+    }
     return file;
 }

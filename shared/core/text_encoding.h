@@ -45,6 +45,7 @@ SizeVerdict CheckWin9xReadSize(TextEncoding encoding, unsigned long long fileSiz
 
 struct DecodedText {
     bool tooLong = false;   // ANSI window on 9x: the converted text exceeds 64 KB
+    DWORD error = 0;        // a conversion failed (a code page not installed, a text past int)
     WindowText text;
 };
 
@@ -62,6 +63,7 @@ bool Utf8BytesSurviveSave(const std::string& bytes);
 struct EncodedText {
     std::string bytes;              // the whole file, mark included
     bool replacedCharacters = false;  // ANSI target: some characters have no code in the page
+    DWORD error = 0;                // a conversion failed: bytes must not be written
 };
 
 // The file contents for the window text; UTF-16BE is written as UTF-16LE.
@@ -70,17 +72,20 @@ EncodedText EncodeDocumentText(const WindowText& text, TextEncoding encoding, Wi
 // The code units of UTF-16LE bytes (an odd last byte is dropped) and back.
 std::wstring WideFromUtf16LE(const std::string& bytes);
 std::string Utf16LEFromWide(const std::wstring& text);
+// Code-page conversions; "" for a non-empty text means they failed, GetLastError says why.
 std::wstring WideFromCodePage(const std::string& bytes, UINT codePage);
 std::string CodePageFromWide(const std::wstring& text, UINT codePage);
 
 // A text file read whole and decoded: read, planned by the choice and its mark, decoded.
-enum TextReadStatus { TextReadDone, TextReadUnreadable, TextReadStopped, TextReadTooLong };
+// TextReadTooLarge: the file is past the byte limit; TextReadTooLong: the 9x 64 KB rule.
+enum TextReadStatus { TextReadDone, TextReadUnreadable, TextReadStopped, TextReadTooLong, TextReadTooLarge };
 
 struct TextReadOptions {
     ReadChoice choice = ReadByMark;
     WindowTextMode mode = WindowTextUnicode;
     UINT codePage = CP_ACP;      // of ANSI bytes
     bool win9xLimits = false;
+    unsigned long long byteLimit = ~0ull;   // larger files are refused before they are read
     // Asked before decoding with the plan and the bytes after the mark; it may choose the
     // code page of ANSI bytes, and stops the read by returning false.
     std::function<bool(const ReadPlan& plan, const std::string& bytes, UINT* codePage)> beforeDecode;
@@ -88,6 +93,7 @@ struct TextReadOptions {
 
 struct TextFile {
     TextReadStatus status = TextReadUnreadable;
+    DWORD error = 0;   // why the file is unreadable: the system's error code
     ReadPlan plan = {EncodingAnsi, 0};
     WindowText text;   // the member of the mode read into
 };

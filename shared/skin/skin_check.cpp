@@ -4,7 +4,9 @@
 #include "file_extension.h"
 #include "file_paths.h"
 #include "skin_document.h"
+#include "skin_limits.h"
 #include "skin_markup.h"
+#include "skin_script_check.h"
 #include "skin_vocabulary.h"
 #include "text_encoding.h"
 
@@ -21,22 +23,11 @@ const wchar_t* const kPositionNames[] = {L"left",     L"top",       L"width",   
                                          L"bottom",   L"minwidth",  L"minheight", L"maxwidth", L"maxheight"};
 // Values longer than a path are cut in messages.
 const size_t kLongestQuoted = MAX_PATH;
-// Past this many findings the check stops: a list that long helps nobody, and garbage
-// text would otherwise fill memory with one finding per character.
-const size_t kMostFindings = 10000;
 // Attribute repeats are looked for by a scan up to this many names on one tag, by a hash beyond.
 const size_t kScannedNames = 32;
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool IsHexDigit(wchar_t c) { return IsDigit(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
-
-// prefix is in lower case.
-bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* prefix)
-{
-    for (; *prefix; ++prefix, ++at)
-        if (at >= text.size() || LowerAscii(text[at]) != *prefix) return false;
-    return true;
-}
 
 bool IsInteger(const std::wstring& value)
 {
@@ -79,23 +70,31 @@ struct OpenElement {
 
 class SkinChecker {
 public:
-    SkinChecker(const std::wstring& text, const std::wstring& folder)
-        : text_(text), folder_(folder), cursor_(text), idScopes_(1)
+    SkinChecker(const std::wstring& text, const SkinCheckSetup& setup)
+        : text_(text), folder_(setup.folder), cursor_(text), scripts_(setup.scripts, setup.definitionName, setup.english),
+          idScopes_(1)
     {
     }
 
     std::vector<SkinFinding> Run();
 
 private:
+    // False once the findings have reached their limit.
+    bool Add(const SkinFinding& finding)
+    {
+        if (stopped_) return false;
+        findings_.push_back(finding);
+        if (findings_.size() < kSkinMostFindings) return true;
+        findings_.push_back({finding.line, finding.column, SkinNote,
+                             L"見つかった問題が " + std::to_wstring(kSkinMostFindings) +
+                                 L" 件に達したため、ここで確認をやめました。",
+                             finding.file});
+        stopped_ = true;
+        return false;
+    }
     void Add(MarkupPosition at, SkinFindingKind kind, const std::wstring& message)
     {
-        if (stopped_) return;
-        findings_.push_back({at.line, at.column, kind, message});
-        if (findings_.size() < kMostFindings) return;
-        findings_.push_back({at.line, at.column, SkinNote,
-                             L"見つかった問題が " + std::to_wstring(kMostFindings) +
-                                 L" 件に達したため、ここで確認をやめました。"});
-        stopped_ = true;
+        Add(SkinFinding{at.line, at.column, kind, message, std::wstring()});
     }
     void Add(size_t offset, SkinFindingKind kind, const std::wstring& message)
     {
@@ -109,8 +108,8 @@ private:
                    size_t nameStart);
     bool SeenOnThisTag();
     std::wstring Suggestion(const SkinElementInfo* info, const std::wstring& lower);
-    void CheckValue(const std::wstring& name);
-    void CheckId();
+    void CheckValue(const std::wstring& name, const OpenElement& element);
+    void CheckId(bool viewOwnId);
     void CheckFile(size_t from, size_t to);
     void Push(OpenElement element);
     void Pop();
@@ -120,6 +119,7 @@ private:
     const std::wstring& text_;
     const std::wstring& folder_;
     MarkupLines cursor_;
+    SkinScriptCheck scripts_;
     std::vector<SkinFinding> findings_;
     std::vector<OpenElement> open_;
     std::unordered_map<std::wstring, int> openCounts_;
@@ -149,9 +149,15 @@ std::vector<SkinFinding> SkinChecker::Run()
     for (const OpenElement& element : open_)
         if (!element.uncertain) Add(element.at, SkinError, L"要素 <" + element.name + L"> が閉じられていません。");
     if (!sawElement_) Add(MarkupPosition{1, 1}, SkinError, L"要素 <THEME> がありません。");
+    if (!stopped_)
+        scripts_.CheckDefinition([this](size_t offset, SkinFindingKind kind, const std::wstring& message) {
+            Add(offset, kind, message);
+            return !stopped_;
+        });
     std::stable_sort(findings_.begin(), findings_.end(), [](const SkinFinding& a, const SkinFinding& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
+    if (!stopped_) scripts_.CheckScripts([this](const SkinFinding& finding) { return Add(finding); });
     return findings_;
 }
 
@@ -168,6 +174,7 @@ void SkinChecker::ReadStartTag(const MarkupToken& token)
     OpenElement element{token.name, token.lowerName, cursor_.At(token.offset), false, token.lowerName == L"view"};
     sawElement_ = true;
     CheckPlace(element);
+    if (element.view) scripts_.OpenView();
 
     const SkinElementInfo* info = FindSkinElement(element.lower);
     if (!info) {
@@ -179,6 +186,11 @@ void SkinChecker::ReadStartTag(const MarkupToken& token)
     tagNames_.clear();
     manyTagNames_.clear();
     for (size_t i = 0; i < token.attributeCount; ++i) CheckAttribute(element, info, token.attributes[i]);
+    if (token.attributesLeftOut > 0)
+        Add(element.at, SkinWarning,
+            L"タグ <" + element.name + L"> の属性が多すぎるため、" + std::to_wstring(kSkinMostTagAttributes) +
+                L" 個より後は確かめていません。");
+    if (element.view && token.tagEnd == MarkupTagClosesItself) scripts_.CloseView();
     if (token.tagEnd == MarkupTagCut)
         Add(element.at, SkinError, L"開始タグ <" + element.name + L"> が > で終わっていません。");
     element.uncertain = token.tagEnd == MarkupTagCut || token.tagEnd == MarkupTagCutInValue;
@@ -213,7 +225,8 @@ void SkinChecker::CheckAttribute(const OpenElement& element, const SkinElementIn
     case MarkupUnclosedValue: Add(attribute.valueOffset, SkinError, L"属性 " + name + L" の値が閉じられていません。"); break;
     default:
         attribute_ = &attribute;
-        CheckValue(name);
+        scripts_.AddAttribute(info, attribute);
+        CheckValue(name, element);
         break;
     }
 }
@@ -255,15 +268,20 @@ std::wstring SkinChecker::Suggestion(const SkinElementInfo* info, const std::wst
     return suggestions_[key] = info ? SuggestSkinAttribute(info->kind, lower) : SuggestSkinElement(lower);
 }
 
-void SkinChecker::CheckValue(const std::wstring& name)
+void SkinChecker::CheckValue(const std::wstring& name, const OpenElement& element)
 {
     if (IsBoundValue(attribute_->value)) return;
     size_t dot = lower_.rfind(L'.');
     const std::wstring last = dot == std::wstring::npos ? lower_ : lower_.substr(dot + 1);
     if (lower_ == L"id") {
-        CheckId();
+        CheckId(element.view);
     } else if (FileNamingOfAttribute(lower_) != SkinNamesNoFile) {
-        for (const auto& range : SkinFileNameRanges(lower_, attribute_->value)) CheckFile(range.first, range.second);
+        for (const auto& range : SkinFileNameRanges(lower_, attribute_->value)) {
+            CheckFile(range.first, range.second);
+            if (element.view && lower_ == L"scriptfile")
+                scripts_.AddScriptFile(attribute_->value.substr(range.first, range.second - range.first),
+                                       attribute_->OffsetOf(range.first));
+        }
     } else if (EndsWith(last, L"color")) {
         if (!IsColour(attribute_->value))
             Add(attribute_->valueOffset, SkinWarning,
@@ -274,9 +292,10 @@ void SkinChecker::CheckValue(const std::wstring& name)
     }
 }
 
-void SkinChecker::CheckId()
+void SkinChecker::CheckId(bool viewOwnId)
 {
     if (attribute_->value.empty()) return;
+    scripts_.AddId(attribute_->value, viewOwnId);
     std::wstring key = attribute_->value;
     LowerAsciiInPlace(&key);
     MarkupPosition at = cursor_.At(attribute_->valueOffset);
@@ -311,7 +330,10 @@ void SkinChecker::Push(OpenElement element)
 
 void SkinChecker::Pop()
 {
-    if (open_.back().view && idScopes_.size() > 1) idScopes_.pop_back();
+    if (open_.back().view) {
+        if (idScopes_.size() > 1) idScopes_.pop_back();
+        scripts_.CloseView();
+    }
     --openCounts_[open_.back().lower];
     open_.pop_back();
 }
@@ -352,46 +374,27 @@ int CountErrorsInFile(const std::wstring& path, const std::wstring& folder)
 {
     TextFile file = ReadTextFile(path);
     if (file.status != TextReadDone) return 1;
-    std::vector<SkinFinding> findings = CheckSkinDefinition(file.text.wide, folder);
+    std::vector<SkinFinding> findings = CheckSkinDefinition(file.text.wide, folder, TitleOfPath(path));
     return static_cast<int>(std::count_if(findings.begin(), findings.end(),
                                           [](const SkinFinding& finding) { return finding.kind == SkinError; }));
 }
 
 }  // namespace
 
-SkinFileNaming FileNamingOfAttribute(const std::wstring& lowerName)
+std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const SkinCheckSetup& setup)
 {
-    const size_t dot = lowerName.rfind(L'.');
-    const std::wstring last = dot == std::wstring::npos ? lowerName : lowerName.substr(dot + 1);
-    if (last == L"scriptfile") return SkinNamesFileList;
-    // resizeBackgroundImage ends like an image but holds true or false.
-    if (EndsWith(last, L"image") && last != L"resizebackgroundimage") return SkinNamesOneFile;
-    return SkinNamesNoFile;
+    return SkinChecker(text, setup).Run();
 }
 
-std::vector<std::pair<size_t, size_t>> SkinFileNameRanges(const std::wstring& lowerName, const std::wstring& value)
+std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const std::wstring& folder,
+                                             const std::wstring& definitionName)
 {
-    std::vector<std::pair<size_t, size_t>> ranges;
-    const SkinFileNaming naming = FileNamingOfAttribute(lowerName);
-    if (naming == SkinNamesNoFile || IsBoundValue(value)) return ranges;
-    if (naming == SkinNamesOneFile) {
-        if (!value.empty()) ranges.emplace_back(0, value.size());
-        return ranges;
-    }
-    for (size_t from = 0; from <= value.size();) {
-        size_t to = std::min(value.find(L';', from), value.size());
-        size_t first = from, last = to;
-        while (first < last && (value[first] == L' ' || value[first] == L'\t')) ++first;
-        while (last > first && (value[last - 1] == L' ' || value[last - 1] == L'\t')) --last;
-        if (first < last && !StartsWithNoCase(value, first, L"res://")) ranges.emplace_back(first, last);
-        from = to + 1;
-    }
-    return ranges;
-}
-
-std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const std::wstring& folder)
-{
-    return SkinChecker(text, folder).Run();
+    SkinFolderSource scripts(folder);
+    SkinCheckSetup setup;
+    setup.folder = folder;
+    setup.scripts = folder.empty() ? nullptr : &scripts;
+    setup.definitionName = definitionName;
+    return CheckSkinDefinition(text, setup);
 }
 
 std::vector<SkinFileErrors> CountSkinErrorsInFolder(const std::wstring& folder)

@@ -1,32 +1,26 @@
-// Checks a skin definition (.wms) as the player reads it: structure, names, values, named files.
+// Checks a skin definition (.wms) as the player reads it: structure, names, values, named
+// files, and the scripts of its views with it.
 #pragma once
+#include "skin_files.h"
+#include "skin_finding.h"
+
 #include <string>
-#include <utility>
 #include <vector>
 
-enum SkinFindingKind { SkinError, SkinWarning, SkinNote };
-
-struct SkinFinding {
-    int line;      // 1-based
-    int column;    // 1-based, in UTF-16 code units; a tab counts one
-    SkinFindingKind kind;
-    std::wstring message;   // Japanese, names in the author's own spelling
+struct SkinCheckSetup {
+    std::wstring folder;                 // where files named by attributes are looked up; empty: nowhere
+    SkinFileSource* scripts = nullptr;   // where the views' scripts are read; null: they are not
+    std::wstring definitionName;         // the definition's file name: the ".js" of its title serves every view
+    bool english = false;                // findings about script in English; the others are Japanese
 };
 
-// Findings sorted by line, then column. folder: the skin's folder, where files named by
-// attributes are looked up; when it is empty no file is looked up.
-std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const std::wstring& folder);
-
-// How an attribute's value names files, by the attribute's lower-case name: "…image" one file
-// (resizeBackgroundImage, a flag, none), "scriptFile" a list split by ';' whose res:// parts
-// name none.
-enum SkinFileNaming { SkinNamesNoFile, SkinNamesOneFile, SkinNamesFileList };
-SkinFileNaming FileNamingOfAttribute(const std::wstring& lowerName);
-
-// The parts of an attribute's value that name files, as [first, second) ranges: the whole value
-// for one file; each ';'-separated item without its blanks for a list, but for res:// items,
-// which are the player's own. Bound values and empty items name none.
-std::vector<std::pair<size_t, size_t>> SkinFileNameRanges(const std::wstring& lowerName, const std::wstring& value);
+// The definition's findings sorted by line, then column; then each script's, in the order
+// the definition first names them.
+std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const SkinCheckSetup& setup);
+// The definition in its folder, where its files are looked up and its scripts read (empty:
+// never saved, nothing is looked up), in Japanese.
+std::vector<SkinFinding> CheckSkinDefinition(const std::wstring& text, const std::wstring& folder,
+                                             const std::wstring& definitionName = std::wstring());
 
 struct SkinFileErrors {
     std::wstring fileName;

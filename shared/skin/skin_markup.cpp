@@ -1,6 +1,8 @@
 // Reads the markup of a skin definition as the player does: tags, attributes, decoded values, places.
 #include "skin_markup.h"
 
+#include "skin_limits.h"
+
 #include <algorithm>
 #include <cwchar>
 
@@ -48,6 +50,13 @@ void AssignLower(const std::wstring& from, std::wstring* to)
 void LowerAsciiInPlace(std::wstring* text)
 {
     for (wchar_t& c : *text) c = LowerAscii(c);
+}
+
+bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* lowerPrefix)
+{
+    for (; *lowerPrefix; ++lowerPrefix, ++at)
+        if (at >= text.size() || LowerAscii(text[at]) != *lowerPrefix) return false;
+    return true;
 }
 
 bool IsMarkupNameStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; }
@@ -134,7 +143,7 @@ void MarkupReader::ReadStartTag(MarkupToken* token)
 
 MarkupTagEnd MarkupReader::ReadAttributes(MarkupToken* token)
 {
-    token->attributeCount = 0;
+    token->attributeCount = token->attributesLeftOut = 0;
     for (;;) {
         SkipSpaces();
         if (pos_ >= text_.size() || text_[pos_] == L'<') return MarkupTagCut;
@@ -146,8 +155,13 @@ MarkupTagEnd MarkupReader::ReadAttributes(MarkupToken* token)
             pos_ += 2;
             return MarkupTagClosesItself;
         }
-        if (token->attributes.size() <= token->attributeCount) token->attributes.emplace_back();
-        MarkupAttribute* attribute = &token->attributes[token->attributeCount++];
+        MarkupAttribute* attribute = &spare_;
+        if (token->attributeCount < kSkinMostTagAttributes) {
+            if (token->attributes.size() <= token->attributeCount) token->attributes.emplace_back();
+            attribute = &token->attributes[token->attributeCount++];
+        } else {
+            ++token->attributesLeftOut;
+        }
         attribute->name.clear();
         attribute->lowerName.clear();
         attribute->value.clear();

@@ -56,9 +56,11 @@ struct MarkupToken {
     MarkupTagEnd tagEnd = MarkupTagOpens;         // start tags
     bool endTagClosed = true;                     // end tags: ended by '>'
     MarkupFaultKind fault = MarkupNoElementName;  // faults
-    // Start tags: the first attributeCount entries; those behind are kept to be reused.
+    // Start tags: the first attributeCount entries; those behind are kept to be reused. At most
+    // kSkinMostTagAttributes; attributesLeftOut counts those read past.
     std::vector<MarkupAttribute> attributes;
     size_t attributeCount = 0;
+    size_t attributesLeftOut = 0;
 };
 
 // Tokens in text order. Comments, declarations and text between tags are passed over.
@@ -84,6 +86,7 @@ private:
 
     const std::wstring& text_;
     size_t pos_ = 0;
+    MarkupAttribute spare_;   // where attributes past the limit are read
 };
 
 struct MarkupPosition {
@@ -106,4 +109,6 @@ private:
 
 inline wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 void LowerAsciiInPlace(std::wstring* text);
+// Whether text[at…] starts with the prefix, which is in lower case, ASCII letters compared without case.
+bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* lowerPrefix);
 bool IsMarkupNameStart(wchar_t c);

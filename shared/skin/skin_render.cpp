@@ -1,4 +1,5 @@
-// Draws one VIEW of a skin definition as the player shows it before any script runs, without a window.
+// Draws one VIEW of a skin definition as the player shows it with a sample song, before any script
+// runs, without a window.
 #include "skin_render.h"
 
 #include "skin_painter.h"
@@ -11,16 +12,10 @@
 
 namespace {
 
-const int kWidest = 16384;
-const long long kMostPixels = 64ll << 20;
-// Far more than any real view holds; past them a render would take seconds.
-const size_t kMostDrawn = 5000;
-const uint64_t kMostWork = 256ull << 20;
-const int kDeepestSubview = 8;
-const size_t kMostProblems = 1000;
-
 struct Preset {
-    std::wstring tag, name, value;
+    const wchar_t* tag;
+    const wchar_t* name;
+    std::wstring value;
 };
 
 // What the predefined elements set before the author's attributes.
@@ -43,6 +38,23 @@ const Preset kPredefined[] = {
     {L"wmpvideo", L"backgroundcolor", L"black"},
     {L"wmpeffects", L"width", L"250"},
     {L"wmpeffects", L"height", L"200"},
+    {L"playelement", L"enabled", L"wmpenabled:player.controls.play"},
+    {L"pauseelement", L"enabled", L"wmpenabled:player.controls.pause"},
+    {L"stopelement", L"enabled", L"wmpenabled:player.controls.stop"},
+    {L"prevelement", L"enabled", L"wmpenabled:player.controls.previous"},
+    {L"nextelement", L"enabled", L"wmpenabled:player.controls.next"},
+    {L"rewelement", L"enabled", L"wmpenabled:player.controls.fastReverse"},
+    {L"ffwdelement", L"enabled", L"wmpenabled:player.controls.fastForward"},
+    {L"playbutton", L"enabled", L"wmpenabled:player.controls.play"},
+    {L"pausebutton", L"enabled", L"wmpenabled:player.controls.pause"},
+    {L"stopbutton", L"enabled", L"wmpenabled:player.controls.stop"},
+    {L"prevbutton", L"enabled", L"wmpenabled:player.controls.previous"},
+    {L"nextbutton", L"enabled", L"wmpenabled:player.controls.next"},
+    {L"rewbutton", L"enabled", L"wmpenabled:player.controls.fastReverse"},
+    {L"ffwdbutton", L"enabled", L"wmpenabled:player.controls.fastForward"},
+    {L"mutebutton", L"down", L"wmpprop:player.settings.mute"},
+    {L"repeatbutton", L"down", L"wmpprop:player.settings.getMode('loop')"},
+    {L"shufflebutton", L"down", L"wmpprop:player.settings.getMode('shuffle')"},
 };
 
 SkinProblemKind ProblemOf(SkinImageStatus status)
@@ -51,6 +63,8 @@ SkinProblemKind ProblemOf(SkinImageStatus status)
     case SkinImageMissing: return SkinProblemMissingFile;
     case SkinImageBadName: return SkinProblemBadFileName;
     case SkinImageTooLarge: return SkinProblemImageTooLarge;
+    case SkinImageOverBudget: return SkinProblemTooManyImages;
+    case SkinImageOutOfMemory: return SkinProblemOutOfMemory;
     default: return SkinProblemUnreadableImage;
     }
 }
@@ -62,12 +76,57 @@ bool IsWindowed(const SkinNode& node, bool windowless, bool windowed)
     return node.Is(SkinEffects) && windowed;
 }
 
+void Clear(SkinPicture* picture)
+{
+    picture->viewFound = picture->definitionHasErrors = picture->cancelled = false;
+    picture->width = picture->height = 0;
+    picture->pixels.clear();
+    picture->elements.clear();
+    picture->problems.clear();
+}
+
+// Whatever was half drawn goes when memory runs out: the program carries on without a picture.
+void DropPicture(SkinPicture* picture)
+{
+    std::vector<uint32_t>().swap(picture->pixels);
+    std::vector<SkinDrawnElement>().swap(picture->elements);
+    picture->width = picture->height = 0;
+    picture->problems.push_back({SkinProblemOutOfMemory, L"", SkinTagPlace()});
+}
+
+int ChosenView(const SkinDocument& document, const SkinRenderOptions& options)
+{
+    std::vector<int> views = FindSkinViews(document);
+    for (size_t i = 0; i < views.size(); ++i) {
+        const std::wstring* id = document.nodes[static_cast<size_t>(views[i])].Find(L"id");
+        if (options.viewId.empty() ? static_cast<int>(i) == options.viewIndex
+                                   : id && _wcsicmp(id->c_str(), options.viewId.c_str()) == 0)
+            return views[i];
+    }
+    return -1;
+}
+
+void RenderDocument(const SkinDocument& document, SkinFileSource& files, SkinImageCache& cache,
+                    const SkinRenderOptions& options, SkinPicture* picture)
+{
+    picture->definitionHasErrors = document.hasErrors;
+    const int chosen = ChosenView(document, options);
+    if (chosen < 0) return;
+    picture->viewFound = true;
+    const SkinNode& view = document.nodes[static_cast<size_t>(chosen)];
+    if (document.tooManyElements) picture->problems.push_back({SkinProblemTooManyElements, L"", view.place});
+    if (document.nestedTooDeep) picture->problems.push_back({SkinProblemNestedTooDeep, L"", view.place});
+    if (document.tooManyAttributes) picture->problems.push_back({SkinProblemTooManyAttributes, L"", view.place});
+    ViewPainter(document, files, cache, options, picture).Paint(chosen);
+}
+
 }  // namespace
 
 std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text)
 {
-    SkinDocument document = ReadSkinDocument(text);
     std::vector<SkinViewEntry> views;
+    if (text.size() > kSkinLongestDefinition) return views;
+    SkinDocument document = ReadSkinDocument(text);
     for (int index : FindSkinViews(document)) {
         const SkinNode& view = document.nodes[static_cast<size_t>(index)];
         const std::wstring* id = view.Find(L"id");
@@ -80,33 +139,27 @@ std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text)
 void RenderSkinView(const std::wstring& text, SkinFileSource& files, SkinImageCache& cache,
                     const SkinRenderOptions& options, SkinPicture* picture)
 {
-    picture->viewFound = picture->definitionHasErrors = false;
-    picture->width = picture->height = 0;
-    picture->pixels.clear();
-    picture->elements.clear();
-    picture->problems.clear();
-    SkinDocument document = ReadSkinDocument(text);
-    picture->definitionHasErrors = document.hasErrors;
-    std::vector<int> views = FindSkinViews(document);
-    int chosen = -1;
-    for (size_t i = 0; i < views.size() && chosen < 0; ++i) {
-        const std::wstring* id = document.nodes[static_cast<size_t>(views[i])].Find(L"id");
-        if (options.viewId.empty() ? static_cast<int>(i) == options.viewIndex
-                                   : id && _wcsicmp(id->c_str(), options.viewId.c_str()) == 0)
-            chosen = views[i];
+    Clear(picture);
+    if (text.size() > kSkinLongestDefinition) {
+        picture->problems.push_back({SkinProblemDefinitionTooLarge, L"", SkinTagPlace()});
+        return;
     }
-    if (chosen < 0) return;
-    picture->viewFound = true;
-    const SkinNode& view = document.nodes[static_cast<size_t>(chosen)];
-    if (document.tooManyElements) picture->problems.push_back({SkinProblemTooManyElements, L"", view.place});
-    if (document.nestedTooDeep) picture->problems.push_back({SkinProblemNestedTooDeep, L"", view.place});
     try {
-        ViewPainter(document, files, cache, options, picture).Paint(chosen);
+        RenderDocument(ReadSkinDocument(text), files, cache, options, picture);
     } catch (const std::bad_alloc&) {
-        // Whatever was half drawn goes: the editor carries on without a picture.
-        std::vector<uint32_t>().swap(picture->pixels);
-        picture->width = picture->height = 0;
-        picture->problems.push_back({SkinProblemOutOfMemory, L"", view.place});
+        DropPicture(picture);
+    }
+    cache.EndDecoding();
+}
+
+void RenderSkinView(const SkinDocument& document, SkinFileSource& files, SkinImageCache& cache,
+                    const SkinRenderOptions& options, SkinPicture* picture)
+{
+    Clear(picture);
+    try {
+        RenderDocument(document, files, cache, options, picture);
+    } catch (const std::bad_alloc&) {
+        DropPicture(picture);
     }
     cache.EndDecoding();
 }
@@ -114,10 +167,11 @@ void RenderSkinView(const std::wstring& text, SkinFileSource& files, SkinImageCa
 void ViewPainter::Paint(int view)
 {
     const SkinNode& node = document_.nodes[static_cast<size_t>(view)];
+    view_ = view;
     text_.reset(new TextPainter());
-    SkinRect box = ViewBox(node);
+    SkinRect box = MeasureView(node);
     if (!AllocateCanvas(node, box.right, box.bottom)) return;
-    box = canvas_.Bounds();
+    box = viewBox_ = canvas_.Bounds();
     Record(node, box, box);
     DrawContainer(node, box, Placement{box, box, 255, 0});
     // Windowed controls are child windows: over everything else, in the order they were made.
@@ -127,10 +181,24 @@ void ViewPainter::Paint(int view)
         windowed.begin(), windowed.end(),
         [](const std::pair<int, Placement>& a, const std::pair<int, Placement>& b) { return a.first < b.first; });
     for (const auto& control : windowed) DrawChild(control.first, control.second, false);
-    FinishView(node);
+    if (!Cancelled()) FinishView(node);
+    if (text_->ResourcesShort()) AddLimit(SkinProblemNoResources, node);
+    if (text_->TooManyFonts()) AddLimit(SkinProblemTooManyFonts, node);
 }
 
-// Without width or height a view takes its background image's, or else what its children reach.
+// Once: expressions ask for it.
+SkinRect ViewPainter::MeasureView(const SkinNode& view)
+{
+    if (viewState_ == ViewUnmeasured) {
+        viewState_ = ViewMeasuring;
+        viewBox_ = ViewBox(view);
+        viewState_ = ViewMeasured;
+    }
+    return viewBox_;
+}
+
+// Without width or height a view takes its background image's, or else what its children reach
+// (as many as could be drawn).
 SkinRect ViewPainter::ViewBox(const SkinNode& view)
 {
     long width = 0, height = 0;
@@ -142,9 +210,11 @@ SkinRect ViewPainter::ViewBox(const SkinNode& view)
         if (!hasHeight) height = background->height;
     } else if (!hasWidth || !hasHeight) {
         SkinRect reach;
+        size_t measured = 0;
         for (int child : view.children) {
             const SkinNode& node = document_.nodes[static_cast<size_t>(child)];
             if (!node.info || !FlagOr(node, L"visible", true)) continue;
+            if (++measured > kSkinMostDrawn || Cancelled()) break;
             const SkinRect box = BoxOf(node, SkinRect());
             reach.right = std::max(reach.right, box.right);
             reach.bottom = std::max(reach.bottom, box.bottom);
@@ -155,19 +225,23 @@ SkinRect ViewPainter::ViewBox(const SkinNode& view)
     return {0, 0, static_cast<int>(std::max(width, 0L)), static_cast<int>(std::max(height, 0L))};
 }
 
+// Cut to the limits and to what the budget has left after the images that sized it.
 bool ViewPainter::AllocateCanvas(const SkinNode& view, int width, int height)
 {
-    if (width > kWidest || height > kWidest || static_cast<long long>(width) * height > kMostPixels) {
+    const uint64_t most = std::min<uint64_t>(kSkinMostPixels, (options_.memoryBudget - spent_) / 4);
+    if (width > kSkinWidest || height > kSkinWidest || static_cast<uint64_t>(width) * height > most) {
         AddLimit(SkinProblemViewTooLarge, view);
-        width = std::min(width, kWidest);
-        height = static_cast<int>(std::min<long long>(std::min(height, kWidest), kMostPixels / std::max(width, 1)));
+        width = std::min(width, kSkinWidest);
+        height = static_cast<int>(std::min<uint64_t>(std::min(height, kSkinWidest), most / std::max(width, 1)));
     }
+    const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
     try {
-        picture_.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+        picture_.pixels.assign(bytes / 4, 0);
     } catch (const std::bad_alloc&) {
-        AddLimit(SkinProblemViewTooLarge, view);
+        AddLimit(SkinProblemOutOfMemory, view);
         return false;
     }
+    spent_ += bytes;
     picture_.width = canvas_.width = width;
     picture_.height = canvas_.height = height;
     canvas_.pixels = picture_.pixels.data();
@@ -227,6 +301,7 @@ ImageDraw ViewPainter::BackgroundDraw(const SkinNode& node, const SkinRect& box,
         draw.scaleHeight = box.Height();
     }
     draw.keyed = Keyed(node, draw.image, &draw.key);
+    FitPlayerImage(box, &draw);
     return draw;
 }
 
@@ -250,7 +325,7 @@ void ViewPainter::DrawChild(int index, const Placement& at, bool deferWindowed)
         windowed_.emplace_back(index, at);
         return;
     }
-    if (node.Is(SkinSubview) && at.depth >= kDeepestSubview) return AddLimit(SkinProblemNestedTooDeep, node);
+    if (node.Is(SkinSubview) && at.depth >= kSkinDeepestSubview) return AddLimit(SkinProblemNestedTooDeep, node);
     if (!Allowed(node)) return;
     const SkinRect box = BoxOf(node, at.parent);
     Record(node, box, at.clip);
@@ -259,28 +334,47 @@ void ViewPainter::DrawChild(int index, const Placement& at, bool deferWindowed)
     const SkinRect region = Intersect(Intersect(box, at.clip), canvas_.Bounds());
     Shape shape;
     std::vector<uint32_t> saved;
-    bool shaped = !region.Empty() && FindShape(node, box, &shape);
+    const size_t savedBytes = static_cast<size_t>(region.Width()) * static_cast<size_t>(region.Height()) * 4;
+    bool shaped = !region.Empty() && FindShape(node, box, &shape) && Spend(savedBytes);
     try {
         for (int y = region.top; shaped && y < region.bottom; ++y)
             saved.insert(saved.end(), canvas_.Row(y) + region.left, canvas_.Row(y) + region.right);
     } catch (const std::bad_alloc&) {
+        Refund(savedBytes);
         shaped = false;
     }
     DrawByKind(node, box, inner);
-    if (shaped) CutShape(shape, region, &saved);
+    if (!shaped) return;
+    CutShape(shape, region, &saved);
+    Refund(savedBytes);
 }
 
 bool ViewPainter::Allowed(const SkinNode& node)
 {
-    if (drawn_ >= kMostDrawn) {
+    if (Cancelled()) return false;
+    if (drawn_ >= kSkinMostDrawn) {
         AddLimit(SkinProblemTooManyElements, node);
         return false;
     }
-    if (canvas_.work >= kMostWork) {
+    if (canvas_.work >= kSkinMostWork) {
         AddLimit(SkinProblemTooMuchDrawing, node);
         return false;
     }
     ++drawn_;
+    return true;
+}
+
+bool ViewPainter::Cancelled()
+{
+    if (!picture_.cancelled && options_.cancel && options_.cancel->load(std::memory_order_relaxed))
+        picture_.cancelled = true;
+    return picture_.cancelled;
+}
+
+bool ViewPainter::Spend(size_t bytes)
+{
+    if (bytes > options_.memoryBudget - spent_) return false;
+    spent_ += bytes;
     return true;
 }
 
@@ -389,27 +483,35 @@ const std::wstring* ViewPainter::Value(const SkinNode& node, const wchar_t* name
 {
     if (const std::wstring* value = node.Find(name)) return value;
     for (const Preset& preset : kPredefined)
-        if (preset.name == name && _wcsicmp(node.tag.c_str(), preset.tag.c_str()) == 0) return &preset.value;
+        if (preset.name[0] == name[0] && wcscmp(preset.name, name) == 0 && _wcsicmp(node.tag.c_str(), preset.tag) == 0)
+            return &preset.value;
     return nullptr;
 }
 
-bool ViewPainter::Integer(const SkinNode& node, const wchar_t* name, long* number) const
+bool ViewPainter::Integer(const SkinNode& node, const wchar_t* name, long* number)
 {
     const std::wstring* value = Value(node, name);
-    return value && ParseSkinInteger(*value, number);
+    if (!value) return false;
+    if (ParseSkinInteger(*value, number)) return true;
+    std::wstring answer;
+    return IsBoundValue(*value) && Answer(node, name, *value, &answer) && ParseSkinInteger(answer, number);
 }
 
-long ViewPainter::IntegerOr(const SkinNode& node, const wchar_t* name, long fallback) const
+long ViewPainter::IntegerOr(const SkinNode& node, const wchar_t* name, long fallback)
 {
     long number = fallback;
     return Integer(node, name, &number) ? number : fallback;
 }
 
-bool ViewPainter::FlagOr(const SkinNode& node, const wchar_t* name, bool fallback) const
+bool ViewPainter::FlagOr(const SkinNode& node, const wchar_t* name, bool fallback)
 {
     const std::wstring* value = Value(node, name);
     bool flag = fallback;
-    return value && ParseSkinBoolean(*value, &flag) ? flag : fallback;
+    if (!value) return fallback;
+    if (ParseSkinBoolean(*value, &flag)) return flag;
+    std::wstring answer;
+    return IsBoundValue(*value) && Answer(node, name, *value, &answer) && ParseSkinBoolean(answer, &flag) ? flag
+                                                                                                          : fallback;
 }
 
 SkinColour ViewPainter::Colour(const SkinNode& node, const wchar_t* name) const
@@ -424,7 +526,7 @@ std::wstring ViewPainter::Id(const SkinNode& node) const
     return id ? *id : std::wstring();
 }
 
-uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer) const
+uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer)
 {
     long alpha = std::max(0L, std::min(IntegerOr(node, L"alphablend", 255), 255L));
     return Div255(outer * static_cast<uint32_t>(alpha));
@@ -432,12 +534,13 @@ uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer) const
 
 // left and top from the parent's left and top; right and bottom, when the size is known,
 // from its right and bottom. left wins over right, top over bottom.
-SkinRect ViewPainter::Box(const SkinNode& node, const SkinRect& parent, int width, int height) const
+SkinRect ViewPainter::Box(const SkinNode& node, const SkinRect& parent, int width, int height)
 {
     long w = width, h = height, left = 0, top = 0, right = 0, bottom = 0;
     bool hasWidth = Integer(node, L"width", &w), hasHeight = Integer(node, L"height", &h);
     w = std::max(w, 0L);
     h = std::max(h, 0L);
+    if (sizeOnly_) return {0, 0, static_cast<int>(w), static_cast<int>(h)};
     long x = parent.left, y = parent.top;
     if (Integer(node, L"left", &left))
         x += left;
@@ -454,14 +557,28 @@ const SkinImage* ViewPainter::Image(const SkinNode& node, const wchar_t* name, b
 {
     const std::wstring* value = Value(node, name);
     if (!value || value->empty() || IsBoundValue(*value)) return nullptr;
-    auto found = images_.find(*value);
+    if (int side = PlayerImageSide(*value)) return Cover(side);
+    std::wstring key;
+    if (!SkinFileKey(*value, &key)) key = std::wstring(1, L'\0') + *value;   // no file's name holds a NUL
+    auto found = images_.find(key);
     if (found == images_.end()) {
+        if (Cancelled()) return nullptr;
+        if (images_.size() >= kSkinMostImages) {
+            AddLimit(SkinProblemTooManyImages, node);
+            if (failed) *failed = true;
+            return nullptr;
+        }
         SkinImageStatus status;
-        std::shared_ptr<const SkinImage> image = cache_.Load(files_, *value, &status);
-        found = images_.emplace(*value, std::make_pair(status, image)).first;
+        std::shared_ptr<const SkinImage> image = cache_.Load(files_, *value, &status, options_.memoryBudget - spent_);
+        if (image) spent_ += image->pixels.size() * 4;
+        found = images_.emplace(key, std::make_pair(status, image)).first;
     }
-    if (found->second.first == SkinImageReady) return found->second.second.get();
-    AddProblem(ProblemOf(found->second.first), *value, node);
+    const SkinImageStatus status = found->second.first;
+    if (status == SkinImageReady) return found->second.second.get();
+    if (status == SkinImageOverBudget)
+        AddLimit(SkinProblemTooManyImages, node);
+    else
+        AddProblem(ProblemOf(status), *value, node);
     if (failed) *failed = true;
     return nullptr;
 }
@@ -487,7 +604,7 @@ bool ViewPainter::Keyed(const SkinNode& node, const SkinImage* image, uint32_t* 
 
 void ViewPainter::AddProblem(SkinProblemKind kind, const std::wstring& name, const SkinNode& node)
 {
-    if (picture_.problems.size() >= kMostProblems || !reported_.emplace(node.place.offset, name).second) return;
+    if (picture_.problems.size() >= kSkinMostProblems || !reported_.emplace(node.place.offset, name).second) return;
     picture_.problems.push_back({kind, name, node.place});
 }
 

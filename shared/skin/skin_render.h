@@ -1,10 +1,14 @@
-// Draws one VIEW of a skin definition as the player shows it before any script runs, without a window.
+// Draws one VIEW of a skin definition as the player shows it with a sample song, before any script
+// runs, without a window.
 #pragma once
 #include "skin_document.h"
 #include "skin_elements.h"
 #include "skin_files.h"
 #include "skin_image.h"
+#include "skin_limits.h"
+#include "skin_player.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,7 +31,8 @@ struct SkinViewEntry {
     SkinTagPlace place;
 };
 
-// Every VIEW of the definition; broken markup gives those that could be read.
+// Every VIEW of the definition; broken markup gives those that could be read, and one longer
+// than kSkinLongestDefinition none.
 std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text);
 
 struct SkinButtonArea {
@@ -51,15 +56,20 @@ struct SkinDrawnElement {
 };
 
 enum SkinProblemKind {
-    SkinProblemMissingFile,       // name: the file as the definition names it
-    SkinProblemBadFileName,       // an absolute path or one that leaves the skin's folder
-    SkinProblemUnreadableImage,   // not a BMP, PNG, JPEG or GIF that Windows can decode
-    SkinProblemImageTooLarge,     // over 16,384 pixels a side or 64 megapixels
-    SkinProblemViewTooLarge,      // the picture was cut to 16,384 pixels a side and 64 megapixels
-    SkinProblemTooManyElements,   // elements past the limit were left out
-    SkinProblemNestedTooDeep,     // SUBVIEWs and elements nested past the limit were left out
-    SkinProblemTooMuchDrawing,    // drawing stopped before the last elements
-    SkinProblemOutOfMemory,       // no picture: the memory it needed was not there
+    SkinProblemMissingFile,         // name: the file as the definition names it
+    SkinProblemBadFileName,         // an absolute path or one that leaves the skin's folder
+    SkinProblemUnreadableImage,     // not a BMP, PNG, JPEG or GIF that Windows can decode
+    SkinProblemImageTooLarge,       // over 16,384 pixels a side or 64 megapixels
+    SkinProblemViewTooLarge,        // the picture was cut to 16,384 pixels a side, 64 megapixels and the budget
+    SkinProblemTooManyElements,     // elements past the limit were left out
+    SkinProblemNestedTooDeep,       // SUBVIEWs and elements nested past the limit were left out
+    SkinProblemTooMuchDrawing,      // drawing stopped before the last elements
+    SkinProblemOutOfMemory,         // no picture: the memory it needed was not there; with a name, that image's
+    SkinProblemTooManyAttributes,   // attributes past the limits were left out
+    SkinProblemTooManyImages,       // the images reached the render's budget or count: the rest were not read
+    SkinProblemDefinitionTooLarge,  // longer than kSkinLongestDefinition: not read at all
+    SkinProblemNoResources,         // Windows had no GDI object to give: some text is missing
+    SkinProblemTooManyFonts,        // texts past the fonts a render may make took the default look
 };
 
 struct SkinProblem {
@@ -68,12 +78,34 @@ struct SkinProblem {
     SkinTagPlace place;   // the element concerned
 };
 
+// A value the picture could not take as the player would: it was drawn as if it were not set.
+enum SkinNoteKind {
+    SkinNoteUnanswered,    // a binding the preview's player does not answer
+    SkinNoteUnevaluated,   // a jscript: position or size that calls the skin's script, or is not arithmetic
+    SkinNoteCycle,         // a jscript: position or size that depends on itself
+};
+
+struct SkinValueNote {
+    SkinNoteKind kind;
+    std::wstring attribute;   // in lower case
+    std::wstring value;       // as written
+    SkinTagPlace place;       // the element whose attribute it is
+};
+
 struct SkinRenderOptions {
     int viewIndex = 0;     // which VIEW, as ListSkinViews numbers them,
     std::wstring viewId;   // or by its id (without regard to case) when this is not empty
     // The start-tag offset of the BUTTON, BUTTONELEMENT or TEXT under the mouse (from
     // SkinDrawnElement::place or SkinButtonArea::place): it is drawn in its hover look.
     size_t hoveredOffset = SIZE_MAX;
+    // Looked at between elements and images: once it is true the render stops, its picture
+    // marked cancelled.
+    const std::atomic<bool>* cancel = nullptr;
+    // What the picture, the images drawn and the button maps may take together, in bytes.
+    size_t memoryBudget = kSkinRenderBytes;
+    // What the player is doing with its sample song: bindings are answered from it.
+    SkinPlayerState playerState = SkinPlayerPlaying;
+    bool japaneseUi = true;   // the player's status and the sample song in Japanese
 };
 
 struct SkinPicture {
@@ -85,12 +117,19 @@ struct SkinPicture {
     std::vector<uint32_t> pixels;
     std::vector<SkinDrawnElement> elements;   // back to front: the view first, the topmost last
     std::vector<SkinProblem> problems;
+    std::vector<SkinValueNote> notes;   // in the order they were met, each element's attribute once
     bool definitionHasErrors = false;   // broken markup or nesting: the skin check says where
+    bool cancelled = false;             // stopped when asked: what is there is not the whole view
 };
 
-// Reads images through files and keeps them in cache for the next render. Bound values
-// (wmpprop:, jscript:, wmpenabled:) are not evaluated: the static look is drawn. Never fails:
-// what cannot be drawn is marked in the picture and listed among the problems. The picture is
-// replaced whole, but its memory is reused: keep one per preview and renders stay fast.
+// Reads images through files and keeps them in cache for the next render. Bindings are answered
+// by the player in options.playerState, and jscript: positions and sizes evaluated where they
+// are arithmetic; no script is run, and what is left is drawn as if not set and noted. Never fails:
+// what cannot be drawn is marked in the picture and listed among the problems, and the limits
+// of skin_limits.h hold whatever the text. The picture is replaced whole, but its memory is
+// reused: keep one per preview and renders stay fast.
 void RenderSkinView(const std::wstring& text, SkinFileSource& files, SkinImageCache& cache,
+                    const SkinRenderOptions& options, SkinPicture* picture);
+// The same for a definition already read, which the caller may read for more.
+void RenderSkinView(const SkinDocument& document, SkinFileSource& files, SkinImageCache& cache,
                     const SkinRenderOptions& options, SkinPicture* picture);

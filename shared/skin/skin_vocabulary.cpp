@@ -191,9 +191,11 @@ int EditDistance(const std::wstring& a, const std::wstring& b, int limit)
     return previous[b.size()];
 }
 
+}  // namespace
+
 // Short names get one edit only: two would make almost any short word look like "id" or "top".
-std::wstring Closest(const std::vector<std::pair<std::wstring, std::wstring>>& candidates,
-                     const std::wstring& lowerName)
+std::wstring ClosestSkinName(const std::vector<std::pair<std::wstring, std::wstring>>& candidates,
+                             const std::wstring& lowerName)
 {
     const int limit = lowerName.size() < 6 ? 1 : 2;
     int best = limit + 1;
@@ -207,8 +209,6 @@ std::wstring Closest(const std::vector<std::pair<std::wstring, std::wstring>>& c
     }
     return closest;
 }
-
-}  // namespace
 
 SkinNameStatus LookUpSkinAttribute(SkinElementKind kind, const std::wstring& lowerName)
 {
@@ -224,10 +224,10 @@ SkinNameStatus LookUpSkinAttribute(SkinElementKind kind, const std::wstring& low
 
 std::wstring SuggestSkinElement(const std::wstring& lowerName)
 {
-    return Closest(TheVocabulary().elementCandidates, lowerName);
+    return ClosestSkinName(TheVocabulary().elementCandidates, lowerName);
 }
 
 std::wstring SuggestSkinAttribute(SkinElementKind kind, const std::wstring& lowerName)
 {
-    return Closest(TheVocabulary().kinds[kind].candidates, lowerName);
+    return ClosestSkinName(TheVocabulary().kinds[kind].candidates, lowerName);
 }

@@ -1,6 +1,8 @@
 // The names a skin definition may use: attributes and events of every element, and suggestions.
 #pragma once
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "skin_colour.h"
 #include "skin_elements.h"
@@ -16,3 +18,7 @@ SkinNameStatus LookUpSkinAttribute(SkinElementKind kind, const std::wstring& low
 // The closest known name one or two edits away, in the reference's spelling.
 std::wstring SuggestSkinElement(const std::wstring& lowerName);
 std::wstring SuggestSkinAttribute(SkinElementKind kind, const std::wstring& lowerName);
+// The candidate closest to the name, pairs of (name as compared, name as spelled): the
+// spelling of one one or two edits away (one for names under six characters), else empty.
+std::wstring ClosestSkinName(const std::vector<std::pair<std::wstring, std::wstring>>& candidates,
+                             const std::wstring& name);

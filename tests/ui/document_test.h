@@ -1,5 +1,7 @@
 // The fixture of the editor's document UI tests: start, the document, its files and boxes.
 #pragma once
+#include "command_rules.h"
+#include "file_paths.h"
 #include "kit.h"
 
 #include <commctrl.h>
@@ -126,6 +128,33 @@ protected:
         EXPECT_EQ(text, box.Message());
         EXPECT_EQ(icon, box.IconKind()) << kit::IconName(box.IconKind());
         return box;
+    }
+
+    // "ファイルを開けませんでした。", the file, and the reason at the end.
+    void ExpectCannotOpen(const std::wstring& path, const std::wstring& reason, Icon icon) const
+    {
+        Dialog box = app_->WaitDialog(L"Quillmere");
+        std::wstring text = box.Message();
+        EXPECT_EQ(0u, text.find(L"ファイルを開けませんでした。\n" + PathForMessage(path) + L"\n\n")) << kit::Utf8(text);
+        EXPECT_TRUE(EndsWith(text, reason)) << kit::Utf8(text);
+        EXPECT_EQ(icon, box.IconKind()) << kit::IconName(box.IconKind());
+        box.Answer(IDOK);
+    }
+    // A temporary file of a whole-file replace ("~qlXXXX.tmp") left in the folder.
+    static bool TemporaryLeftIn(const std::wstring& folder)
+    {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"\\~ql*.tmp").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        return search != INVALID_HANDLE_VALUE;
+    }
+    // A folder of 250 characters: a short name in it makes a path too long for the document.
+    std::wstring DeepFolder() const
+    {
+        std::wstring folder = kit::ScratchDir() + L"\\";
+        folder += std::wstring(250 - folder.size(), L'd');
+        CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+        return folder;
     }
 
     std::optional<App> app_;

@@ -72,6 +72,8 @@ TEST_F(CompanionTest, PpmGetsTheQuotedPathToPreviewAndPrint)
     kit::SetRegString(kSettings, L"PPMPath", StandIn(L"PPM.exe"));
     std::wstring path = WriteFile(L"my skin.wms", "<theme/>");
     Start(L"\"" + path + L"\"", L"Quillmere - my skin.wms");
+    // Found off the window's thread, then enabled by the answer it posts back.
+    EXPECT_TRUE(kit::WaitUntil([&] { return main_.Menu(kPrint).enabled && main_.Menu(kPreview).enabled; }));
     Edit().SetText(L"");
     main_.PostCommand(kPrint);
     ExpectBox(L"Quillmere", L"印刷できるものはありません。", Icon::Warning).Answer(IDOK);

@@ -10,6 +10,8 @@
 
 namespace {
 
+const wchar_t kPathTooLong[] = L"パスが長すぎます。Quillmere で扱えるファイルのパスは 259 文字までです。";
+
 class DocumentFaultTest : public DocumentTest {
 protected:
     // A saved, then edited document whose save must fail without harm.
@@ -20,13 +22,10 @@ protected:
         Type(L"<theme id=\"new\"/>");
         return path;
     }
-    // A disk-full link in the temporary file's place cannot be removed under Wine.
-    void ExpectOldFileAndModifiedDocument(const std::wstring& path, bool temporaryRemoved = true)
+    void ExpectOldFileAndModifiedDocument(const std::wstring& path)
     {
         EXPECT_EQ("<theme id=\"old\"/>\r\n", kit::FileBytes(path).value_or("<gone>"));
-        if (temporaryRemoved) {
-            EXPECT_SOON_FALSE(kit::FileBytes(Scratch(L"~qlm-doc.wms"))) << "the temporary file is removed";
-        }
+        EXPECT_SOON_FALSE(TemporaryLeftIn(path.substr(0, path.rfind(L'\\')))) << "the temporary file is removed";
         EXPECT_TRUE(Modified());
         EXPECT_EQ(L"Quillmere - doc.wms", main_.Text());
         EXPECT_EQ(L"<theme id=\"new\"/>", Edit().Text());
@@ -268,7 +267,9 @@ TEST_F(DocumentTest, CommandLineFileOpensByFullPathWhateverTheTemplateFolder)
 
 TEST_F(DocumentTest, MissingCommandLineFileStartsANewDocument)
 {
-    Start(L"\"" + Scratch(L"missing.wms") + L"\"");
+    app_.emplace(L"Quillpad.exe", L"\"" + Scratch(L"missing.wms") + L"\"");
+    ExpectCannotOpen(Scratch(L"missing.wms"), L"(エラー コード 2)", Icon::Warning);
+    main_ = app().WaitWindow(L"Quillpad", kNewTitle);
     EXPECT_EQ(L"", Edit().Text());
     Type(L"new text");
     main_.PostCommand(kSave);
@@ -379,10 +380,13 @@ TEST_F(DocumentFaultTest, ReadOnlyTargetKeepsTheOldFile)
     ExpectOldFileAndModifiedDocument(path);
 }
 
+// The temporary file takes a name no file had, so the disk runs full instead: the old
+// file fills the one page of a disk of 4 KB.
 TEST_F(DocumentFaultTest, WriteFailureAfterOpeningKeepsTheOldFile)
 {
-    std::wstring path = OpenEdited(Scratch(L"doc.wms"));
-    kit::MakeDiskFullFile(Scratch(L"~qlm-doc.wms"));
+    const std::wstring small = Scratch(L"small");
+    if (!kit::MountSmallDisk(small, 4)) GTEST_SKIP() << "this machine does not allow a mount";
+    std::wstring path = OpenEdited(small + L"\\doc.wms");
     main_.PostCommand(kSave);
     Dialog box = app().WaitDialog(L"Quillmere");
     EXPECT_EQ(0u, box.Message().find(L"保存できませんでした。\nファイルへの書き込み中にエラーが発生しました。"));
@@ -390,7 +394,7 @@ TEST_F(DocumentFaultTest, WriteFailureAfterOpeningKeepsTheOldFile)
     EXPECT_EQ(Icon::Error, box.IconKind());
     box.Answer(IDOK);
     CancelSaveAs();
-    ExpectOldFileAndModifiedDocument(path, false);
+    ExpectOldFileAndModifiedDocument(path);
 }
 
 TEST_F(DocumentFaultTest, VanishedFolderKeepsTheOldFile)
@@ -544,12 +548,56 @@ TEST_F(DocumentTest, FileDialogsOfferTheirFilters)
 
 TEST_F(DocumentTest, OverlongCommandLinePathIsNotCutToAnotherName)
 {
-    // Cut to 259 characters this would name an existing file.
+    // Cut to 259 characters the first would name an existing file; the second, a name short
+    // enough in a deep folder, was kept relative and then read from Documents.
     std::wstring stem = kit::ScratchDir() + L"\\" + std::wstring(300, L'a');
     kit::WriteBytes(stem.substr(0, MAX_PATH - 1), "other");
-    app_.emplace(L"Quillpad.exe", L"\"" + stem + L".wms\"");
-    ExpectBox(L"Quillmere", L"ファイルを開けませんでした。", Icon::Warning).Answer(IDOK);
-    main_ = app().WaitWindow(L"Quillpad", kNewTitle);
-    EXPECT_EQ(L"", Edit().Text());
-    EXPECT_EQ(L"", Status().StatusText(1));
+    std::wstring deep = DeepFolder();
+    kit::WriteBytes(kit::DocumentsDir() + L"\\relative-name.wms", "wrong file");
+    kit::RemoveAtReset(kit::DocumentsDir() + L"\\relative-name.wms");
+    const struct {
+        std::wstring argument, folder, named;
+    } cases[] = {
+        {L"\"" + stem + L".wms\"", L"", stem + L".wms"},
+        {L"relative-name.wms", deep, deep + L"\\relative-name.wms"},
+    };
+    for (const auto& c : cases) {
+        app_.emplace(L"Quillpad.exe", c.argument, c.folder);
+        ExpectCannotOpen(c.named, kPathTooLong, Icon::Warning);
+        main_ = app().WaitWindow(L"Quillpad", kNewTitle);
+        EXPECT_EQ(L"", Edit().Text());
+        EXPECT_EQ(L"", Status().StatusText(1));
+        app().Kill();
+    }
+}
+
+// Whatever stops a drop, the message names the file and the reason, and the document
+// that was open stays as it was.
+TEST_F(DocumentTest, DropsThatCannotBeOpenedSayWhichFileAndWhy)
+{
+    std::wstring kept = WriteFile(L"kept.wms", "<theme/>");
+    std::wstring locked = WriteFile(L"locked.wms", "<theme/>");
+    // Sparse, past 4 GiB where a length in an int wraps; refused before it is read.
+    std::wstring huge = Scratch(L"huge.wms");
+    kit::UnixOutput("truncate -s 4294967301 '" + kit::Utf8(kit::UnixPath(huge)) + "'");
+    HANDLE lock = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    const struct {
+        std::wstring path, reason;
+        Icon icon;
+    } cases[] = {
+        {Scratch(L"vanished.wms"), L"(エラー コード 2)", Icon::Warning},
+        {locked, L"(エラー コード 32)", Icon::Warning},
+        {huge, L"ファイルのサイズが 16 MB (16,777,216 バイト) を超えています。Quillmere で開けるのはこのサイズまでです。",
+         Icon::Error},
+    };
+    Start(L"\"" + kept + L"\"", L"Quillmere - kept.wms");
+    for (const auto& c : cases) {
+        main_.DropFiles({c.path});
+        ExpectCannotOpen(c.path, c.reason, c.icon);
+        EXPECT_EQ(L"Quillmere - kept.wms", main_.Text());
+        EXPECT_EQ(L"<theme/>", Edit().Text());
+        EXPECT_EQ(kept, Status().StatusText(1));
+    }
+    CloseHandle(lock);
 }

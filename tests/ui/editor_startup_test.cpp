@@ -247,6 +247,47 @@ TEST_F(EditorTest, OptionsOkWithAnUncreatableFolderSaysSoAndStoresAnyway)
     EXPECT_SOON_EQ(L"QuillmereNoSuchLevel\\Templates", kit::RegString(kSettings, L"TemplateFolderName").value_or(L""));
 }
 
+// A parent key made volatile refuses the settings key a lasting child.
+TEST_F(EditorTest, OptionsThatCannotBeStoredSaySoAndStayOpen)
+{
+    HKEY vendor = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Halvenor's Software", 0, nullptr,
+                                             REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &vendor, nullptr));
+    RegCloseKey(vendor);
+    Window main = Start();
+    Dialog options = OpenOptions(main);
+    options.Item(kOptTemplate).SetText(L"Typed Templates");
+    options.Item(IDOK).Click();
+    Dialog failure = app().WaitDialog(L"Quillmere");
+    EXPECT_EQ(L"設定を保存できませんでした。\nアクセス権限が正しく設定され、構成されていることを確認してください。",
+              failure.Message());
+    EXPECT_EQ(Icon::Warning, failure.IconKind());
+    failure.Answer(IDOK);
+    EXPECT_TRUE(options.Exists()) << "what was typed is still there to be stored";
+    EXPECT_EQ(L"Typed Templates", options.Item(kOptTemplate).Text());
+    EXPECT_FALSE(kit::RegKeyExists(kSettings));
+    options.Answer(IDCANCEL);
+}
+
+// Started from any folder, the editor deletes the two old libraries beside itself only.
+TEST_F(EditorTest, ObsoleteLibrariesAreDeletedOnlyBesideTheProgram)
+{
+    const std::wstring program = kit::ScratchDir() + L"\\program", current = kit::ScratchDir() + L"\\current";
+    CreateDirectoryW(program.c_str(), nullptr);
+    CreateDirectoryW(current.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(kit::ProgramPath(L"Quillpad.exe").c_str(), (program + L"\\Quillpad.exe").c_str(), FALSE));
+    for (const wchar_t* name : {L"\\Brindle.dll", L"\\Merrowtext.dll"}) {
+        kit::WriteBytes(program + name, "old");
+        kit::WriteBytes(current + name, "someone else's");
+    }
+    app_.emplace(program + L"\\Quillpad.exe", L"", current);
+    app().WaitWindow(L"Quillpad", kNewTitle);
+    for (const wchar_t* name : {L"\\Brindle.dll", L"\\Merrowtext.dll"}) {
+        EXPECT_FALSE(kit::FileBytes(program + name)) << kit::Utf8(name);
+        EXPECT_EQ("someone else's", kit::FileBytes(current + name).value_or("<gone>")) << kit::Utf8(name);
+    }
+}
+
 TEST_F(EditorTest, AboutBoxShowsTheVersionAndClosesEitherWay)
 {
     Window main = Start();

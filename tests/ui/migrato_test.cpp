@@ -131,21 +131,50 @@ TEST_F(MigratoTest, NoOnTheConfirmationWritesNothing)
     EXPECT_FALSE(kit::RegKeyExists(kV3)) << "the source is not even opened";
 }
 
-TEST_F(MigratoTest, MissingLegacyKeyIsCreatedAndGivesTheDefaults)
+// Nothing found and values too long for the old buffers carry nothing over, say why, and
+// leave the current settings (and the old location) as they were.
+TEST_F(MigratoTest, MissingLegacyKeyCarriesNothingOverAndSaysSo)
 {
-    kit::SetRegString(kCurrent, L"TemplateFolderName", L"mine");
-    kit::SetRegString(kCurrent, L"WMPSDKManualPath", L"C:\\mine.chm");
-    ConvertAndConfirm(StartConverter());
-    EXPECT_TRUE(kit::RegKeyExists(kV3));
-    ExpectCurrent(L"QLMテンプレート", L"");
+    const std::wstring unchanged = L"Quillmere の設定は変更されていません。";
+    const struct {
+        std::wstring value;   // "" : no V3 key at all
+        std::wstring message;
+    } cases[] = {
+        {L"", L"引き継ぐ設定がありません。\n選択したバージョンの設定が見つかりませんでした。\n" + unchanged},
+        {std::wstring(64, L'x'),
+         L"設定を引き継げませんでした。\n旧バージョンの雛形フォルダ名が 63 文字を超えているため、引き継ぐことができません。\n" +
+             unchanged},
+    };
+    Dialog converter = StartConverter();
+    for (const auto& c : cases) {
+        kit::SetRegString(kCurrent, L"TemplateFolderName", L"mine");
+        kit::SetRegString(kCurrent, L"WMPSDKManualPath", L"C:\\mine.chm");
+        if (!c.value.empty()) kit::SetRegString(kV3, L"QLMTemplate", c.value);
+        ConvertAnswering(converter, IDYES);
+        Dialog box = WaitBoxBesides(app(), converter, kTitle);
+        EXPECT_EQ(c.message, box.Message());
+        EXPECT_EQ(Icon::Warning, box.IconKind());
+        box.Answer(IDOK);
+        ExpectCurrent(L"mine", L"C:\\mine.chm");
+        EXPECT_EQ(!c.value.empty(), kit::RegKeyExists(kV3)) << "nothing is created in the old location";
+    }
 }
 
-TEST_F(MigratoTest, OverlongAndWrongTypedValuesAreMended)
+TEST_F(MigratoTest, OverlongAndWrongTypedValuesAreNotCarriedOver)
 {
-    kit::SetRegString(kV3, L"QLMTemplate", std::wstring(100, L'x'));
+    kit::SetRegString(kCurrent, L"TemplateFolderName", L"mine");
+    kit::SetRegString(kV3, L"QLMTemplate", std::wstring(63, L'x'));
     kit::SetRegDword(kV3, L"WMP7SDK", 7);
-    ConvertAndConfirm(StartConverter());
-    ExpectCurrent(std::wstring(63, L'x'), L"");
+    Dialog converter = StartConverter();
+    ConvertAndConfirm(converter);
+    ExpectCurrent(std::wstring(63, L'x'), L"<missing>");
+
+    kit::SetRegString(kV3, L"WMP7SDK", std::wstring(260, L'p'));
+    ConvertAnswering(converter, IDYES);
+    Dialog box = WaitBoxBesides(app(), converter, kTitle);
+    EXPECT_EQ(0u, box.Message().find(L"設定を引き継げませんでした。\n旧バージョンの Windows Media Player SDK マニュアルのパスが 259 文字"));
+    box.Answer(IDOK);
+    EXPECT_FALSE(kit::RegString(kCurrent, L"WMPSDKManualPath"));
 }
 
 TEST_F(MigratoTest, NoSourceChosenIsRefused)

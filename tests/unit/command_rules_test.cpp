@@ -20,3 +20,14 @@ TEST(CommandRules, SaveQuestionNamesTheFileOrTheNewDocument)
     EXPECT_EQ(L"Quillmere - skin.wms", DocumentWindowTitle(L"skin.wms"));
     EXPECT_EQ(L"Quillmere - 新規ファイル", DocumentWindowTitle(L""));
 }
+
+TEST(CommandRules, LongPathsShowTheirStartAndTheirNameInMessages)
+{
+    const std::wstring folder = L"C:\\" + std::wstring(300, L'd');
+    const std::wstring shown = PathForMessage(folder + L"\\skin.wms");
+    EXPECT_EQ(100u, shown.size());
+    EXPECT_EQ(0u, shown.find(L"C:\\ddd")) << "the drive and folder";
+    EXPECT_EQ(L"d…" + std::wstring(50, L'd') + L"\\skin.wms", shown.substr(39));
+    const std::wstring fits = L"C:\\" + std::wstring(97, L'x');
+    EXPECT_EQ(fits, PathForMessage(fits));
+}

@@ -64,10 +64,14 @@ protected:
         RegCloseKey(handle);
         return true;
     }
-    static void Convert(const wchar_t* source, LegacySettings* settings)
+    // As the dialog does: written only when something was found.
+    static LegacyReadStatus Convert(const wchar_t* source, LegacySettings* settings)
     {
-        ReadLegacySettings(HKEY_CURRENT_USER, source, settings);
-        EXPECT_TRUE(WriteCurrentSettings(HKEY_CURRENT_USER, kDestination, *settings));
+        LegacyRead read = ReadLegacySettings(HKEY_CURRENT_USER, source, settings);
+        if (read.status == LegacyFound) {
+            EXPECT_TRUE(WriteCurrentSettings(HKEY_CURRENT_USER, kDestination, *settings));
+        }
+        return read.status;
     }
     void ExpectDestination(const std::wstring& templateName, const std::wstring& sdkPath)
     {
@@ -93,6 +97,7 @@ TEST_F(ConverterTest, CarriesBothValuesOverFromEitherVersion)
 TEST_F(ConverterTest, WritesStringsWithTheirTerminator)
 {
     SetString(kSourceV3, L"QLMTemplate", L"abc");
+    SetString(kSourceV3, L"WMP7SDK", L"");
     Convert(kSourceV3, &settings_);
     DWORD type = 0, bytes = 0;
     ASSERT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, kDestination, L"TemplateFolderName",
@@ -105,25 +110,27 @@ TEST_F(ConverterTest, WritesStringsWithTheirTerminator)
     EXPECT_EQ(2u, bytes);
 }
 
-TEST_F(ConverterTest, MissingSourceKeyIsCreatedEmptyAndGivesTheDefaults)
+// Defaults in place of a version never installed would empty the user's settings.
+TEST_F(ConverterTest, MissingSourceKeyIsNotCreatedAndChangesNothing)
 {
     SetString(kDestination, L"TemplateFolderName", L"old folder");
     SetString(kDestination, L"WMPSDKManualPath", L"C:\\old.chm");
     ASSERT_FALSE(KeyExists(kSourceV2));
 
-    Convert(kSourceV2, &settings_);
-    EXPECT_TRUE(KeyExists(kSourceV2));
-    EXPECT_EQ(0u, ValueCount(kSourceV2));
-    ExpectDestination(L"QLMテンプレート", L"");
+    EXPECT_EQ(LegacyNothingFound, Convert(kSourceV2, &settings_));
+    EXPECT_FALSE(KeyExists(kSourceV2));
+    ExpectDestination(L"old folder", L"C:\\old.chm");
 }
 
-TEST_F(ConverterTest, DefaultsReplaceWhatAnEarlierConversionLeftInTheBuffers)
+TEST_F(ConverterTest, AnEarlierConversionLeavesNothingInTheBuffers)
 {
     SetString(kSourceV3, L"QLMTemplate", L"from V3");
     SetString(kSourceV3, L"WMP7SDK", L"C:\\v3.chm");
     Convert(kSourceV3, &settings_);
-    Convert(kSourceV2, &settings_);
-    ExpectDestination(L"QLMテンプレート", L"");
+    SetString(kSourceV2, L"Unrelated", L"x");
+    EXPECT_EQ(LegacyNothingFound, Convert(kSourceV2, &settings_));
+    EXPECT_FALSE(settings_.hasTemplateFolderName || settings_.hasSdkManualPath);
+    ExpectDestination(L"from V3", L"C:\\v3.chm");
 }
 
 TEST_F(ConverterTest, ConvertingTwiceGivesTheSameAndLeavesTheSourceAlone)
@@ -147,7 +154,8 @@ TEST_F(ConverterTest, OtherValuesOfTheDestinationAreUntouched)
     SetString(kSourceV3, L"QLMTemplate", L"T");
 
     Convert(kSourceV3, &settings_);
-    EXPECT_EQ(4u, ValueCount(kDestination));
+    EXPECT_EQ(3u, ValueCount(kDestination)) << "only the value found is written";
+    EXPECT_FALSE(StoredString(kDestination, L"WMPSDKManualPath"));
     EXPECT_EQ(L"C:\\ppm.exe", StoredString(kDestination, L"PPMPath").value_or(L""));
     DWORD flag = 0, bytes = sizeof(flag);
     ASSERT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, kDestination, L"SleepModeFlag",
@@ -155,29 +163,44 @@ TEST_F(ConverterTest, OtherValuesOfTheDestinationAreUntouched)
     EXPECT_EQ(1u, flag);
 }
 
-TEST_F(ConverterTest, OverlongValuesAreCutToTheirBuffers)
+// Cut short, a folder name or a path names another one: an overlong value stops the
+// whole conversion; values that just fit are carried over whole.
+TEST_F(ConverterTest, OverlongValuesAreRefusedNeverCut)
 {
-    std::wstring longTemplate(100, L'T');
-    longTemplate[62] = L'e';  // the last character kept
-    longTemplate[63] = L'X';  // the first one dropped
-    std::wstring longPath(400, L'p');
-    SetString(kSourceV3, L"QLMTemplate", longTemplate);
-    SetString(kSourceV3, L"WMP7SDK", longPath);
-
-    Convert(kSourceV3, &settings_);
-    ExpectDestination(longTemplate.substr(0, 63), longPath.substr(0, 259));
-    EXPECT_EQ(L'\0', settings_.templateFolderName[63]);
-    EXPECT_EQ(L'\0', settings_.sdkManualPath[259]);
+    const struct {
+        size_t templateLength;
+        size_t pathLength;
+        LegacyReadStatus status;
+    } cases[] = {
+        {64, 10, LegacyTemplateTooLong},
+        {10, 260, LegacySdkPathTooLong},
+        {100, 400, LegacyTemplateTooLong},
+        {63, 259, LegacyFound},
+    };
+    for (const auto& c : cases) {
+        SetString(kDestination, L"TemplateFolderName", L"mine");
+        SetString(kDestination, L"WMPSDKManualPath", L"C:\\mine.chm");
+        SetString(kSourceV3, L"QLMTemplate", std::wstring(c.templateLength, L'T'));
+        SetString(kSourceV3, L"WMP7SDK", std::wstring(c.pathLength, L'p'));
+        EXPECT_EQ(c.status, Convert(kSourceV3, &settings_)) << c.templateLength << " " << c.pathLength;
+        if (c.status == LegacyFound)
+            ExpectDestination(std::wstring(c.templateLength, L'T'), std::wstring(c.pathLength, L'p'));
+        else
+            ExpectDestination(L"mine", L"C:\\mine.chm");
+    }
 }
 
-TEST_F(ConverterTest, WrongTypedValuesTakeTheirDefaults)
+TEST_F(ConverterTest, WrongTypedValuesAreNotCarriedOver)
 {
     SetDword(kSourceV2, L"QLMTemplate", 0x00410041);
     SetDword(kSourceV2, L"WMP7SDK", 0x00420042);
-    wcscpy_s(settings_.sdkManualPath, L"left over");
+    SetString(kDestination, L"TemplateFolderName", L"mine");
+    EXPECT_EQ(LegacyNothingFound, Convert(kSourceV2, &settings_));
+    EXPECT_EQ(L"mine", StoredString(kDestination, L"TemplateFolderName").value_or(L"<missing>"));
 
-    Convert(kSourceV2, &settings_);
-    ExpectDestination(L"QLMテンプレート", L"");
+    SetString(kSourceV2, L"WMP7SDK", L"C:\\sdk.chm");
+    EXPECT_EQ(LegacyFound, Convert(kSourceV2, &settings_));
+    ExpectDestination(L"mine", L"C:\\sdk.chm");
 }
 
 TEST_F(ConverterTest, EmptyStoredValuesStayEmpty)
@@ -198,6 +221,7 @@ TEST_F(ConverterTest, WriteThatCannotReachItsKeyReportsFailure)
 {
     LegacySettings settings = {};
     wcscpy(settings.templateFolderName, L"never written");
+    settings.hasTemplateFolderName = true;
     EXPECT_FALSE(WriteCurrentSettings(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7FFF0000)), L"Current", settings));
 }
 

@@ -93,15 +93,18 @@ TEST_F(EditorSettingsTest, EveryValueIsRead)
     EXPECT_EQ(3, settings.IsUnicode);
 }
 
-TEST_F(EditorSettingsTest, OverlongStringsAreCutToTheFieldAndTheNextFieldSurvives)
+// Cut short, a path would point somewhere else: an overlong value counts as absent.
+TEST_F(EditorSettingsTest, OverlongStringsTakeTheirDefaultsAndTheNextFieldSurvives)
 {
     SetString(L"TemplateFolderName", std::wstring(1000, L'T'));
     SetString(L"WMPSDKManualPath", L"after");
     SetString(L"FileName", std::wstring(MAX_PATH, L'F'));
+    SetString(L"PPMPath", std::wstring(MAX_PATH - 1, L'P'));
     EditorSettings settings = Load();
-    EXPECT_EQ(std::wstring(MAX_PATH - 1, L'T'), settings.TemplateFolderName);
+    EXPECT_STREQ(L"QLMテンプレート", settings.TemplateFolderName);
     EXPECT_STREQ(L"after", settings.WMPSDKManualPath);
-    EXPECT_EQ(std::wstring(MAX_PATH - 1, L'F'), settings.FileName);
+    EXPECT_STREQ(L"", settings.FileName);
+    EXPECT_EQ(std::wstring(MAX_PATH - 1, L'P'), settings.PPMPath) << "259 characters still fit";
     EXPECT_EQ(0, settings.IsUnicode);
 }
 

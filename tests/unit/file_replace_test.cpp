@@ -28,9 +28,9 @@ protected:
         RemoveDirectoryW(folder_.c_str());
     }
 
-    void Write(const std::string& bytes)
+    void Write(const std::string& bytes, const std::wstring& path = std::wstring())
     {
-        HANDLE file = CreateFileW(target_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        HANDLE file = CreateFileW((path.empty() ? target_ : path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         CloseHandle(file);
@@ -41,7 +41,13 @@ protected:
         EXPECT_TRUE(ReadWholeFile(target_.c_str(), &bytes));
         return bytes;
     }
-    bool TemporaryLeft() const { return FileExists(TemporaryPathFor(target_).c_str()); }
+    bool TemporaryLeft() const
+    {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder_ + L"\\~ql*.tmp").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        return search != INVALID_HANDLE_VALUE;
+    }
 
     std::wstring folder_;
     std::wstring target_;
@@ -107,6 +113,38 @@ TEST_F(FileReplaceTest, FolderTargetIsRefused)
     EXPECT_EQ(ReplaceCannotWrite, WriteFileReplacing(sub.c_str(), "new").stage);
     EXPECT_TRUE(IsFolder(sub.c_str()));
     RemoveDirectoryW(sub.c_str());
+}
+
+// A file of the user's may bear any name the temporary file could have had, and a folder
+// may leave no room for one: that file is never overwritten, moved or taken for the target.
+TEST_F(FileReplaceTest, UsersFilesNeverServeAsTheTemporary)
+{
+    std::wstring longFolder = folder_ + L"\\" + std::wstring(249 - folder_.size(), L'd');
+    ASSERT_EQ(250u, longFolder.size());
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + longFolder).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    const struct {
+        std::wstring target;
+        std::wstring usersFile;   // the name the temporary file once took
+        ReplaceStage stage;
+        DWORD error;
+    } cases[] = {
+        {target_, folder_ + L"\\~qlm-skin.wms", ReplaceDone, 0},
+        {longFolder + L"\\skin.wms", longFolder + L"\\~qlm-ski", ReplaceCannotWrite, ERROR_FILENAME_EXCED_RANGE},
+    };
+    for (const auto& c : cases) {
+        Write("mine", c.usersFile);
+        ReplaceOutcome outcome = WriteFileReplacing(c.target.c_str(), "new");
+        EXPECT_EQ(c.stage, outcome.stage) << c.target;
+        EXPECT_EQ(c.error, outcome.error) << c.target;
+        std::string bytes;
+        EXPECT_TRUE(ReadWholeFile(c.usersFile, &bytes));
+        EXPECT_EQ("mine", bytes) << c.usersFile;
+        EXPECT_EQ(c.stage == ReplaceDone, ReadWholeFile(c.target, &bytes) && bytes == "new") << c.target;
+        DeleteFileW(c.usersFile.c_str());
+        DeleteFileW(c.target.c_str());
+    }
+    EXPECT_TRUE(RemoveDirectoryW((L"\\\\?\\" + longFolder).c_str())) << "nothing left in it";
+    EXPECT_FALSE(TemporaryLeft());
 }
 
 TEST(FileInfo, SizesExistenceAndFolders)

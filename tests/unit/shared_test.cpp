@@ -54,17 +54,22 @@ struct GuardedBuffer {
     std::vector<wchar_t> storage;
 };
 
-TEST_F(RegistryValueTest, LongStringIsCutToTheBufferAndTerminated)
+// Cut to the buffer, a path would name another file: it is refused as a wrong type is.
+TEST_F(RegistryValueTest, LongStringIsRefusedNotCut)
 {
     std::wstring longText(300, L'x');
     for (size_t i = 0; i < longText.size(); ++i) longText[i] = static_cast<wchar_t>(L'a' + i % 26);
     ASSERT_TRUE(WriteRegistryString(key_, L"Long", longText.c_str()));
 
     GuardedBuffer buffer(260);
-    ASSERT_TRUE(ReadRegistryString(key_, L"Long", buffer.data(), buffer.capacity));
-    EXPECT_EQ(longText.substr(0, 259), std::wstring(buffer.data()));
-    EXPECT_EQ(L'\0', buffer.data()[259]);
+    EXPECT_EQ(RegistryStringTooLong, QueryRegistryString(key_, L"Long", buffer.data(), buffer.capacity));
+    EXPECT_FALSE(ReadRegistryString(key_, L"Long", buffer.data(), buffer.capacity));
+    EXPECT_EQ(L'#', buffer.data()[0]) << "the buffer is untouched";
     EXPECT_TRUE(buffer.GuardIntact());
+    wchar_t fallback[8];
+    ReadRegistryStringOr(key_, L"Long", fallback, _countof(fallback), L"default");
+    EXPECT_STREQ(L"default", fallback);
+    EXPECT_EQ(RegistryStringMissing, QueryRegistryString(key_, L"Missing", fallback, _countof(fallback)));
 }
 
 TEST_F(RegistryValueTest, StringThatFitsIsReadWhole)
@@ -100,11 +105,14 @@ TEST_F(RegistryValueTest, ValueWithoutTerminatorOrWithOddSizeIsTerminated)
     EXPECT_STREQ(L"xyz", oddBuffer.data());
     EXPECT_TRUE(oddBuffer.GuardIntact());
 
-    // Unterminated and longer than the buffer at once.
+    // Unterminated and longer than the buffer at once: refused; exactly filling it: read.
     const wchar_t full[] = {L'1', L'2', L'3', L'4', L'5', L'6'};
     SetRaw(L"Full", REG_SZ, full, sizeof(full));
     GuardedBuffer small(4);
-    ASSERT_TRUE(ReadRegistryString(key_, L"Full", small.data(), small.capacity));
+    EXPECT_FALSE(ReadRegistryString(key_, L"Full", small.data(), small.capacity));
+    EXPECT_TRUE(small.GuardIntact());
+    SetRaw(L"Fits", REG_SZ, full, 3 * sizeof(wchar_t));
+    ASSERT_TRUE(ReadRegistryString(key_, L"Fits", small.data(), small.capacity));
     EXPECT_STREQ(L"123", small.data());
     EXPECT_TRUE(small.GuardIntact());
 }

@@ -1,12 +1,16 @@
 // The skin view renderer: pixels at chosen points of every kind of element, the element list,
 // problems, limits, the image cache and PNG output.
 #include "file_paths.h"
+#include "skin_check.h"
 #include "skin_render.h"
+#include "skin_text.h"
 #include "text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -25,6 +29,7 @@ public:
     std::wstring Identity() const override { return L"memory"; }
     bool Find(const std::wstring& name, SkinFileFacts* facts) override
     {
+        ++finds;
         auto found = files_.find(Key(name));
         if (found == files_.end()) return false;
         *facts = {found->second.second, found->second.first.size()};
@@ -37,6 +42,8 @@ public:
         *bytes = found->second.first;
         return true;
     }
+
+    size_t finds = 0;
 
 private:
     static std::wstring Key(std::wstring name)
@@ -299,12 +306,152 @@ TEST_F(SkinRender, ElementsWithTheirPlacesSizesAndButtonAreas)
 
     // The hovered button element shows the hover image in its area only; a hovered button its own.
     SkinRenderOptions options;
+    options.playerState = SkinPlayerStopped;   // the play element is disabled while playing
     options.hoveredOffset = play.place.offset;
     SkinPicture hovered = Render(text, options);
     EXPECT_EQ(kYellow, PixelAt(hovered, 15, 25));
     EXPECT_EQ(kWhite, PixelAt(hovered, 5, 25));
     options.hoveredOffset = button.place.offset;
     EXPECT_EQ(kBlue, PixelAt(Render(text, options), 5, 5));
+}
+
+TEST_F(SkinRender, BindingsAreAnsweredByThePlayerInEachState)
+{
+    // The pixel at 5,5 when stopped, playing and paused.
+    const struct {
+        const wchar_t* body;
+        uint32_t stopped, playing, paused;
+    } cases[] = {
+        // One place shows play or pause, by the pause control's state.
+        {L"<BUTTON image=\"red.bmp\" visible=\"wmpdisabled:player.controls.pause\"/>"
+         L"<BUTTON image=\"blue.bmp\" visible=\"wmpenabled:player.controls.pause\"/>",
+         kRed, kBlue, kRed},
+        // Predefined elements answered disabled draw the disabled image.
+        {L"<BUTTONGROUP left=\"-10\" image=\"group.bmp\" disabledImage=\"hover.bmp\" mappingImage=\"map.bmp\">"
+         L"<STOPELEMENT mappingColor=\"#FF0000\"/><PAUSEELEMENT mappingColor=\"#00FF00\"/></BUTTONGROUP>",
+         kYellow, kGrey, kYellow},
+        {L"<PLAYBUTTON image=\"red.bmp\" disabledImage=\"blue.bmp\"/>", kRed, kBlue, kRed},
+        // An element's own property, bound or not.
+        {L"<PAUSEBUTTON id=\"pb\" visible=\"false\"/><BUTTON image=\"red.bmp\" visible=\"wmpprop:pb.enabled\"/>",
+         kWhite, kRed, kWhite},
+        {L"<BUTTON id=\"x\" visible=\"false\"/><BUTTON image=\"red.bmp\" visible=\"wmpprop:x.down\"/>",
+         kWhite, kWhite, kWhite},
+        // The seek slider at 01:12 of 03:45, the volume at 50.
+        {L"<SEEKSLIDER width=\"40\" height=\"10\" backgroundColor=\"blue\" foregroundColor=\"red\"/>", kBlue, kRed,
+         kRed},
+        {L"<VOLUMESLIDER left=\"-14\" width=\"40\" height=\"10\" backgroundColor=\"blue\" foregroundColor=\"red\"/>",
+         kRed, kRed, kRed},
+        {L"<VOLUMESLIDER left=\"-15\" width=\"40\" height=\"10\" backgroundColor=\"blue\" foregroundColor=\"red\"/>",
+         kBlue, kBlue, kBlue},
+    };
+    for (const auto& c : cases)
+        for (SkinPlayerState state : {SkinPlayerStopped, SkinPlayerPlaying, SkinPlayerPaused}) {
+            SCOPED_TRACE(testing::Message() << c.body << L" in state " << state);
+            SkinRenderOptions options;
+            options.playerState = state;
+            SkinPicture picture =
+                Render(L"<THEME><VIEW width=\"40\" height=\"40\">" + std::wstring(c.body) + L"</VIEW></THEME>", options);
+            EXPECT_EQ(state == SkinPlayerStopped ? c.stopped : state == SkinPlayerPlaying ? c.playing : c.paused,
+                      PixelAt(picture, 5, 5));
+            EXPECT_TRUE(picture.notes.empty());
+        }
+    // Texts show the answer, as wide as the same words written; what is not answered is noted.
+    SkinPicture texts = RenderView(L"",
+                                   L"<TRACKNAMETEXT/><TEXT top=\"12\" value=\"サンプルの曲\"/>"
+                                   L"<STATUSTEXT top=\"24\"/><TEXT top=\"36\" value=\"再生中\"/>"
+                                   L"<TEXT value=\"wmpprop:eq.gainLevel1\"/>");
+    EXPECT_EQ(texts.elements[1].box.Width(), texts.elements[2].box.Width());
+    EXPECT_EQ(texts.elements[3].box.Width(), texts.elements[4].box.Width());
+    ASSERT_EQ(1u, texts.notes.size());
+    EXPECT_EQ(SkinNoteUnanswered, texts.notes[0].kind);
+    EXPECT_EQ(L"value", texts.notes[0].attribute);
+    EXPECT_EQ(texts.elements[5].place.offset, texts.notes[0].place.offset);
+}
+
+TEST_F(SkinRender, GeometryExpressionsAreEvaluatedInTheOrderTheyNeedEachOther)
+{
+    SkinPicture picture = RenderView(
+        L"",
+        L"<BUTTON id=\"a\" left=\"jscript:b.left+b.width+2;\" image=\"red.bmp\"/>"
+        L"<BUTTON id=\"b\" left=\"5\" image=\"blue.bmp\"/>"
+        L"<BUTTON left=\"jscript:view.width - width;\" top=\"jscript:Math.max(a.top, 3) * 2\" image=\"red.bmp\"/>"
+        L"<BUTTON left=\"10\" width=\"jscript:view.width-left-5\" image=\"red.bmp\"/>"
+        L"<BUTTON id=\"d\" top=\"jscript:e.top+1\" image=\"red.bmp\"/>"
+        L"<BUTTON id=\"e\" top=\"jscript:d.top+1\" left=\"jscript:e.top+4\" image=\"red.bmp\"/>"
+        L"<BUTTON left=\"jscript:placeOf('f')\" top=\"jscript:d.top+3\" image=\"red.bmp\"/>");
+    const struct {
+        int left, top, right;
+    } boxes[] = {{17, 0, 27}, {5, 0, 15}, {30, 6, 40}, {10, 0, 35}, {0, 0, 10}, {4, 0, 14}, {0, 3, 10}};
+    ASSERT_EQ(8u, picture.elements.size());
+    for (size_t i = 0; i < 7; ++i) {
+        const SkinRect& box = picture.elements[i + 1].box;
+        EXPECT_EQ(boxes[i].left, box.left) << i;
+        EXPECT_EQ(boxes[i].top, box.top) << i;
+        EXPECT_EQ(boxes[i].right, box.right) << i;
+    }
+    // The cycle costs its two tops, the script's function the one left; nothing else is noted.
+    const struct {
+        SkinNoteKind kind;
+        const wchar_t* attribute;
+        size_t element;
+    } notes[] = {{SkinNoteCycle, L"top", 6}, {SkinNoteCycle, L"top", 5}, {SkinNoteUnevaluated, L"left", 7}};
+    ASSERT_EQ(3u, picture.notes.size());
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(notes[i].kind, picture.notes[i].kind) << i;
+        EXPECT_EQ(notes[i].attribute, picture.notes[i].attribute) << i;
+        EXPECT_EQ(picture.elements[notes[i].element].place.offset, picture.notes[i].place.offset) << i;
+    }
+    // Each element placed after the next, 4,000 of them: the chain is cut at a depth, not the stack.
+    std::wstring chain;
+    for (int i = 0; i < 4000; ++i)
+        chain += L"<TEXT id=\"t" + std::to_wstring(i) + L"\" left=\"jscript:(((((t" + std::to_wstring(i + 1) +
+                 L".left+1)))));\" width=\"1\"/>";
+    picture = RenderView(L"", chain);
+    EXPECT_EQ(4001u, picture.elements.size());
+    EXPECT_FALSE(picture.notes.empty());
+}
+
+TEST_F(SkinRender, ThePlayersOwnImagesAreASampleCoverAndNoMissingFile)
+{
+    const std::wstring text =
+        L"<THEME><VIEW width=\"40\" height=\"40\"><SUBVIEW width=\"40\" height=\"20\" "
+        L"backgroundImage=\"WMPImage_AlbumArtLarge\"/><BUTTON image=\"wmpimage_albumartsmall\"/></VIEW></THEME>";
+    SkinPicture picture = Render(text);
+    EXPECT_TRUE(picture.problems.empty());
+    EXPECT_EQ(75, picture.elements[2].box.Width());
+    picture = Render(L"<THEME><VIEW width=\"40\" height=\"40\"><SUBVIEW width=\"40\" height=\"20\" "
+                     L"backgroundImage=\"WMPImage_AlbumArtLarge\"/></VIEW></THEME>");
+    EXPECT_EQ(200, Render(L"<THEME><VIEW backgroundImage=\"WMPImage_AlbumArtLarge\"/></THEME>").width);
+    // Fitted keeping its square shape: 20 pixels in the middle of 40, opaque, not the view's white.
+    EXPECT_EQ(kWhite, PixelAt(picture, 9, 10));
+    EXPECT_EQ(kWhite, PixelAt(picture, 30, 10));
+    EXPECT_EQ(0xFFu, PixelAt(picture, 10, 0) >> 24);
+    EXPECT_NE(kWhite, PixelAt(picture, 10, 0));
+    EXPECT_NE(PixelAt(picture, 10, 0), PixelAt(picture, 20, 10));
+    // Boxes of a thousand sizes make a few covers and stretch them: the render stays quick.
+    std::wstring many;
+    for (int i = 1; i <= 1000; ++i)
+        many += L"<SUBVIEW width=\"" + std::to_wstring(i) + L"\" height=\"900\" backgroundImage=\"WMPImage_AlbumArtSmall\"/>";
+    const DWORD start = GetTickCount();
+    picture = Render(L"<THEME><VIEW width=\"1000\" height=\"1000\">" + many + L"</VIEW></THEME>");
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    EXPECT_EQ(0xFFu, PixelAt(picture, 500, 300) >> 24);
+    // The skin check and the package check do not look for it among the skin's files.
+    const std::wstring folder = std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\classic";
+    for (const SkinFinding& finding : CheckSkinDefinition(text, folder))
+        EXPECT_NE(SkinError, finding.kind) << finding.message;
+    EXPECT_TRUE(SkinFileNameRanges(L"backgroundimage", L"wmpImage_AlbumArtLARGE").empty());
+}
+
+TEST_F(SkinRender, ASlidersTransparentColourKeysItsThumb)
+{
+    const wchar_t slider[] =
+        L"<SLIDER width=\"40\" height=\"10\" backgroundColor=\"blue\" foregroundColor=\"red\" value=\"50\" "
+        L"thumbImage=\"keyed.bmp\" ";
+    SkinPicture keyed = RenderView(L"", slider + std::wstring(L"transparencyColor=\"#FF00FF\"/>"));
+    EXPECT_EQ(kRed, PixelAt(keyed, 15, 5));
+    EXPECT_EQ(kGreen, PixelAt(keyed, 18, 5));
+    EXPECT_EQ(0xFFFF00FF, PixelAt(RenderView(L"", slider + std::wstring(L"/>")), 15, 5));
 }
 
 TEST_F(SkinRender, ViewsByIndexAndById)
@@ -371,9 +518,9 @@ TEST_F(SkinRender, TextIsDrawnInItsColoursWithinItsBox)
     auto blue = [](uint32_t pixel) { return (pixel & 0xFF) > 0xC0 && (pixel >> 16 & 0xFF) < 0x80; };
     EXPECT_GT(CountPixels(picture, second, blue), 5);
     EXPECT_EQ(0, CountPixels(picture, {20, second.top, 40, second.bottom}, blue));   // cut, never past its box
-    // A bound value is shown as the name it is bound to, in braces.
+    // A value the player does not answer is shown as the name it is bound to, in braces.
     SkinPicture bound =
-        RenderView(L"", L"<TEXT value=\"wmpprop:player.status\"/><TEXT top=\"20\" value=\"{status}\"/>");
+        RenderView(L"", L"<TEXT value=\"wmpprop:eq.gainLevel1\"/><TEXT top=\"20\" value=\"{gainLevel1}\"/>");
     EXPECT_EQ(bound.elements[1].box.Width(), bound.elements[2].box.Width());
 }
 
@@ -406,6 +553,102 @@ TEST_F(SkinRender, HostileDefinitionsStayWithinTheirBounds)
         ASSERT_FALSE(picture.problems.empty());
         EXPECT_EQ(c.problem, picture.problems[0].kind);
     }
+}
+
+// Each flood a hostile definition can hold, small: a count just past a limit, or a budget
+// lowered; each stops within the time bound and says which limit it met.
+TEST_F(SkinRender, FloodsStopAtTheirLimitsAndSaySo)
+{
+    files_->Put(L"big.bmp", Solid(512, 512, 0x0000FF));
+    files_->Put(L"big2.bmp", Solid(512, 512, 0x00FF00));
+    std::wstring spellings = L"<THEME><VIEW width=\"40\" height=\"40\">", attributes = L"<THEME><VIEW height=\"9\"";
+    std::wstring unclosed = L"<THEME><VIEW width=\"9\" height=\"9\">", reach = L"<THEME><VIEW>";
+    std::wstring fonts = L"<THEME><VIEW width=\"40\" height=\"40\">";
+    for (size_t i = 0; i <= kSkinMostFonts; ++i) fonts += L"<TEXT fontFace=\"F" + std::to_wstring(i) + L"\" value=\"x\"/>";
+    for (int i = 0; i < 60; ++i) {
+        std::wstring dots;
+        for (int d = 0; d < i; ++d) dots += d % 2 ? L"./" : L".\\";
+        spellings += L"<BUTTON image=\"" + dots + (i % 2 ? L"BIG.BMP" : L"big.bmp") + L"\"/>";
+    }
+    // Repeats past the first 32 names are found by a hash: the last one still wins.
+    for (int i = 0; i < 40000; ++i)
+        attributes += L" a" + std::to_wstring(i) + (i == 100 ? L"=\"\" width=\"1\" width=\"40\"" : L"=\"\"");
+    for (int i = 0; i < 100000; ++i) unclosed += L"<SUBVIEW>";
+    for (int i = 0; i < 6000; ++i) reach += L"<BUTTON image=\"m" + std::to_wstring(i) + L".bmp\"/>";
+    const size_t budget = 40 * 40 * 4 + (3u << 19);   // the view and one large image
+    const struct {
+        std::wstring text;
+        size_t budget;
+        int width;
+        std::vector<SkinProblemKind> problems;
+    } cases[] = {
+        {spellings + L"</VIEW></THEME>", budget, 40, {}},
+        {spellings + L"<BUTTON left=\"20\" image=\"big2.bmp\"/></VIEW></THEME>", budget, 40, {SkinProblemTooManyImages}},
+        {attributes + L"/></THEME>", kSkinRenderBytes, 40, {SkinProblemTooManyAttributes}},
+        {unclosed, kSkinRenderBytes, 9, {SkinProblemNestedTooDeep}},
+        {reach + L"</VIEW></THEME>", kSkinRenderBytes, 24,
+         {SkinProblemMissingFile, SkinProblemTooManyImages, SkinProblemTooManyElements}},
+        {fonts + L"</VIEW></THEME>", kSkinRenderBytes, 40, {SkinProblemTooManyFonts}},
+        {L"<THEME><VIEW/>" + std::wstring(kSkinLongestDefinition, L' '), kSkinRenderBytes, 0,
+         {SkinProblemDefinitionTooLarge}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 60).c_str());
+        SkinRenderOptions options;
+        options.memoryBudget = c.budget;
+        const size_t decodes = cache_.DecodeCount(), finds = files_->finds;
+        const DWORD start = GetTickCount();
+        SkinPicture picture = Render(c.text, options);
+        EXPECT_LT(GetTickCount() - start, 2000u);
+        EXPECT_EQ(c.width, picture.width);
+        EXPECT_LE(cache_.DecodeCount() - decodes, 2u) << "each image once, however it is spelt";
+        EXPECT_LE(files_->finds - finds, kSkinMostImages + 1);
+        std::vector<SkinProblemKind> kinds;
+        for (const SkinProblem& problem : picture.problems)
+            if (std::find(kinds.begin(), kinds.end(), problem.kind) == kinds.end()) kinds.push_back(problem.kind);
+        EXPECT_EQ(c.problems, kinds);
+    }
+    EXPECT_EQ(kBlue, PixelAt(Render(cases[0].text), 5, 5));
+    EXPECT_TRUE(ListSkinViews(cases[6].text).empty());
+    EXPECT_FALSE(Render(cases[6].text).viewFound);
+}
+
+TEST_F(SkinRender, ACancelledRenderStopsAtOnce)
+{
+    std::atomic<bool> cancel(true);
+    SkinRenderOptions options;
+    options.cancel = &cancel;
+    SkinPicture picture =
+        Render(L"<THEME><VIEW width=\"9\" height=\"9\"><BUTTON image=\"red.bmp\"/><TEXT value=\"x\"/></VIEW></THEME>", options);
+    EXPECT_TRUE(picture.cancelled);
+    EXPECT_EQ(1u, picture.elements.size()) << "the view alone";
+    EXPECT_FALSE(Render(L"<THEME><VIEW width=\"9\" height=\"9\"/></THEME>").cancelled);
+}
+
+TEST_F(SkinRender, FontsAndFailedImagesAreHeldWithinTheirLimits)
+{
+    TextPainter painter;
+    for (int i = 0; i < 300; ++i) {
+        TextLook look;
+        look.face = L"Face " + std::to_wstring(i);
+        look.points = 8 + i % 7;
+        EXPECT_GT(painter.LineHeight(look), 0);
+    }
+    EXPECT_EQ(kSkinMostFonts + 1, painter.FontsHeld()) << "and the default look's";
+    EXPECT_TRUE(painter.TooManyFonts());
+    EXPECT_FALSE(painter.ResourcesShort());
+
+    SkinImageCache cache(8 << 10);
+    SkinImageStatus status;
+    for (int i = 0; i < 100; ++i) {
+        files_->Put(L"junk" + std::to_wstring(i) + L".bmp", "x");
+        cache.Load(*files_, L"junk" + std::to_wstring(i) + L".bmp", &status);
+        EXPECT_EQ(SkinImageUnreadable, status);
+    }
+    EXPECT_LT(cache.EntryCount(), 40u) << "failures are let go of too";
+    const size_t decodes = cache.DecodeCount();
+    cache.Load(*files_, L"junk99.bmp", &status);
+    EXPECT_EQ(decodes, cache.DecodeCount()) << "the latest stays";
 }
 
 TEST_F(SkinRender, ImagesAreDecodedOnceUntilTheyChange)
@@ -449,6 +692,7 @@ TEST_F(SkinRender, TestSkinsRenderWithoutProblems)
         {L"lowercase", L"nightshift.wms", L"big", 400, 300, {0, 0, kClear}},
         {L"lowercase", L"nightshift.wms", L"small", 200, 24, {0, 0, kClear}},
         {L"mixed", L"aurora.wms", L"main", 260, 350, {0, 0, kClear}},
+        {L"nowplaying", L"nowplaying.wms", L"panel", 300, 110, {0, 0, kClear}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.file << L" " << c.view);

@@ -1,4 +1,5 @@
 // Marks, reading plans, the 9x limits and the conversions between file bytes and window text.
+#include "file_info.h"
 #include "text_encoding.h"
 
 #include <gtest/gtest.h>
@@ -121,6 +122,50 @@ TEST(ReadTextFile, ReadsByMarkOrChoiceAndStopsWhereAsked)
     asked.beforeDecode = [](const ReadPlan&, const std::string&, UINT*) { return false; };
     EXPECT_EQ(TextReadStopped, ReadTextFile(ScratchFile(L"read-stop.txt", "x"), asked).status);
     EXPECT_EQ(TextReadUnreadable, ReadTextFile(L"C:\\no such folder\\file.wms").status);
+}
+
+// A file the document cannot hold, or a conversion that fails, is refused with its reason:
+// never read half, never decoded to an empty or partial text.
+TEST(ReadTextFile, RefusesWhatItCannotHoldAndSaysWhy)
+{
+    // Sparse, so past 4 GiB (where an int length wraps) without using the disk; refused
+    // before anything is allocated.
+    std::wstring huge = ScratchFile(L"read-huge.txt", "");
+    HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER end{};
+    end.QuadPart = (4LL << 30) + 5;
+    ASSERT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+    const struct {
+        std::wstring path;
+        unsigned long long limit;
+        UINT codePage;
+        TextReadStatus status;
+        DWORD error;
+    } cases[] = {
+        {huge, kLargestDocumentFile, kJapanese, TextReadTooLarge, ERROR_FILE_TOO_LARGE},
+        {ScratchFile(L"read-ten.txt", "0123456789"), 10, kJapanese, TextReadDone, 0},
+        {ScratchFile(L"read-ten.txt", "0123456789"), 9, kJapanese, TextReadTooLarge, ERROR_FILE_TOO_LARGE},
+        {L"C:\\no such folder\\file.wms", 10, kJapanese, TextReadUnreadable, ERROR_PATH_NOT_FOUND},
+        // A code page the system does not have.
+        {ScratchFile(L"read-page.txt", "abc"), 10, 12345, TextReadUnreadable, ERROR_INVALID_PARAMETER},
+    };
+    for (const auto& c : cases) {
+        TextReadOptions options;
+        options.byteLimit = c.limit;
+        options.codePage = c.codePage;
+        TextFile read = ReadTextFile(c.path, options);
+        EXPECT_EQ(c.status, read.status) << c.path;
+        EXPECT_EQ(c.error, read.error) << c.path;
+        if (c.status != TextReadDone) {
+            EXPECT_TRUE(read.text.wide.empty());
+        }
+    }
+    DeleteFileW(huge.c_str());
+    EXPECT_EQ(16ull << 20, kLargestDocumentFile) << "the limit the editor's message states";
+
+    EncodedText encoded = EncodeDocumentText(Wide(L"abc"), EncodingAnsi, WindowTextUnicode, 12345);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), encoded.error) << "nothing to write over the file";
 }
 
 TEST(Win9xLimits, FileSizesAtTheirBoundaries)
