@@ -1,5 +1,6 @@
 // Pixels from the screen: screenshots, and telling a message box's icon by its look.
 #include "kit.h"
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -217,7 +218,12 @@ Icon Dialog::IconKind() const
     Icon best = Icon::None;
     double bestDistance = 1e9;
     // Until the static has painted, the screen there shows what lay beneath the box, which
-    // may be anything: look again until it matches one of the four or the time is up.
+    // may be another box's icon at the same place: have it painted now, then take the icon
+    // once it has looked the same for longer than Wine takes to bring a paint to the screen.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const auto kSettled = std::chrono::milliseconds(100);
+    Icon seen = Icon::None;
+    auto seenSince = std::chrono::steady_clock::now();
     WaitUntil([&] {
         Pixels shot = Capture(r);
         bestDistance = 1e9;
@@ -228,7 +234,10 @@ Icon Dialog::IconKind() const
                 best = candidate.kind;
             }
         }
-        return bestDistance <= kMatchingIcon;
+        if (bestDistance > kMatchingIcon) best = Icon::None;
+        const auto now = std::chrono::steady_clock::now();
+        if (best != seen) seen = best, seenSince = now;
+        return best != Icon::None && now - seenSince >= kSettled;
     });
     // Identical images give 0; a foreign icon or a covered box is far from all four.
     if (bestDistance > kMatchingIcon)
