@@ -1,5 +1,5 @@
 // The button element wizard: a buttonelement or a predefined transport element, at the caret.
-#include "button_texts.h"
+#include "button_element_wizard_text.h"
 #include "resource.h"
 #include "wizard_dialog.h"
 #include "wizards.h"

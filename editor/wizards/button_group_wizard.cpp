@@ -1,5 +1,5 @@
 // The button group wizard: a buttongroup element with its closing tag, at the caret.
-#include "button_texts.h"
+#include "button_group_wizard_text.h"
 #include "resource.h"
 #include "wizard_dialog.h"
 #include "wizards.h"

@@ -1,5 +1,5 @@
 // The button wizard: a standalone button or one of the predefined buttons, at the caret.
-#include "button_texts.h"
+#include "button_wizard_text.h"
 #include "resource.h"
 #include "wizard_dialog.h"
 #include "wizards.h"

@@ -1,6 +1,6 @@
 // The comment wizard: an XML or JScript comment, single- or multi-line, at the caret.
+#include "comment_wizard_text.h"
 #include "resource.h"
-#include "skin_texts.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 

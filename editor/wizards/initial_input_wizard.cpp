@@ -1,8 +1,8 @@
 // The initial input wizard: a starting skin definition or script replaces the whole document.
 #include "editor_windows.h"
+#include "initial_input_wizard_text.h"
 #include "message_box.h"
 #include "resource.h"
-#include "skin_texts.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 

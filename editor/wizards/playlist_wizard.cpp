@@ -1,5 +1,5 @@
 // The playlist wizard: a playlist or one of the predefined playlists, at the caret.
-#include "display_texts.h"
+#include "playlist_wizard_text.h"
 #include "resource.h"
 #include "wizard_dialog.h"
 #include "wizards.h"

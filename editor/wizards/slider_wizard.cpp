@@ -2,7 +2,7 @@
 // hidden, so the user can go back and forth between them before OK.
 #include "editor_windows.h"
 #include "resource.h"
-#include "slider_texts.h"
+#include "slider_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 

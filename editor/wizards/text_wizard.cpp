@@ -1,6 +1,6 @@
 // The text wizard: a text element or one of the predefined text elements, at the caret.
-#include "display_texts.h"
 #include "resource.h"
+#include "text_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 

@@ -1,6 +1,6 @@
 // The theme wizard: an empty theme element at the caret; every field may stay empty.
 #include "resource.h"
-#include "skin_texts.h"
+#include "theme_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 

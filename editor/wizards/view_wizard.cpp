@@ -1,6 +1,6 @@
 // The view wizard: an empty view element, one TAB deep, at the caret.
 #include "resource.h"
-#include "skin_texts.h"
+#include "view_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 

@@ -1,7 +1,7 @@
 // The effects and video wizards, one dialog code for their shared layout: a visualisation or
 // a video element at the caret.
-#include "display_texts.h"
 #include "resource.h"
+#include "visual_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 
