@@ -1,8 +1,6 @@
-// The editor's instance, its main window and the children the commands write to.
+// What the skin preview window still reads of the editor.
 #include "editor_windows.h"
 
 HINSTANCE g_hInstance = nullptr;
-HWND g_hwndMain = nullptr;
 HWND g_hwndEdit = nullptr;
-HWND g_hwndToolbar = nullptr;
-HWND g_hwndStatus = nullptr;
+const wchar_t* g_currentPath = L"";

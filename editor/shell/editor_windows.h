@@ -1,9 +1,9 @@
-// The editor's instance, its main window and the children the commands write to.
+// What the skin preview window still reads of the editor, until it is handed the editor
+// as the other commands are: set by the main window alone.
 #pragma once
 #include <windows.h>
 
 extern HINSTANCE g_hInstance;
-extern HWND g_hwndMain;
 extern HWND g_hwndEdit;
-extern HWND g_hwndToolbar;
-extern HWND g_hwndStatus;
+// The document's path.
+extern const wchar_t* g_currentPath;

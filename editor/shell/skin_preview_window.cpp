@@ -2,7 +2,6 @@
 // choices, the element under the mouse and the one whose tag holds the caret, and its PNG copy.
 #include "skin_preview_window.h"
 
-#include "current_document.h"
 #include "editor_windows.h"
 #include "message_box.h"
 #include "packager_command.h"

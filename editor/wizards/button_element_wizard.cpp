@@ -101,4 +101,4 @@ const WizardDialog kButtonElementWizard = {
 
 }  // namespace
 
-INT_PTR ShowButtonElementWizard(HWND owner) { return OpenWizard(owner, kButtonElementWizard); }
+INT_PTR ShowButtonElementWizard(const EditorWindow& window) { return OpenWizard(window, kButtonElementWizard); }

@@ -68,4 +68,4 @@ const WizardDialog kButtonGroupWizard = {
 
 }  // namespace
 
-INT_PTR ShowButtonGroupWizard(HWND owner) { return OpenWizard(owner, kButtonGroupWizard); }
+INT_PTR ShowButtonGroupWizard(const EditorWindow& window) { return OpenWizard(window, kButtonGroupWizard); }

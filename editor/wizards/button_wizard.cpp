@@ -132,4 +132,4 @@ const WizardDialog kButtonWizard = {
 
 }  // namespace
 
-INT_PTR ShowButtonWizard(HWND owner) { return OpenWizard(owner, kButtonWizard); }
+INT_PTR ShowButtonWizard(const EditorWindow& window) { return OpenWizard(window, kButtonWizard); }

@@ -67,4 +67,4 @@ const WizardDialog kCommentWizard = {
 
 }  // namespace
 
-INT_PTR ShowCommentWizard(HWND owner) { return OpenWizard(owner, kCommentWizard); }
+INT_PTR ShowCommentWizard(const EditorWindow& window) { return OpenWizard(window, kCommentWizard); }

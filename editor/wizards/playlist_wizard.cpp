@@ -83,4 +83,4 @@ const WizardDialog kPlaylistWizard = {
 
 }  // namespace
 
-INT_PTR ShowPlaylistWizard(HWND owner) { return OpenWizard(owner, kPlaylistWizard); }
+INT_PTR ShowPlaylistWizard(const EditorWindow& window) { return OpenWizard(window, kPlaylistWizard); }

@@ -118,4 +118,4 @@ const WizardDialog kTextWizard = {
 
 }  // namespace
 
-INT_PTR ShowTextWizard(HWND owner) { return OpenWizard(owner, kTextWizard); }
+INT_PTR ShowTextWizard(const EditorWindow& window) { return OpenWizard(window, kTextWizard); }

@@ -43,4 +43,4 @@ const WizardDialog kThemeWizard = {
 
 }  // namespace
 
-INT_PTR ShowThemeWizard(HWND owner) { return OpenWizard(owner, kThemeWizard); }
+INT_PTR ShowThemeWizard(const EditorWindow& window) { return OpenWizard(window, kThemeWizard); }

@@ -54,4 +54,4 @@ const WizardDialog kViewWizard = {
 
 }  // namespace
 
-INT_PTR ShowViewWizard(HWND owner) { return OpenWizard(owner, kViewWizard); }
+INT_PTR ShowViewWizard(const EditorWindow& window) { return OpenWizard(window, kViewWizard); }

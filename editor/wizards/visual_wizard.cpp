@@ -90,5 +90,5 @@ const WizardDialog kVideoWizard = {
 
 }  // namespace
 
-INT_PTR ShowEffectsWizard(HWND owner) { return OpenWizard(owner, kEffectsWizard); }
-INT_PTR ShowVideoWizard(HWND owner) { return OpenWizard(owner, kVideoWizard); }
+INT_PTR ShowEffectsWizard(const EditorWindow& window) { return OpenWizard(window, kEffectsWizard); }
+INT_PTR ShowVideoWizard(const EditorWindow& window) { return OpenWizard(window, kVideoWizard); }
