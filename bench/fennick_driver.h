@@ -1,8 +1,11 @@
-// Starting the real Fennick.exe beside a bench program, and its clock, for the benches that drive it.
+// Starting the real Fennick.exe beside a bench program, its clock and the packages of a folder,
+// for the benches that drive it.
 #pragma once
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 // Seconds on the performance counter.
 inline double Now()
@@ -35,4 +38,18 @@ inline HWND StartFennick(PROCESS_INFORMATION* process)
         Sleep(10);
     }
     return nullptr;
+}
+
+// The full paths of the folder's packages, in name order.
+inline std::vector<std::wstring> PackagesIn(const std::wstring& folder)
+{
+    std::vector<std::wstring> paths;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*.wmz").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return paths;
+    do paths.push_back(folder + L"\\" + found.cFileName);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(paths.begin(), paths.end());
+    return paths;
 }

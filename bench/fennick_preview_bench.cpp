@@ -73,18 +73,6 @@ double ReadAlone(const std::vector<std::wstring>& packages)
     return Now() - from;
 }
 
-std::vector<std::wstring> PackagesIn(const std::wstring& folder)
-{
-    std::vector<std::wstring> paths;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*.wmz").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return paths;
-    do paths.push_back(folder + L"\\" + found.cFileName);
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-    return paths;
-}
-
 std::wstring PaneText(HWND window)
 {
     wchar_t text[512] = L"";
@@ -134,7 +122,9 @@ int wmain(int argc, wchar_t** argv)
         const std::wstring before = PaneText(window);
         const double selected = Now();
         images.Select(index);
-        while (PaneText(window) == before && Now() - selected < 5) Sleep(1);
+        // The pane empties at once, and shows the package when its worker has drawn it.
+        for (std::wstring text = before; (text == before || text.empty()) && Now() - selected < 5; text = PaneText(window))
+            Sleep(1);
         previews.push_back(Now() - selected);
     }
     std::sort(previews.begin(), previews.end());

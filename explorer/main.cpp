@@ -23,6 +23,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 HINSTANCE g_hInstance = nullptr;
 HWND g_hwndMain = nullptr;
 HWND g_hwndList = nullptr;
@@ -37,6 +39,8 @@ namespace {
 
 const wchar_t kClassName[] = L"Fennick";
 const wchar_t kTitle[] = L"Ferncastle";
+// How long closing waits for the workers, whatever they draw: the window goes within a second.
+const DWORD kCloseWait = 500;
 // At 96 DPI; it grows with the screen's DPI.
 const POINT kMinimumSize = {640, 400};
 
@@ -71,12 +75,12 @@ LRESULT OnCreate(HWND window)
     g_hwndToolbar = CreateExplorerToolbar(window);
     g_hwndList = CreateSkinList(window);
     g_hwndStatus = CreateExplorerStatusBar(window);
-    CreatePreviewPane(window);
-    StartThumbnails(window);
     if (!g_hwndList) {
         ReleaseImageLists();
         return -1;
     }
+    CreatePreviewPane(window);
+    StartThumbnails(window);
     ShowFolder(g_skinsRoot);
     return 0;
 }
@@ -157,9 +161,22 @@ void OnCommand(HWND window, int id)
     }
 }
 
-void OnClose(HWND window)
+// Every worker is asked to stop first, then all are waited for within one bound.
+void StopWorkers(HWND window)
 {
     StopThumbnails();
+    StopPreviewPane();
+    StopPackageCheck();
+    const DWORD start = GetTickCount();
+    auto left = [start] { return kCloseWait - std::min(kCloseWait, GetTickCount() - start); };
+    WaitForThumbnails(left());
+    WaitForPreviewPane(left());
+    WaitForPackageCheck(window, left());
+}
+
+void OnClose(HWND window)
+{
+    StopWorkers(window);
     ReleaseImageLists();
     // Only released: the handle goes with the process.
     if (g_instanceMutex) ReleaseMutex(g_instanceMutex);
@@ -181,6 +198,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MENUSELECT:    ShowMenuHelp(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_EXITMENULOOP:  ShowSelectionState(); return 0;
     case WM_THUMBNAIL_DONE: TakeThumbnail(lParam); return 0;
+    case WM_PACKAGE_CHECKED: ShowPackageCheck(window, lParam); return 0;
     case WM_CLOSE:         OnClose(window); return 0;
     case WM_DESTROY:       PostQuitMessage(0); return 0;
     }

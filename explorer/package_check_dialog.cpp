@@ -1,4 +1,5 @@
-// The package check of the one selected package, its findings listed in a dialog.
+// The package check of the one selected package, run on a worker thread, its findings listed
+// in a dialog.
 #include "package_check_dialog.h"
 
 #include "language.h"
@@ -7,10 +8,13 @@
 #include "preview_pane.h"
 #include "resource.h"
 #include "skin_list.h"
+#include "skin_workers.h"
 #include "fennick.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +22,16 @@ namespace {
 
 const wchar_t kCaptionJapanese[] = L"パッケージのチェック";
 const wchar_t kCaptionEnglish[] = L"Check package";
+
+struct CheckResult {
+    unsigned request;
+    ZipReadError error;
+    std::vector<PackageFinding> findings;
+};
+
+// One thread: a second check calls off the first, whose answer is not shown.
+SkinWorkers g_workers;
+unsigned g_request = 0;
 
 struct CheckColumn {
     const wchar_t* japanese;
@@ -47,14 +61,27 @@ std::wstring SummaryText(const std::vector<PackageFinding>& findings)
            L" warning(s) and " + std::to_wstring(counts[SkinNote]) + L" note(s).";
 }
 
-void SetCell(HWND list, int item, int column, const std::wstring& text)
+std::wstring CellText(const PackageFinding& finding, int column)
 {
-    LVITEMW cell = {};
-    cell.mask = LVIF_TEXT;
-    cell.iItem = item;
-    cell.iSubItem = column;
-    cell.pszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
+    switch (column) {
+    case 0: return finding.file;
+    case 1: return finding.line > 0 ? std::to_wstring(finding.line) : std::wstring();
+    case 2: return KindText(finding.kind);
+    default: return finding.message;
+    }
+}
+
+// The list holds no texts of its own: it asks for the rows it shows, however many there are.
+void GiveCell(const std::vector<PackageFinding>& findings, NMLVDISPINFOW* asked)
+{
+    LVITEMW& item = asked->item;
+    if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || item.iItem >= static_cast<int>(findings.size()) ||
+        item.cchTextMax <= 0)
+        return;
+    const std::wstring text = CellText(findings[static_cast<size_t>(item.iItem)], item.iSubItem);
+    const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
+    text.copy(item.pszText, length);
+    item.pszText[length] = L'\0';
 }
 
 void FillDialog(HWND dialog, const std::vector<PackageFinding>& findings)
@@ -71,13 +98,7 @@ void FillDialog(HWND dialog, const std::vector<PackageFinding>& findings)
         column.iSubItem = index;
         SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
     }
-    for (int item = 0; item < static_cast<int>(findings.size()); ++item) {
-        const PackageFinding& finding = findings[item];
-        SetCell(list, item, 0, finding.file);
-        SetCell(list, item, 1, finding.line > 0 ? std::to_wstring(finding.line) : std::wstring());
-        SetCell(list, item, 2, KindText(finding.kind));
-        SetCell(list, item, 3, finding.message);
-    }
+    SendMessageW(list, LVM_SETITEMCOUNT, findings.size(), 0);
     SetDlgItemTextW(dialog, IDC_PACKAGE_CHECK_SUMMARY, SummaryText(findings).c_str());
 }
 
@@ -85,13 +106,35 @@ INT_PTR CALLBACK PackageCheckDialogProc(HWND dialog, UINT message, WPARAM wParam
 {
     switch (message) {
     case WM_INITDIALOG:
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         FillDialog(dialog, *reinterpret_cast<const std::vector<PackageFinding>*>(lParam));
+        return TRUE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == LVN_GETDISPINFOW)
+            GiveCell(*reinterpret_cast<const std::vector<PackageFinding>*>(GetWindowLongPtrW(dialog, DWLP_USER)),
+                     reinterpret_cast<NMLVDISPINFOW*>(lParam));
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK) EndDialog(dialog, IDCANCEL);
         return TRUE;
     }
     return FALSE;
+}
+
+void QueueCheck(HWND owner, const std::wstring& path)
+{
+    const unsigned request = ++g_request;
+    const bool japanese = IsJapaneseUi();
+    if (!g_workers.Started()) g_workers.Start(1, 0);
+    g_workers.CancelAll();
+    g_workers.Queue([owner, request, path, japanese](SkinImageCache&, const std::atomic<bool>& cancel) {
+        if (cancel) return;
+        auto result = std::make_unique<CheckResult>();
+        result->request = request;
+        result->error = CheckSkinPackage(path, japanese, &result->findings);
+        if (!cancel && PostMessageW(owner, WM_PACKAGE_CHECKED, 0, reinterpret_cast<LPARAM>(result.get())))
+            result.release();
+    });
 }
 
 }  // namespace
@@ -105,17 +148,33 @@ void CheckSelectedPackage(HWND owner)
                     caption, MB_ICONWARNING);
         return;
     }
-    std::vector<PackageFinding> findings;
-    const ZipReadError error = CheckSkinPackage(path, IsJapaneseUi(), &findings);
-    if (error != ZipReadOk) {
-        ShowMessage(owner, ZipReadErrorText(error, IsJapaneseUi()), caption, MB_ICONWARNING);
+    QueueCheck(owner, path);
+}
+
+void ShowPackageCheck(HWND owner, LPARAM lParam)
+{
+    std::unique_ptr<CheckResult> result(reinterpret_cast<CheckResult*>(lParam));
+    if (result->request != g_request) return;
+    const wchar_t* caption = UiText(kCaptionJapanese, kCaptionEnglish);
+    if (result->error != ZipReadOk) {
+        ShowMessage(owner, ZipReadErrorText(result->error, IsJapaneseUi()), caption, MB_ICONWARNING);
         return;
     }
-    if (findings.empty()) {
+    if (result->findings.empty()) {
         ShowMessage(owner, UiText(L"問題は見つかりませんでした。", L"No problems were found."), caption,
                     MB_ICONINFORMATION);
         return;
     }
     DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IsJapaneseUi() ? IDD_PACKAGE_CHECK_JP : IDD_PACKAGE_CHECK_EN), owner,
-                    PackageCheckDialogProc, reinterpret_cast<LPARAM>(&findings));
+                    PackageCheckDialogProc, reinterpret_cast<LPARAM>(&result->findings));
+}
+
+void StopPackageCheck() { g_workers.AskToStop(); }
+
+void WaitForPackageCheck(HWND owner, DWORD milliseconds)
+{
+    g_workers.Stop(milliseconds);
+    MSG message;
+    while (PeekMessageW(&message, owner, WM_PACKAGE_CHECKED, WM_PACKAGE_CHECKED, PM_REMOVE))
+        delete reinterpret_cast<CheckResult*>(message.lParam);
 }

@@ -10,6 +10,7 @@
 #include "screen_dpi.h"
 #include "skin_list.h"
 #include "skin_package.h"
+#include "skin_workers.h"
 
 #include <algorithm>
 #include <memory>
@@ -22,13 +23,22 @@ const int kSplitterWidth = 6;
 const int kMargin = 8;
 const int kFactLines = 4;
 const UINT WM_PREVIEW_SELECTION = WM_APP + 2;
+const UINT WM_PREVIEW_DONE = WM_APP + 3;
+const size_t kCacheBytes = 64u << 20;
+
+struct PaneResult {
+    unsigned request;
+    PackagePreview preview;
+};
 
 HWND g_pane = nullptr;
 HWND g_text = nullptr;
 PreviewPaneSettings g_settings;
 bool g_selectionPending = false;
 bool g_dragging = false;
-std::unique_ptr<SkinImageCache> g_cache;
+// One thread: a new selection calls off the picture being drawn for the last.
+SkinWorkers g_workers;
+unsigned g_request = 0;
 std::unique_ptr<PackagePreview> g_preview;   // null when nothing is shown
 std::wstring g_shownKey;
 FittedPicture g_fitted;
@@ -111,6 +121,34 @@ void ShowPreviewText()
     SetWindowTextW(g_text, text.c_str());
 }
 
+// The picture is kept no larger than the screen, where it is fitted to the pane: a hostile view
+// of 64 megapixels is reduced once, on the worker, not at every resize.
+void ReducePicture(SkinPicture* picture, int width, int height)
+{
+    FittedPicture reduced;
+    FitSkinPicture(*picture, width, height, &reduced);
+    picture->pixels.swap(reduced.pixels);
+    picture->width = reduced.width;
+    picture->height = reduced.height;
+    std::vector<SkinDrawnElement>().swap(picture->elements);
+}
+
+void QueuePreview(const std::wstring& path, unsigned request)
+{
+    const HWND pane = g_pane;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    g_workers.Queue([pane, request, path, width, height](SkinImageCache& cache, const std::atomic<bool>& cancel) {
+        auto result = std::make_unique<PaneResult>();
+        result->request = request;
+        SkinRenderOptions options;
+        options.cancel = &cancel;
+        LoadPackagePreview(path, cache, &result->preview, options);
+        if (cancel) return;
+        ReducePicture(&result->preview.picture, width, height);
+        if (PostMessageW(pane, WM_PREVIEW_DONE, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
+    });
+}
+
 void PreviewSelection()
 {
     g_selectionPending = false;
@@ -121,11 +159,19 @@ void PreviewSelection()
     if (key == g_shownKey) return;
     g_shownKey = key;
     g_preview.reset();
-    if (!path.empty()) {
-        if (!g_cache) g_cache = std::make_unique<SkinImageCache>(64u << 20);
-        g_preview = std::make_unique<PackagePreview>();
-        LoadPackagePreview(path, *g_cache, g_preview.get());
-    }
+    ++g_request;
+    g_workers.CancelAll();
+    if (!path.empty()) QueuePreview(path, g_request);
+    ShowPreviewText();
+    LayOutPane();
+}
+
+// Only the answer to the last request is shown: the selection may have moved on since.
+void TakePreview(LPARAM lParam)
+{
+    std::unique_ptr<PaneResult> result(reinterpret_cast<PaneResult*>(lParam));
+    if (result->request != g_request || !g_settings.shown) return;
+    g_preview = std::make_unique<PackagePreview>(std::move(result->preview));
     ShowPreviewText();
     LayOutPane();
 }
@@ -173,6 +219,7 @@ LRESULT CALLBACK PreviewPaneProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SIZE: LayOutPane(); return 0;
     case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     case WM_PREVIEW_SELECTION: PreviewSelection(); return 0;
+    case WM_PREVIEW_DONE: TakePreview(lParam); return 0;
     case WM_SETCURSOR:
         if (!OverSplitter()) break;
         SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
@@ -217,6 +264,7 @@ HWND CreatePreviewPane(HWND parent)
     if (!g_pane) return nullptr;
     g_text = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, g_pane,
                              reinterpret_cast<HMENU>(IDC_PREVIEW_TEXT), g_hInstance, nullptr);
+    g_workers.Start(1, kCacheBytes);
     SendMessageW(g_text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     CheckPreviewCommand();
     return g_pane;
@@ -229,7 +277,10 @@ void TogglePreviewPane()
     SaveSettings();
     g_shownKey = L"\n";   // no key: the selection is read again
     LayOutMainWindow();
-    if (g_settings.shown) PreviewSelection();
+    if (g_settings.shown)
+        PreviewSelection();
+    else
+        g_workers.CancelAll();
 }
 
 void PlaceListAndPreview(int left, int top, int width, int height)
@@ -242,6 +293,16 @@ void PlaceListAndPreview(int left, int top, int width, int height)
     }
     if (g_pane) ShowWindow(g_pane, paneWidth > 0 ? SW_SHOWNA : SW_HIDE);
     MoveWindow(g_hwndList, left, top, width - paneWidth, height, TRUE);
+}
+
+void StopPreviewPane() { g_workers.AskToStop(); }
+
+void WaitForPreviewPane(DWORD milliseconds)
+{
+    g_workers.Stop(milliseconds);
+    MSG message;
+    while (g_pane && PeekMessageW(&message, g_pane, WM_PREVIEW_DONE, WM_PREVIEW_DONE, PM_REMOVE))
+        delete reinterpret_cast<PaneResult*>(message.lParam);
 }
 
 void PreviewSelectionLater()

@@ -1,5 +1,5 @@
 // The preview pane beside the list: the selected package's first view, fitted, with its
-// title, author, size and entry count; its left edge is the splitter.
+// title, author, size and entry count, drawn on a worker thread; its left edge is the splitter.
 #pragma once
 #include <windows.h>
 
@@ -13,4 +13,7 @@ void TogglePreviewPane();
 void PlaceListAndPreview(int left, int top, int width, int height);
 // The selection changed: the pane follows it once the list has settled.
 void PreviewSelectionLater();
+// Asks the worker to stop what it draws; WaitForPreviewPane then waits for it at most that long.
+void StopPreviewPane();
+void WaitForPreviewPane(DWORD milliseconds);
 

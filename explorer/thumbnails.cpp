@@ -1,19 +1,17 @@
 // Small pictures of each package's first view as its icon in the large-icon view, drawn on
-// a worker thread and kept for the session by the package's name, size and date.
+// worker threads and kept for the session by the package's name, size and date.
 #include "thumbnails.h"
 
 #include "fennick.h"
-#include "preview_pane.h"
 #include "resource.h"
 #include "screen_dpi.h"
 #include "skin_list.h"
 #include "skin_package.h"
+#include "skin_workers.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <algorithm>
-#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,37 +19,41 @@
 
 namespace {
 
-struct ThumbnailJob {
-    unsigned generation;
-    std::wstring name;   // as the list shows it
-    std::wstring path;
-    std::wstring key;
-};
+// A thumbnail's render needs no more: a real skin's view and images take a few megabytes.
+const size_t kThumbnailRenderBytes = 96u << 20;
+const size_t kCacheBytes = 32u << 20;
+// Pictures the image lists keep beyond those the folder on screen needs; past them they are
+// emptied and this folder's pictures drawn again.
+const int kMostKeptPictures = 512;
+// The package and folder icons stand first in both lists.
+const int kFirstPicture = 2;
 
 struct ThumbnailResult {
-    ThumbnailJob job;
+    std::wstring key;
     int size;                       // a side, in pixels
     std::vector<uint32_t> pixels;   // premultiplied; empty when the package shows no picture
+    bool passing;                   // stopped, or short of memory or resources: not kept
 };
 
 HWND g_window = nullptr;
-// Two at most: the pictures come about twice as fast where two cores are free.
-HANDLE g_threads[2] = {nullptr, nullptr};
-int g_threadCount = 0;
-HANDLE g_wake = nullptr;
-CRITICAL_SECTION g_lock;
-std::deque<ThumbnailJob> g_jobs;
-unsigned g_generation = 0;
-bool g_stopping = false;
+// Two threads at most: the pictures come about twice as fast where two cores are free.
+SkinWorkers g_workers;
 int g_side = kThumbnailSize;
 // Image index by key; the package icon (0) for a package that shows no picture.
 std::map<std::wstring, int> g_cache;
+// The packages the list shows now, by key.
+std::map<std::wstring, std::wstring> g_listed;
 
-void DrawThumbnail(SkinImageCache& cache, ThumbnailResult* result)
+void DrawThumbnail(const std::wstring& path, SkinImageCache& cache, const std::atomic<bool>& cancel,
+                   ThumbnailResult* result)
 {
     PackagePreview preview;
-    LoadPackagePreview(result->job.path, cache, &preview);
-    if (preview.state != PreviewShown || !preview.picture.viewFound) return;
+    SkinRenderOptions options;
+    options.cancel = &cancel;
+    options.memoryBudget = kThumbnailRenderBytes;
+    LoadPackagePreview(path, cache, &preview, options);
+    result->passing = IsPassingPreview(preview);
+    if (result->passing || preview.state != PreviewShown || !preview.picture.viewFound) return;
     FittedPicture fitted;
     FitSkinPicture(preview.picture, result->size, result->size, &fitted);
     if (fitted.pixels.empty()) return;
@@ -63,48 +65,17 @@ void DrawThumbnail(SkinImageCache& cache, ThumbnailResult* result)
                     &result->pixels[static_cast<size_t>(top + y) * result->size + left]);
 }
 
-bool NextJob(ThumbnailJob* job, int* side)
+void QueueThumbnail(const std::wstring& path, const std::wstring& key)
 {
-    for (;;) {
-        EnterCriticalSection(&g_lock);
-        const bool stopping = g_stopping, found = !g_jobs.empty();
-        if (found) {
-            *job = g_jobs.front();
-            g_jobs.pop_front();
-            *side = g_side;
-        } else if (!stopping) {
-            ResetEvent(g_wake);
-        }
-        LeaveCriticalSection(&g_lock);
-        if (stopping) return false;
-        if (found) return true;
-        WaitForSingleObject(g_wake, INFINITE);
-    }
-}
-
-void DrawJobs()
-{
-    // Loaded before the first picture is asked for, and kept loaded while the thread lives.
-    SkinImageDecoder warm;
-    // Its own cache: a cache serves one thread.
-    SkinImageCache cache(32u << 20);
-    auto result = std::make_unique<ThumbnailResult>();
-    while (NextJob(&result->job, &result->size)) {
-        result->pixels.clear();
-        DrawThumbnail(cache, result.get());
-        if (PostMessageW(g_window, WM_THUMBNAIL_DONE, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
-        result = std::make_unique<ThumbnailResult>();
-    }
-}
-
-DWORD WINAPI ThumbnailWorker(void*)
-{
-    // Held for the thread's life: each render's decoder would otherwise start COM and load
-    // the imaging component again.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    DrawJobs();
-    if (SUCCEEDED(com)) CoUninitialize();
-    return 0;
+    const HWND window = g_window;
+    const int side = g_side;
+    g_workers.Queue([window, side, path, key](SkinImageCache& cache, const std::atomic<bool>& cancel) {
+        // Called off before it began: a folder of thousands would otherwise fill the window's queue.
+        if (cancel) return;
+        auto result = std::make_unique<ThumbnailResult>(ThumbnailResult{key, side, {}, true});
+        DrawThumbnail(path, cache, cancel, result.get());
+        if (PostMessageW(window, WM_THUMBNAIL_DONE, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
+    });
 }
 
 HBITMAP BitmapOf(const std::vector<uint32_t>& pixels, int side)
@@ -116,29 +87,42 @@ HBITMAP BitmapOf(const std::vector<uint32_t>& pixels, int side)
     return bitmap;
 }
 
+HIMAGELIST ImageListOf(int which)
+{
+    return reinterpret_cast<HIMAGELIST>(SendMessageW(g_hwndList, LVM_GETIMAGELIST, which, 0));
+}
+
 // The small list gets the package icon at the same index, so that the other views, which
-// share the item's image index, still show it.
+// share the item's image index, still show it. -1 when Windows had no room for it.
 int AddToImageLists(const std::vector<uint32_t>& pixels, int side)
 {
-    HIMAGELIST largeList = reinterpret_cast<HIMAGELIST>(SendMessageW(g_hwndList, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
-    HIMAGELIST smallList = reinterpret_cast<HIMAGELIST>(SendMessageW(g_hwndList, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    HIMAGELIST largeList = ImageListOf(LVSIL_NORMAL), smallList = ImageListOf(LVSIL_SMALL);
     HBITMAP bitmap = BitmapOf(pixels, side);
     if (!largeList || !smallList || !bitmap) {
         if (bitmap) DeleteObject(bitmap);
-        return 0;
+        return -1;
     }
     int index = ImageList_Add(largeList, bitmap, nullptr);
     DeleteObject(bitmap);
-    if (index < 0) return 0;
+    if (index < 0) return -1;
     HICON icon = ImageList_GetIcon(smallList, 0, ILD_NORMAL);
     int smallIndex = icon ? ImageList_ReplaceIcon(smallList, -1, icon) : -1;
     if (icon) DestroyIcon(icon);
     if (smallIndex != index) {
         ImageList_Remove(largeList, index);
         if (smallIndex >= 0) ImageList_Remove(smallList, smallIndex);
-        return 0;
+        return -1;
     }
     return index;
+}
+
+void SetItemImage(int item, int image)
+{
+    LVITEMW change = {};
+    change.mask = LVIF_IMAGE;
+    change.iItem = item;
+    change.iImage = image;
+    SendMessageW(g_hwndList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
 }
 
 void SetImageOfPackage(const std::wstring& name, int image)
@@ -149,13 +133,21 @@ void SetImageOfPackage(const std::wstring& name, int image)
     for (int item = -1;;) {
         item = static_cast<int>(SendMessageW(g_hwndList, LVM_FINDITEMW, item, reinterpret_cast<LPARAM>(&find)));
         if (item < 0) return;
-        if (KindOfEntry(item) != EntryPackage) continue;
-        LVITEMW change = {};
-        change.mask = LVIF_IMAGE;
-        change.iItem = item;
-        change.iImage = image;
-        SendMessageW(g_hwndList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+        if (KindOfEntry(item) == EntryPackage) SetItemImage(item, image);
     }
+}
+
+// Browsing folder after folder would otherwise keep every picture ever drawn.
+void ForgetPicturesPast(int needed)
+{
+    HIMAGELIST largeList = ImageListOf(LVSIL_NORMAL), smallList = ImageListOf(LVSIL_SMALL);
+    if (!largeList || !smallList || ImageList_GetImageCount(largeList) - kFirstPicture <= kMostKeptPictures + needed)
+        return;
+    for (int item = 0, count = EntryCount(); item < count; ++item)
+        if (KindOfEntry(item) == EntryPackage) SetItemImage(item, 0);
+    ImageList_SetImageCount(largeList, kFirstPicture);
+    ImageList_SetImageCount(smallList, kFirstPicture);
+    g_cache.clear();
 }
 
 }  // namespace
@@ -164,31 +156,16 @@ bool StartThumbnails(HWND window)
 {
     g_window = window;
     g_side = ScaleForDpi(kThumbnailSize, ScreenDpi(window));
-    InitializeCriticalSection(&g_lock);
-    // Manual reset: every worker wakes to look at the queue.
-    g_wake = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     SYSTEM_INFO system;
     GetSystemInfo(&system);
-    const int wanted = system.dwNumberOfProcessors > 1 ? 2 : 1;
-    while (g_wake && g_threadCount < wanted) {
-        g_threads[g_threadCount] = CreateThread(nullptr, 0, ThumbnailWorker, nullptr, 0, nullptr);
-        if (!g_threads[g_threadCount]) break;
-        ++g_threadCount;
-    }
-    return g_threadCount > 0;
+    return g_workers.Start(system.dwNumberOfProcessors > 1 ? 2 : 1, kCacheBytes);
 }
 
-void StopThumbnails()
+void StopThumbnails() { g_workers.AskToStop(); }
+
+void WaitForThumbnails(DWORD milliseconds)
 {
-    if (g_threadCount == 0) return;
-    EnterCriticalSection(&g_lock);
-    g_stopping = true;
-    g_jobs.clear();
-    LeaveCriticalSection(&g_lock);
-    SetEvent(g_wake);
-    WaitForMultipleObjects(g_threadCount, g_threads, TRUE, INFINITE);
-    for (int index = 0; index < g_threadCount; ++index) CloseHandle(g_threads[index]);
-    g_threadCount = 0;
+    g_workers.Stop(milliseconds);
     MSG message;
     while (PeekMessageW(&message, g_window, WM_THUMBNAIL_DONE, WM_THUMBNAIL_DONE, PM_REMOVE))
         delete reinterpret_cast<ThumbnailResult*>(message.lParam);
@@ -196,39 +173,39 @@ void StopThumbnails()
 
 void RequestThumbnails()
 {
-    if (g_threadCount == 0) return;
-    std::deque<ThumbnailJob> jobs;
-    EnterCriticalSection(&g_lock);
-    const unsigned generation = ++g_generation;
-    g_jobs.clear();
-    LeaveCriticalSection(&g_lock);
+    if (!g_workers.Started()) return;
+    g_workers.CancelAll();
+    g_listed.clear();
     if ((GetWindowLongPtrW(g_hwndList, GWL_STYLE) & LVS_TYPEMASK) != LVS_ICON) return;
+    std::vector<std::pair<std::wstring, std::wstring>> packages;   // path, name
     for (int item = 0, count = EntryCount(); item < count; ++item) {
         if (KindOfEntry(item) != EntryPackage) continue;
         wchar_t name[MAX_PATH] = L"";
         ReadEntryName(item, name, _countof(name));
-        ThumbnailJob job = {generation, name, EntryPath(name), L""};
-        if (!PackageFileKey(job.path, &job.key)) continue;
-        auto cached = g_cache.find(job.key);
-        if (cached != g_cache.end())
-            SetImageOfPackage(job.name, cached->second);
-        else
-            jobs.push_back(job);
+        packages.emplace_back(EntryPath(name), name);
     }
-    EnterCriticalSection(&g_lock);
-    if (generation == g_generation) g_jobs.swap(jobs);
-    LeaveCriticalSection(&g_lock);
-    SetEvent(g_wake);
+    ForgetPicturesPast(static_cast<int>(packages.size()));
+    for (const auto& package : packages) {
+        std::wstring key;
+        if (!PackageFileKey(package.first, &key)) continue;
+        g_listed[key] = package.second;
+        auto cached = g_cache.find(key);
+        if (cached != g_cache.end())
+            SetImageOfPackage(package.second, cached->second);
+        else
+            QueueThumbnail(package.first, key);
+    }
 }
 
 void TakeThumbnail(LPARAM lParam)
 {
     std::unique_ptr<ThumbnailResult> result(reinterpret_cast<ThumbnailResult*>(lParam));
+    // Drawn again when it is asked for again; and a picture drawn twice keeps the first.
+    if (result->passing || g_cache.count(result->key)) return;
     int image = 0;
     if (!result->pixels.empty()) image = AddToImageLists(result->pixels, result->size);
-    g_cache[result->job.key] = image;
-    EnterCriticalSection(&g_lock);
-    const bool current = result->job.generation == g_generation;
-    LeaveCriticalSection(&g_lock);
-    if (current && image != 0) SetImageOfPackage(result->job.name, image);
+    if (image < 0) return;
+    g_cache[result->key] = image;
+    auto listed = g_listed.find(result->key);
+    if (listed != g_listed.end() && image != 0) SetImageOfPackage(listed->second, image);
 }

@@ -1,5 +1,6 @@
-// The skin preview window: a VIEW of the document drawn by the skin renderer, its view and zoom
-// choices, the element under the mouse and the one whose tag holds the caret, and its PNG copy.
+// The skin preview window: a VIEW of the document drawn by the skin renderer on a worker
+// thread, its view and zoom choices, the element under the mouse and the one whose tag holds
+// the caret, and its PNG copy.
 #include "skin_preview_window.h"
 
 #include "editor_windows.h"
@@ -7,6 +8,7 @@
 #include "packager_command.h"
 #include "resource.h"
 #include "screen_dpi.h"
+#include "skin_preview_jobs.h"
 #include "skin_preview_logic.h"
 #include "skin_render.h"
 #include "window_text.h"
@@ -29,14 +31,21 @@ const UINT_PTR kPollTimer = 1;
 const UINT kPollPeriod = 100;      // ms
 const DWORD kQuietPeriod = 300;    // ms without a change before the picture is drawn again
 const int kZoomChoices[] = {100, 200, 0};   // 0: fit the window
-const int kCheckerSize = 8;
 const int kOutlineWidth = 2;
+// Larger pictures are shrunk to fit by sampling, not by averaging: painting stays quick.
+const long long kHalftoneMostPixels = 4 << 20;
+// How long closing waits for the workers.
+const DWORD kStopWait = 500;
+const size_t kSaveCacheBytes = 64u << 20;
 
 struct Preview {
     HWND dialog = nullptr;
     HWND picture = nullptr;
-    SkinImageCache cache;
-    SkinPicture rendered;
+    // Renders for the window, each calling off the last; saves beside them, never called off by one.
+    SkinWorkers renders, saves;
+    unsigned asked = 0;            // the number of the last render asked for
+    bool sizePending = true;       // the window takes the first picture's size
+    SkinPicture rendered;          // its pixels moved to shown
     std::vector<uint32_t> shown;   // the picture over a checkerboard, as painted
     std::wstring seenText, seenFolder;
     std::wstring renderedText, renderedFolder;
@@ -79,20 +88,6 @@ void SetStatus(int part, const std::wstring& text)
     if (part == 1) PlaceStatusParts(status);
 }
 
-// Premultiplied pixels over a light checkerboard, so the window's shape shows.
-void ComposeShown(Preview& preview)
-{
-    const SkinPicture& picture = preview.rendered;
-    preview.shown.resize(picture.pixels.size());
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            size_t at = static_cast<size_t>(y) * picture.width + x;
-            uint32_t checker = ((x / kCheckerSize + y / kCheckerSize) & 1) ? 0xCCCCCC : 0xFFFFFF;
-            preview.shown[at] = OverOpaqueColour(picture.pixels[at], checker);
-        }
-    }
-}
-
 RECT PictureArea()
 {
     RECT area = {};
@@ -127,46 +122,42 @@ std::wstring ViewLabel(const SkinViewEntry& view)
     return L"VIEW " + std::to_wstring(view.index + 1);
 }
 
-// Keeps the chosen VIEW by its id when the definition changes around it.
-void FillViews(Preview& preview, const std::wstring& text)
+// The VIEWs the worker found, and the one it drew.
+void ShowViews(Preview& preview, std::vector<SkinViewEntry> views, int chosen)
 {
-    std::vector<SkinViewEntry> views = ListSkinViews(text);
-    std::wstring chosenId =
-        preview.viewIndex < static_cast<int>(preview.views.size()) ? preview.views[preview.viewIndex].id : L"";
     bool same = views.size() == preview.views.size() &&
                 std::equal(views.begin(), views.end(), preview.views.begin(),
                            [](const SkinViewEntry& a, const SkinViewEntry& b) { return ViewLabel(a) == ViewLabel(b); });
     preview.views = std::move(views);
-    if (same) return;
-    int chosen = std::min(preview.viewIndex, std::max(0, static_cast<int>(preview.views.size()) - 1));
-    HWND combo = GetDlgItem(preview.dialog, IDC_PREVIEW_VIEW);
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    for (const SkinViewEntry& view : preview.views) {
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ViewLabel(view).c_str()));
-        if (!chosenId.empty() && _wcsicmp(view.id.c_str(), chosenId.c_str()) == 0) chosen = view.index;
-    }
     preview.viewIndex = chosen;
+    HWND combo = GetDlgItem(preview.dialog, IDC_PREVIEW_VIEW);
+    if (!same) {
+        SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+        for (const SkinViewEntry& view : preview.views)
+            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ViewLabel(view).c_str()));
+    }
     SendMessageW(combo, CB_SETCURSEL, preview.views.empty() ? -1 : chosen, 0);
 }
 
-void RenderInto(Preview& preview, size_t hoveredOffset, SkinPicture* picture)
+RenderQuestion Question(const Preview& preview)
 {
-    SkinRenderOptions options;
-    options.viewIndex = preview.viewIndex;
-    options.hoveredOffset = hoveredOffset;
-    // A document never saved has no folder: its files are not looked for anywhere.
-    SkinFolderSource files(preview.renderedFolder);
-    RenderSkinView(preview.renderedText, files, preview.cache, options, picture);
+    RenderQuestion question;
+    question.text = preview.renderedText;
+    question.folder = preview.renderedFolder;
+    question.viewIndex = preview.viewIndex;
+    if (preview.viewIndex < static_cast<int>(preview.views.size())) question.viewId = preview.views[preview.viewIndex].id;
+    question.hoveredOffset = preview.hoveredOffset;
+    return question;
 }
 
-void Redraw(Preview& preview)
+// The picture follows when the worker has drawn it; until then the last one stays. With
+// listViews the VIEWs are listed again and the element under the mouse looked for again.
+void Redraw(Preview& preview, bool listViews = false)
 {
-    RenderInto(preview, preview.hoveredOffset, &preview.rendered);
-    ComposeShown(preview);
-    preview.caretHit = SkinElementAtOffset(preview.rendered, preview.caretStart);
-    SetStatus(1, SkinProblemsStatusText(preview.rendered, !preview.renderedFolder.empty()));
-    UpdateScrollBars(preview);
-    InvalidateRect(preview.picture, nullptr, FALSE);
+    RenderQuestion question = Question(preview);
+    question.number = ++preview.asked;
+    question.listViews = listViews;
+    QueueRender(preview.renders, preview.dialog, question);
 }
 
 // The document as it now stands; the views and the picture follow it.
@@ -176,9 +167,42 @@ void RedrawDocument(Preview& preview)
     preview.renderedFolder = preview.seenFolder;
     preview.drawn = true;
     preview.hoveredOffset = SIZE_MAX;   // offsets of the old text mean nothing in the new
-    FillViews(preview, preview.renderedText);
-    Redraw(preview);
-    RefreshHover(preview);
+    Redraw(preview, true);
+}
+
+void SizeToPicture(Preview& preview);
+
+// Only the last render asked for is shown: the document, the view or the hover may have moved on.
+void TakeRender(Preview& preview, LPARAM lParam)
+{
+    std::unique_ptr<RenderAnswer> answer(reinterpret_cast<RenderAnswer*>(lParam));
+    if (answer->number != preview.asked) return;
+    if (answer->listedViews) ShowViews(preview, std::move(answer->views), answer->viewIndex);
+    preview.rendered = std::move(answer->picture);
+    preview.shown.swap(preview.rendered.pixels);
+    std::vector<uint32_t>().swap(preview.rendered.pixels);
+    preview.caretHit = SkinElementAtOffset(preview.rendered, preview.caretStart);
+    SetStatus(1, SkinProblemsStatusText(preview.rendered, !preview.renderedFolder.empty()));
+    if (preview.sizePending) {
+        preview.sizePending = false;
+        SizeToPicture(preview);
+    }
+    UpdateScrollBars(preview);
+    InvalidateRect(preview.picture, nullptr, FALSE);
+    if (answer->listedViews) RefreshHover(preview);
+}
+
+void TakeSave(Preview& preview, LPARAM lParam)
+{
+    std::unique_ptr<SaveAnswer> answer(reinterpret_cast<SaveAnswer*>(lParam));
+    if (answer->empty) {
+        ShowMessage(preview.dialog, L"保存できる画像がありません。", kCaption, MB_ICONWARNING);
+    } else if (!answer->saved) {
+        std::wstring text = L"画像を保存できませんでした。\n" + answer->path + L"\n\n" + SystemErrorText(answer->error);
+        ShowMessage(preview.dialog, text.c_str(), kCaption, MB_ICONERROR);
+    } else {
+        SetStatus(0, L"画像を保存しました: " + answer->path);
+    }
 }
 
 void FollowCaret(Preview& preview)
@@ -229,6 +253,27 @@ void PaintOutline(HDC dc, const Preview& preview)
     DeleteObject(brush);
 }
 
+// At 100 % and 200 % only the rows in sight are handed over: a view may be 64 megapixels.
+void PaintPixels(HDC dc, const Preview& preview, const RECT& area)
+{
+    const SkinPicture& picture = preview.rendered;
+    const double scale = preview.layout.scale;
+    int firstRow = 0, rows = picture.height;
+    if (preview.zoom > 0) {
+        firstRow = std::min(picture.height, static_cast<int>(preview.scrollY / scale));
+        rows = std::min(picture.height - firstRow, static_cast<int>(area.bottom / scale) + 2);
+    }
+    if (rows <= 0) return;
+    BITMAPINFO info = TopDownPixelsInfo(picture.width, rows);
+    const bool halftone = scale < 1.0 && static_cast<long long>(picture.width) * picture.height <= kHalftoneMostPixels;
+    SetStretchBltMode(dc, halftone ? HALFTONE : COLORONCOLOR);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    const int top = static_cast<int>(firstRow * scale) - preview.scrollY;
+    const int height = preview.zoom > 0 ? static_cast<int>(rows * scale) : preview.layout.height;
+    StretchDIBits(dc, -preview.scrollX, top, preview.layout.width, height, 0, 0, picture.width, rows,
+                  &preview.shown[static_cast<size_t>(firstRow) * picture.width], &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
 void PaintPicture(HWND window)
 {
     PAINTSTRUCT paint;
@@ -239,13 +284,8 @@ void PaintPicture(HWND window)
     HGDIOBJ old = SelectObject(dc, bitmap);
     FillRect(dc, &area, GetSysColorBrush(COLOR_APPWORKSPACE));
     const Preview& preview = *g_preview;
-    const SkinPicture& picture = preview.rendered;
-    if (!preview.shown.empty() && picture.width > 0) {
-        BITMAPINFO info = TopDownPixelsInfo(picture.width, picture.height);
-        SetStretchBltMode(dc, preview.layout.scale < 1.0 ? HALFTONE : COLORONCOLOR);
-        SetBrushOrgEx(dc, 0, 0, nullptr);
-        StretchDIBits(dc, -preview.scrollX, -preview.scrollY, preview.layout.width, preview.layout.height, 0, 0,
-                      picture.width, picture.height, preview.shown.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    if (!preview.shown.empty() && preview.rendered.width > 0) {
+        PaintPixels(dc, preview, area);
         PaintOutline(dc, preview);
     }
     BitBlt(screen, 0, 0, area.right, area.bottom, dc, 0, 0, SRCCOPY);
@@ -373,10 +413,11 @@ std::wstring DefaultImageName(const Preview& preview)
     return name + L".png";
 }
 
-// The picture without any hover look, the same pixels as shown at 100 %.
+// The picture without any hover look, the same pixels as shown at 100 %, drawn and written
+// by a worker; its answer says how it went.
 void SaveAsImage(Preview& preview)
 {
-    if (!preview.rendered.viewFound || preview.rendered.pixels.empty()) {
+    if (!preview.rendered.viewFound || preview.shown.empty()) {
         ShowMessage(preview.dialog, L"保存できる画像がありません。", kCaption, MB_ICONWARNING);
         return;
     }
@@ -394,16 +435,7 @@ void SaveAsImage(Preview& preview)
     dialog.lpstrDefExt = L"png";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetSaveFileNameW(&dialog)) return;
-    SkinPicture still;
-    RenderInto(preview, SIZE_MAX, &still);
-    unsigned long error = 0;
-    if (!SaveSkinPictureAsPng(still, path, &error)) {
-        std::wstring text =
-            L"画像を保存できませんでした。\n" + std::wstring(path) + L"\n\n" + SystemErrorText(error);
-        ShowMessage(preview.dialog, text.c_str(), kCaption, MB_ICONERROR);
-        return;
-    }
-    SetStatus(0, L"画像を保存しました: " + std::wstring(path));
+    QueueSave(preview.saves, preview.dialog, Question(preview), path);
 }
 
 void LayOut(HWND dialog, int width, int height)
@@ -440,6 +472,21 @@ void SizeToPicture(Preview& preview)
     SetWindowPos(preview.dialog, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Asked to stop together, then waited for within one bound; answers not yet taken go.
+void StopWorkers(Preview& preview)
+{
+    preview.renders.AskToStop();
+    preview.saves.AskToStop();
+    const DWORD start = GetTickCount();
+    preview.renders.Stop(kStopWait);
+    preview.saves.Stop(kStopWait - std::min(kStopWait, GetTickCount() - start));
+    MSG message;
+    while (PeekMessageW(&message, preview.dialog, WM_PREVIEW_RENDERED, WM_PREVIEW_RENDERED, PM_REMOVE))
+        delete reinterpret_cast<RenderAnswer*>(message.lParam);
+    while (PeekMessageW(&message, preview.dialog, WM_PREVIEW_SAVED, WM_PREVIEW_SAVED, PM_REMOVE))
+        delete reinterpret_cast<SaveAnswer*>(message.lParam);
+}
+
 void OnInitDialog(HWND dialog)
 {
     g_preview->dialog = dialog;
@@ -465,8 +512,7 @@ void OnCommand(Preview& preview, int id, int code)
         preview.viewIndex = std::max(0, static_cast<int>(SendDlgItemMessageW(preview.dialog, id, CB_GETCURSEL, 0, 0)));
         preview.scrollX = preview.scrollY = 0;
         preview.hoveredOffset = SIZE_MAX;
-        Redraw(preview);
-        RefreshHover(preview);
+        Redraw(preview, true);   // the element under the mouse is looked for in the new picture
         return;
     case IDC_PREVIEW_ZOOM: {
         if (code != CBN_SELCHANGE) return;
@@ -504,11 +550,18 @@ INT_PTR CALLBACK SkinPreviewDialogProc(HWND dialog, UINT message, WPARAM wParam,
         // Back from a paint program: images changed on disk are read again.
         if (LOWORD(wParam) != WA_INACTIVE && preview.drawn) Redraw(preview);
         return FALSE;
+    case WM_PREVIEW_RENDERED:
+        TakeRender(preview, lParam);
+        return TRUE;
+    case WM_PREVIEW_SAVED:
+        TakeSave(preview, lParam);
+        return TRUE;
     case WM_COMMAND:
         OnCommand(preview, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, kPollTimer);
+        StopWorkers(preview);
         return TRUE;
     case WM_NCDESTROY:
         g_preview.reset();
@@ -531,6 +584,12 @@ void ShowSkinPreview(HWND owner)
         return;
     }
     g_preview = std::make_unique<Preview>();
+    // The editor's own cache, as before the renders moved off its thread.
+    if (!g_preview->renders.Start(1, 256u << 20) || !g_preview->saves.Start(1, kSaveCacheBytes)) {
+        g_preview.reset();
+        ShowMessage(owner, L"プレビューを表示できませんでした。", kCaption, MB_ICONWARNING);
+        return;
+    }
     HWND dialog = CreateDialogParamW(g_hInstance, MAKEINTRESOURCEW(IDD_SKIN_PREVIEW), owner, SkinPreviewDialogProc, 0);
     if (dialog && !g_preview->picture) DestroyWindow(dialog);
     if (!dialog || !g_preview) {
@@ -542,6 +601,5 @@ void ShowSkinPreview(HWND owner)
     g_preview->seenText = WholeWindowText(g_hwndEdit);
     g_preview->seenFolder = DocumentFolder();
     RedrawDocument(*g_preview);
-    SizeToPicture(*g_preview);
     ShowWindow(g_preview->dialog, SW_SHOW);
 }

@@ -3,14 +3,27 @@
 #include "package_check.h"
 
 #include "skin_files.h"
+#include "skin_limits.h"
 #include "skin_package.h"
 
 #include <algorithm>
+#include <cwchar>
+#include <new>
 #include <set>
+#include <unordered_map>
 
 namespace {
 
-std::wstring Quoted(const std::wstring& name) { return L"\"" + name + L"\""; }
+// Each name the definitions give is looked up once, by its key.
+using LookedUp = std::unordered_map<std::wstring, const PackageEntry*>;
+
+bool IsHiddenCharacter(wchar_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+std::wstring Quoted(const std::wstring& name) { return L"\"" + EscapedName(name) + L"\""; }
 
 // A script as the package names its entry, which the list shows for every file.
 std::wstring EntryName(const Package& package, const std::wstring& name)
@@ -22,11 +35,14 @@ std::wstring EntryName(const Package& package, const std::wstring& name)
 
 // The reference against the package's names: missing, or there in another letter case.
 void CheckReference(const Package& package, const SkinFileReference& reference, bool japanese, const std::wstring& file,
-                    std::set<const PackageEntry*>* named, std::vector<PackageFinding>* findings)
+                    std::set<const PackageEntry*>* named, std::vector<PackageFinding>* findings, LookedUp* looked)
 {
-    std::wstring normal;
+    std::wstring normal, key;
     if (!NormaliseSkinFileName(reference.name, &normal)) return;   // the skin check has its own word for those
-    const PackageEntry* entry = FindPackageEntry(package, normal);
+    SkinFileKey(normal, &key);
+    auto found = looked->find(key);
+    if (found == looked->end()) found = looked->emplace(key, FindPackageEntry(package, normal)).first;
+    const PackageEntry* entry = found->second;
     if (!entry) {
         findings->push_back({file, reference.line, reference.column, SkinError,
                              japanese ? L"ファイル " + Quoted(reference.name) + L" がパッケージにありません。"
@@ -44,15 +60,24 @@ void CheckReference(const Package& package, const SkinFileReference& reference, 
                                         L" in the package: the letter case differs."});
 }
 
-void CheckDefinition(const Package& package, const PackageEntry& definition, bool japanese,
+// False when the definition named more files than were looked up.
+bool CheckDefinition(const Package& package, const PackageEntry& definition, bool japanese,
                      std::set<const PackageEntry*>* named, std::vector<PackageFinding>* findings)
 {
     named->insert(&definition);
+    const std::wstring file = EscapedName(definition.name);
+    if (definition.error == ZipReadOk && IsDefinitionTooLarge(definition)) {
+        const std::wstring most = std::to_wstring(kSkinLongestDefinition >> 20) + L" MB";
+        findings->push_back({file, 0, 0, SkinError,
+                             japanese ? L"スキン定義が " + most + L" を超えているため、チェックしませんでした。"
+                                      : L"The skin definition is larger than " + most + L": it was not checked."});
+        return false;
+    }
     std::wstring text;
     const ZipReadError error = ReadDefinitionText(package, definition, &text);
     if (error != ZipReadOk) {
-        findings->push_back({definition.name, 0, 0, SkinError, ZipReadErrorText(error, japanese)});
-        return;
+        findings->push_back({file, 0, 0, SkinError, ZipReadErrorText(error, japanese)});
+        return true;
     }
     std::vector<PackageFinding> found, inScripts;
     // No folder: the files are looked for in the package instead.
@@ -63,20 +88,75 @@ void CheckDefinition(const Package& package, const PackageEntry& definition, boo
     setup.english = !japanese;
     for (const SkinFinding& finding : CheckSkinDefinition(text, setup)) {
         if (finding.file.empty())
-            found.push_back({definition.name, finding.line, finding.column, finding.kind, finding.message});
+            found.push_back({file, finding.line, finding.column, finding.kind, finding.message});
         else
-            inScripts.push_back({EntryName(package, finding.file), finding.line, finding.column, finding.kind, finding.message});
+            inScripts.push_back({EscapedName(EntryName(package, finding.file)), finding.line, finding.column, finding.kind,
+                                 finding.message});
     }
-    for (const SkinFileReference& reference : ListSkinFileReferences(text))
-        CheckReference(package, reference, japanese, definition.name, named, &found);
+    bool cut = false;
+    LookedUp looked;
+    for (const SkinFileReference& reference : ListSkinFileReferences(text, &cut))
+        CheckReference(package, reference, japanese, file, named, &found, &looked);
+    if (cut)
+        found.push_back({file, 0, 0, SkinNote,
+                         japanese ? L"ファイル名が多すぎるため、最初の " + std::to_wstring(kSkinMostFileReferences) +
+                                        L" 個だけを確かめました。"
+                                  : L"Too many file names: only the first " + std::to_wstring(kSkinMostFileReferences) +
+                                        L" were looked for."});
     std::stable_sort(found.begin(), found.end(), [](const PackageFinding& a, const PackageFinding& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
     found.insert(found.end(), inScripts.begin(), inScripts.end());
     findings->insert(findings->end(), found.begin(), found.end());
+    return !cut;
+}
+
+// The check of a package that opened: every definition, then the files nothing names, which
+// cannot be told when the names were not all looked up.
+void CheckEntries(const Package& package, bool japanese, std::vector<PackageFinding>* findings)
+{
+    std::set<const PackageEntry*> named;
+    bool anyDefinition = false, allLookedUp = true;
+    for (const PackageEntry& entry : package.entries)
+        if (IsTopDefinition(entry)) {
+            allLookedUp = CheckDefinition(package, entry, japanese, &named, findings) && allLookedUp;
+            anyDefinition = true;
+        }
+    if (!anyDefinition)
+        findings->push_back({std::wstring(), 0, 0, SkinError, NoDefinitionText(japanese)});
+    for (const PackageEntry& entry : package.entries)
+        if (allLookedUp && !entry.folder && !named.count(&entry))
+            findings->push_back({EscapedName(entry.name), 0, 0, SkinNote,
+                                 japanese ? L"ファイル " + Quoted(entry.name) + L" はどの定義にも名前がありません。"
+                                          : L"No definition names the file " + Quoted(entry.name) + L"."});
+}
+
+void CapFindings(bool japanese, std::vector<PackageFinding>* findings)
+{
+    if (findings->size() <= kSkinMostFindings) return;
+    findings->resize(kSkinMostFindings);
+    const std::wstring most = std::to_wstring(kSkinMostFindings);
+    findings->push_back({std::wstring(), 0, 0, SkinNote,
+                         japanese ? L"見つかった問題が多すぎるため、最初の " + most + L" 件だけを示しています。"
+                                  : L"Too many findings: only the first " + most + L" are listed."});
 }
 
 }  // namespace
+
+std::wstring EscapedName(const std::wstring& name)
+{
+    std::wstring shown;
+    for (wchar_t c : name) {
+        if (!IsHiddenCharacter(c)) {
+            shown += c;
+            continue;
+        }
+        wchar_t code[16];
+        swprintf(code, 16, L"<U+%04X>", static_cast<unsigned>(c));
+        shown += code;
+    }
+    return shown;
+}
 
 ZipReadError CheckSkinPackage(const std::wstring& path, bool japanese, std::vector<PackageFinding>* findings)
 {
@@ -84,19 +164,12 @@ ZipReadError CheckSkinPackage(const std::wstring& path, bool japanese, std::vect
     Package package;
     const ZipReadError error = OpenPackage(path, &package);
     if (error != ZipReadOk) return error;
-    std::set<const PackageEntry*> named;
-    bool anyDefinition = false;
-    for (const PackageEntry& entry : package.entries)
-        if (IsTopDefinition(entry)) {
-            CheckDefinition(package, entry, japanese, &named, findings);
-            anyDefinition = true;
-        }
-    if (!anyDefinition)
-        findings->push_back({std::wstring(), 0, 0, SkinError, NoDefinitionText(japanese)});
-    for (const PackageEntry& entry : package.entries)
-        if (!entry.folder && !named.count(&entry))
-            findings->push_back({entry.name, 0, 0, SkinNote,
-                                 japanese ? L"ファイル " + Quoted(entry.name) + L" はどの定義にも名前がありません。"
-                                          : L"No definition names the file " + Quoted(entry.name) + L"."});
+    try {
+        CheckEntries(package, japanese, findings);
+    } catch (const std::bad_alloc&) {
+        std::vector<PackageFinding>().swap(*findings);
+        return ZipReadOutOfMemory;
+    }
+    CapFindings(japanese, findings);
     return ZipReadOk;
 }

@@ -16,5 +16,10 @@ struct PackageFinding {
 };
 
 // Findings of the definitions in package order, each sorted by line, then the files nothing
-// names. A package that cannot be opened gives its error and no findings.
+// names; the first kSkinMostFindings, and a last one that says when there were more. Names are
+// shown with control and direction characters escaped. A package that cannot be opened, or
+// whose check ran out of memory, gives its error and no findings.
 ZipReadError CheckSkinPackage(const std::wstring& path, bool japanese, std::vector<PackageFinding>* findings);
+
+// A name as the list shows it: control and text-direction characters as <U+202E>.
+std::wstring EscapedName(const std::wstring& name);

@@ -2,17 +2,19 @@
 #include "skin_package.h"
 
 #include "skin_document.h"
+#include "skin_problem_text.h"
 #include "text_encoding.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <new>
+#include <set>
 
 namespace {
 
-void ReadTheme(const std::wstring& text, PackagePreview* preview)
+void ReadTheme(const SkinDocument& document, PackagePreview* preview)
 {
-    const SkinDocument document = ReadSkinDocument(text);
     for (const SkinNode& node : document.nodes) {
         if (!node.Is(SkinTheme)) continue;
         if (const std::wstring* title = node.Find(L"title")) preview->title = *title;
@@ -66,7 +68,7 @@ bool SkinPackageSource::Read(const std::wstring& name, uint64_t most, std::strin
     const PackageEntry* entry = FindPackageEntry(package_, name);
     if (!entry || entry->error != ZipReadOk || entry->header.size > most) return false;
     ByteBuffer data;
-    if (ReadPackageEntry(package_, *entry, &data) != ZipReadOk) return false;
+    if (reader_.Read(*entry, &data) != ZipReadOk) return false;
     bytes->assign(reinterpret_cast<const char*>(data.data.get()), data.size);
     return true;
 }
@@ -94,9 +96,12 @@ std::wstring DecodeDefinitionBytes(const std::string& bytes)
     return DecodeSkinText(bytes);
 }
 
+bool IsDefinitionTooLarge(const PackageEntry& definition) { return definition.header.size > kSkinLongestDefinition; }
+
 ZipReadError ReadDefinitionText(const Package& package, const PackageEntry& definition, std::wstring* text)
 {
     text->clear();
+    if (definition.error == ZipReadOk && IsDefinitionTooLarge(definition)) return ZipReadOk;
     ByteBuffer bytes;
     const ZipReadError error = definition.error != ZipReadOk ? definition.error : ReadPackageEntry(package, definition, &bytes);
     if (error == ZipReadOk)
@@ -112,38 +117,90 @@ bool PackageFileKey(const std::wstring& path, std::wstring* key)
     return true;
 }
 
-void LoadPackagePreview(const std::wstring& path, SkinImageCache& cache, PackagePreview* preview)
+namespace {
+
+bool Stopped(const SkinRenderOptions& options, PackagePreview* preview)
 {
-    *preview = PackagePreview();
+    preview->picture.cancelled = options.cancel && options.cancel->load();
+    return preview->picture.cancelled;
+}
+
+void LoadPreview(const std::wstring& path, SkinImageCache& cache, PackagePreview* preview,
+                 const SkinRenderOptions& options)
+{
     Package package;
     preview->reason = OpenPackage(path, &package);
     preview->fileSize = package.fileSize;
     preview->entryCount = package.entries.size();
-    if (preview->reason != ZipReadOk) return;
+    if (preview->reason != ZipReadOk || Stopped(options, preview)) return;
     const PackageEntry* definition = FindPackageDefinition(package);
     if (!definition) {
         preview->state = PreviewNoDefinition;
         return;
     }
+    if (definition->error == ZipReadOk && IsDefinitionTooLarge(*definition)) {
+        preview->state = PreviewTooLarge;
+        return;
+    }
     std::wstring text;
     preview->reason = ReadDefinitionText(package, *definition, &text);
-    if (preview->reason != ZipReadOk) return;
-    ReadTheme(text, preview);
+    if (preview->reason != ZipReadOk || Stopped(options, preview)) return;
+    // Read once: the title and author come from the document the view is drawn from.
+    const SkinDocument document = ReadSkinDocument(text);
+    ReadTheme(document, preview);
     SkinPackageSource files(package);
-    RenderSkinView(text, files, cache, SkinRenderOptions(), &preview->picture);
+    SkinRenderOptions first = options;
+    first.viewIndex = 0;
+    first.viewId.clear();
+    RenderSkinView(document, files, cache, first, &preview->picture);
     preview->state = PreviewShown;
+}
+
+}  // namespace
+
+void LoadPackagePreview(const std::wstring& path, SkinImageCache& cache, PackagePreview* preview,
+                        const SkinRenderOptions& options)
+{
+    *preview = PackagePreview();
+    try {
+        LoadPreview(path, cache, preview, options);
+    } catch (const std::bad_alloc&) {
+        const uint64_t size = preview->fileSize;
+        const size_t entries = preview->entryCount;
+        *preview = PackagePreview();
+        preview->fileSize = size;
+        preview->entryCount = entries;
+        preview->reason = ZipReadOutOfMemory;
+    }
+}
+
+bool IsPassingPreview(const PackagePreview& preview)
+{
+    if (preview.picture.cancelled || preview.reason == ZipReadOutOfMemory) return true;
+    for (const SkinProblem& problem : preview.picture.problems)
+        if (problem.kind == SkinProblemOutOfMemory || problem.kind == SkinProblemNoResources) return true;
+    return false;
 }
 
 std::wstring PackagePreviewProblemText(const PackagePreview& preview, bool japanese)
 {
+    std::wstring text;
     switch (preview.state) {
     case PreviewShown:
-        if (preview.picture.viewFound) return std::wstring();
-        return japanese ? L"スキン定義に VIEW がありません。" : L"The skin definition has no VIEW.";
-    case PreviewNoDefinition: return NoDefinitionText(japanese);
-    case PreviewUnreadable: break;
+        if (!preview.picture.viewFound && preview.picture.problems.empty())
+            text = japanese ? L"スキン定義に VIEW がありません。" : L"The skin definition has no VIEW.";
+        break;
+    case PreviewNoDefinition: text = NoDefinitionText(japanese); break;
+    case PreviewTooLarge: text = SkinProblemText({SkinProblemDefinitionTooLarge, L"", SkinTagPlace()}, japanese); break;
+    case PreviewUnreadable: text = ZipReadErrorText(preview.reason, japanese); break;
     }
-    return ZipReadErrorText(preview.reason, japanese);
+    // Each limit once, with its first problem's words: the pane has room for a few lines.
+    std::set<SkinProblemKind> said;
+    for (const SkinProblem& problem : preview.picture.problems) {
+        if (!IsSkinLimitProblem(problem.kind) || !said.insert(problem.kind).second) continue;
+        text += (text.empty() ? L"" : L"\r\n") + SkinProblemText(problem, japanese);
+    }
+    return text;
 }
 
 std::wstring PackageFactsText(const PackagePreview& preview, bool japanese)

@@ -13,13 +13,14 @@
 // outlive the source.
 class SkinPackageSource : public SkinFileSource {
 public:
-    explicit SkinPackageSource(const Package& package) : package_(package) {}
+    explicit SkinPackageSource(const Package& package) : package_(package), reader_(package) {}
     std::wstring Identity() const override;
     bool Find(const std::wstring& name, SkinFileFacts* facts) override;
     bool Read(const std::wstring& name, uint64_t most, std::string* bytes) override;
 
 private:
     const Package& package_;
+    PackageReader reader_;   // the package file stays open while the source lives
 };
 
 // A skin definition at the top of the package: "*.wms" with no folder in its name.
@@ -33,7 +34,10 @@ const PackageEntry* FindPackageDefinition(const Package& package);
 
 // A definition's bytes as text, as the editor reads the file: by its byte-order mark, ANSI without one.
 std::wstring DecodeDefinitionBytes(const std::string& bytes);
-// The definition entry read and decoded; the reader's reason when it cannot be read.
+// A definition's entry holds more than kSkinLongestDefinition bytes: it is not read.
+bool IsDefinitionTooLarge(const PackageEntry& definition);
+// The definition entry read and decoded; the reader's reason when it cannot be read. One too
+// large is not read: its text is left empty.
 ZipReadError ReadDefinitionText(const Package& package, const PackageEntry& definition, std::wstring* text);
 
 // What tells one state of a package file from another: its path, size and last write.
@@ -44,6 +48,7 @@ enum PackagePreviewState {
     PreviewShown,
     PreviewUnreadable,      // reason: the reader's error
     PreviewNoDefinition,
+    PreviewTooLarge,        // the definition is over kSkinLongestDefinition
 };
 
 struct PackagePreview {
@@ -56,10 +61,15 @@ struct PackagePreview {
     SkinPicture picture;   // the first VIEW; viewFound false when there is none
 };
 
-// Opens the package and draws its first view. Never fails: the state says what was found.
-void LoadPackagePreview(const std::wstring& path, SkinImageCache& cache, PackagePreview* preview);
+// Opens the package and draws its first view with those options (their view aside). Never
+// fails: the state says what was found, the picture's problems what could not be drawn.
+void LoadPackagePreview(const std::wstring& path, SkinImageCache& cache, PackagePreview* preview,
+                        const SkinRenderOptions& options = SkinRenderOptions());
+// Stopped, or short of memory or resources: another try may show more, so it is not kept.
+bool IsPassingPreview(const PackagePreview& preview);
 
-// The message for a preview that shows no picture, in Japanese or in English.
+// Why a preview shows no picture, and each limit its render reached, one a line (CR LF between
+// them), in Japanese or in English; empty when all went well.
 std::wstring PackagePreviewProblemText(const PackagePreview& preview, bool japanese);
 
 // Title, author, size and entry count under the picture, one a line (CR LF between them).

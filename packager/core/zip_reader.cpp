@@ -394,6 +394,26 @@ ZipReadError ReadEntryData(HANDLE file, const PackageEntry& entry, ByteBuffer* d
     return error;
 }
 
+// Names by length, then as CompareStringOrdinal orders them with case ignored; equal names in
+// package order.
+int CompareNames(const std::wstring& a, const std::wstring& b)
+{
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    const int length = static_cast<int>(std::min<size_t>(a.size(), INT_MAX));
+    return CompareStringOrdinal(a.data(), length, b.data(), length, TRUE) - CSTR_EQUAL;
+}
+
+void IndexNames(Package* package)
+{
+    package->byName.clear();
+    for (uint32_t index = 0; index < package->entries.size(); ++index)
+        if (!package->entries[index].folder) package->byName.push_back(index);
+    const std::vector<PackageEntry>& entries = package->entries;
+    std::stable_sort(package->byName.begin(), package->byName.end(), [&](uint32_t a, uint32_t b) {
+        return CompareNames(entries[a].name, entries[b].name) < 0;
+    });
+}
+
 }  // namespace
 
 const wchar_t* ZipReadErrorText(ZipReadError error, bool japanese)
@@ -408,6 +428,7 @@ ZipReadError OpenPackage(const std::wstring& path, Package* package)
     package->fileSize = 0;
     package->lastWrite = FILETIME();
     std::vector<PackageEntry>().swap(package->entries);
+    std::vector<uint32_t>().swap(package->byName);
     PackageFile file;
     if (!OpenPackageFile(path, &file)) return ZipReadUnreadable;
     package->fileSize = file.size;
@@ -415,11 +436,15 @@ ZipReadError OpenPackage(const std::wstring& path, Package* package)
     ZipReadError error = ZipReadOk;
     try {
         error = ReadStructure(file, &package->entries);
+        if (error == ZipReadOk) IndexNames(package);
     } catch (const std::bad_alloc&) {
         error = ZipReadOutOfMemory;
     }
     CloseHandle(file.handle);
-    if (error != ZipReadOk) std::vector<PackageEntry>().swap(package->entries);
+    if (error != ZipReadOk) {
+        std::vector<PackageEntry>().swap(package->entries);
+        std::vector<uint32_t>().swap(package->byName);
+    }
     return error;
 }
 
@@ -427,26 +452,42 @@ const PackageEntry* FindPackageEntry(const Package& package, const std::wstring&
 {
     std::wstring wanted = name;
     std::replace(wanted.begin(), wanted.end(), L'\\', L'/');
-    int length = static_cast<int>(std::min<size_t>(wanted.size(), INT_MAX));
-    for (const PackageEntry& entry : package.entries) {
-        if (entry.folder || entry.name.size() != wanted.size()) continue;
-        if (CompareStringOrdinal(entry.name.data(), length, wanted.data(), length, TRUE) == CSTR_EQUAL) return &entry;
-    }
-    return nullptr;
+    const std::vector<PackageEntry>& entries = package.entries;
+    auto found = std::lower_bound(package.byName.begin(), package.byName.end(), wanted,
+                                  [&](uint32_t index, const std::wstring& sought) {
+                                      return CompareNames(entries[index].name, sought) < 0;
+                                  });
+    if (found == package.byName.end() || CompareNames(entries[*found].name, wanted) != 0) return nullptr;
+    return &entries[*found];
 }
 
 ZipReadError ReadPackageEntry(const Package& package, const PackageEntry& entry, ByteBuffer* data)
+{
+    return PackageReader(package).Read(entry, data);
+}
+
+PackageReader::~PackageReader()
+{
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+}
+
+ZipReadError PackageReader::Read(const PackageEntry& entry, ByteBuffer* data)
 {
     data->data.reset();
     data->size = 0;
     if (entry.error != ZipReadOk) return entry.error;
     if (entry.folder) return ZipReadFolder;
-    PackageFile file;
-    if (!OpenPackageFile(package.path, &file)) return ZipReadUnreadable;
-    ZipReadError error = ZipReadChanged;
-    if (file.size == package.fileSize && CompareFileTime(&file.lastWrite, &package.lastWrite) == 0)
-        error = ReadEntryData(file.handle, entry, data);
-    CloseHandle(file.handle);
+    if (!tried_) {
+        tried_ = true;
+        PackageFile file;
+        opened_ = ZipReadUnreadable;
+        if (OpenPackageFile(package_.path, &file)) {
+            file_ = file.handle;
+            const bool same = file.size == package_.fileSize && CompareFileTime(&file.lastWrite, &package_.lastWrite) == 0;
+            opened_ = same ? ZipReadOk : ZipReadChanged;
+        }
+    }
+    const ZipReadError error = opened_ != ZipReadOk ? opened_ : ReadEntryData(file_, entry, data);
     if (error != ZipReadOk) {
         data->data.reset();
         data->size = 0;

@@ -62,6 +62,8 @@ struct Package {
     uint64_t fileSize;
     FILETIME lastWrite;
     std::vector<PackageEntry> entries;  // in central directory order; empty when refused
+    // The file entries' indexes by name, case ignored, for FindPackageEntry; made by OpenPackage.
+    std::vector<uint32_t> byName;
 };
 
 // Reads the package's central directory and checks every entry's local header. A refused
@@ -70,9 +72,26 @@ ZipReadError OpenPackage(const std::wstring& path, Package* package);
 
 // The file entry whose name matches, case ignored and either slash separating folders
 // ("images\Back.BMP" finds "images/back.bmp"); the first one when several match. Null
-// when none does.
+// when none does. Looked up in the package's index, however many entries it holds.
 const PackageEntry* FindPackageEntry(const Package& package, const std::wstring& name);
 
 // Reads one entry's bytes from the package file, inflated and checked against its CRC.
 // On failure data is empty.
 ZipReadError ReadPackageEntry(const Package& package, const PackageEntry& entry, ByteBuffer* data);
+
+// Reads entries of an opened package as ReadPackageEntry does, through one open file, opened
+// and found unchanged at the first read: a render that reads a thousand entries opens it once.
+class PackageReader {
+public:
+    explicit PackageReader(const Package& package) : package_(package) {}
+    ~PackageReader();
+    PackageReader(const PackageReader&) = delete;
+    PackageReader& operator=(const PackageReader&) = delete;
+    ZipReadError Read(const PackageEntry& entry, ByteBuffer* data);
+
+private:
+    const Package& package_;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    ZipReadError opened_ = ZipReadOk;
+    bool tried_ = false;
+};

@@ -4,6 +4,7 @@
 #include "file_extension.h"
 #include "file_paths.h"
 #include "skin_document.h"
+#include "skin_limits.h"
 #include "skin_markup.h"
 #include "skin_script_check.h"
 #include "skin_vocabulary.h"
@@ -83,9 +84,9 @@ private:
     {
         if (stopped_) return false;
         findings_.push_back(finding);
-        if (findings_.size() < kMostSkinFindings) return true;
+        if (findings_.size() < kSkinMostFindings) return true;
         findings_.push_back({finding.line, finding.column, SkinNote,
-                             L"見つかった問題が " + std::to_wstring(kMostSkinFindings) +
+                             L"見つかった問題が " + std::to_wstring(kSkinMostFindings) +
                                  L" 件に達したため、ここで確認をやめました。",
                              finding.file});
         stopped_ = true;
@@ -185,6 +186,10 @@ void SkinChecker::ReadStartTag(const MarkupToken& token)
     tagNames_.clear();
     manyTagNames_.clear();
     for (size_t i = 0; i < token.attributeCount; ++i) CheckAttribute(element, info, token.attributes[i]);
+    if (token.attributesLeftOut > 0)
+        Add(element.at, SkinWarning,
+            L"タグ <" + element.name + L"> の属性が多すぎるため、" + std::to_wstring(kSkinMostTagAttributes) +
+                L" 個より後は確かめていません。");
     if (element.view && token.tagEnd == MarkupTagClosesItself) scripts_.CloseView();
     if (token.tagEnd == MarkupTagCut)
         Add(element.at, SkinError, L"開始タグ <" + element.name + L"> が > で終わっていません。");

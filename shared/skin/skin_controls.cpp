@@ -1,4 +1,5 @@
 // Buttons, button groups, texts and the windowed controls' placeholders of a rendered view.
+#include "skin_limits.h"
 #include "skin_painter.h"
 
 #include <algorithm>
@@ -6,8 +7,6 @@
 
 namespace {
 
-// A text longer than this shows nothing more in any real skin, and would only slow the layout.
-const size_t kLongestText = 1024;
 const uint32_t kWindowColour = 0xFFFFFF;
 const uint32_t kVisualisationColour = 0x000000;
 const int kLabelPoints = 8;
@@ -179,8 +178,10 @@ void ViewPainter::DrawButtonGroup(const SkinNode& node, const SkinRect& box, con
     background.keyed = Keyed(node, background.image, &background.key);
 
     const SkinRect region = Intersect(Intersect(box, at.clip), canvas_.Bounds());
+    const size_t pixels = static_cast<size_t>(region.Width()) * static_cast<size_t>(region.Height());
+    if (!Spend(pixels * sizeof(uint16_t))) return AddLimit(SkinProblemTooMuchDrawing, node);
     std::vector<uint16_t>& owners = picture_.elements.back().buttonMap;
-    owners.assign(static_cast<size_t>(region.Width()) * static_cast<size_t>(region.Height()), 0);
+    owners.assign(pixels, 0);
     PaintGroup(&canvas_, *map, members, background, box, region, at.opacity, &owners);
     canvas_.work += owners.size();
     FindBounds(owners, region, &buttons);
@@ -191,7 +192,7 @@ std::wstring ViewPainter::TextValue(const SkinNode& node) const
     const std::wstring* value = Value(node, L"value");
     if (!value) return std::wstring();
     if (IsBoundValue(*value)) return BoundPlaceholder(*value);
-    return value->size() > kLongestText ? value->substr(0, kLongestText) : *value;
+    return value->size() > kSkinLongestText ? value->substr(0, kSkinLongestText) : *value;
 }
 
 // fontType is what some skins write for fontFace; the player takes it.
@@ -218,12 +219,22 @@ TextLook ViewPainter::LookOf(const SkinNode& node) const
     return look;
 }
 
+// Laid out once a render: the view's size and the element's box both ask for it.
+int ViewPainter::TextWidth(const SkinNode& node)
+{
+    auto found = textWidths_.find(node.place.offset);
+    if (found != textWidths_.end()) return found->second;
+    const int width = text_->Width(TextValue(node), LookOf(node));
+    textWidths_.emplace(node.place.offset, width);
+    return width;
+}
+
 // Without width a text is as wide as its string, without height one line high.
 SkinRect ViewPainter::TextBox(const SkinNode& node, const SkinRect& parent)
 {
     long size = 0;
     const TextLook look = LookOf(node);
-    const int width = Integer(node, L"width", &size) ? 0 : text_->Width(TextValue(node), look);
+    const int width = Integer(node, L"width", &size) ? 0 : TextWidth(node);
     const int height = Integer(node, L"height", &size) ? 0 : text_->LineHeight(look);
     return Box(node, parent, width, height);
 }

@@ -1,18 +1,18 @@
 // A skin definition read into a tree of elements with their attributes and places in the text.
 #include "skin_document.h"
 
+#include "skin_limits.h"
 #include "skin_markup.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <unordered_map>
 
 namespace {
 
-// Enough for any real skin; a definition past them is generated or hostile, and the
-// elements beyond are left out rather than let a preview eat the editor's memory.
-const size_t kMostNodes = 20000;
-const size_t kDeepest = 64;
 const long kFarthest = 1000000;
+// Repeats among a tag's attributes are looked for by a scan up to this many, by a hash beyond.
+const size_t kScannedAttributes = 32;
 
 struct OpenTag {
     std::wstring lower;
@@ -28,6 +28,7 @@ public:
 private:
     void StartTag(const MarkupToken& token);
     int AddNode(const MarkupToken& token);
+    void AddAttributes(const MarkupToken& token, SkinNode* node);
     void EndTag(const MarkupToken& token);
 
     const std::wstring& text_;
@@ -35,6 +36,8 @@ private:
     SkinDocument document_;
     std::vector<OpenTag> open_;
     std::unordered_map<std::wstring, int> openCounts_;
+    std::unordered_map<std::wstring, size_t> names_;   // of the tag being read, past the scan
+    size_t attributes_ = 0;
     int themes_ = 0;
 };
 
@@ -67,6 +70,12 @@ void DocumentReader::StartTag(const MarkupToken& token)
         if (token.attributes[i].fault != MarkupAttributeRead) document_.hasErrors = true;
     int node = AddNode(token);
     if (token.tagEnd == MarkupTagClosesItself) return;
+    // Unclosed tags past the limit are not followed: their end tags then match nothing, or close
+    // an element of the same name further out.
+    if (open_.size() >= kSkinMostOpenTags) {
+        document_.hasErrors = document_.nestedTooDeep = true;
+        return;
+    }
     bool uncertain = token.tagEnd == MarkupTagCut || token.tagEnd == MarkupTagCutInValue;
     open_.push_back({token.lowerName, node, uncertain});
     ++openCounts_[token.lowerName];
@@ -76,11 +85,11 @@ int DocumentReader::AddNode(const MarkupToken& token)
 {
     int parent = open_.empty() ? -1 : open_.back().node;
     if (!open_.empty() && parent < 0) return -1;   // inside an element left out
-    if (open_.size() >= kDeepest) {
+    if (open_.size() >= kSkinDeepestNesting) {
         document_.nestedTooDeep = true;
         return -1;
     }
-    if (document_.nodes.size() >= kMostNodes) {
+    if (document_.nodes.size() >= kSkinMostElements) {
         document_.tooManyElements = true;
         return -1;
     }
@@ -92,17 +101,45 @@ int DocumentReader::AddNode(const MarkupToken& token)
     MarkupPosition at = lines_.At(token.offset);
     node.place = {token.offset, token.end - token.offset, at.line, at.column};
     node.parent = parent;
+    AddAttributes(token, &node);
+    if (parent >= 0) document_.nodes[static_cast<size_t>(parent)].children.push_back(index);
+    return index;
+}
+
+// The player sets attributes in order, so a repeated one ends with its last value.
+void DocumentReader::AddAttributes(const MarkupToken& token, SkinNode* node)
+{
+    if (token.attributesLeftOut > 0) document_.tooManyAttributes = true;
+    names_.clear();
     for (size_t i = 0; i < token.attributeCount; ++i) {
         const MarkupAttribute& attribute = token.attributes[i];
         if (attribute.fault != MarkupAttributeRead) continue;
-        bool repeated = false;
-        // The player sets attributes in order, so a repeated one ends with its last value.
-        for (auto& known : node.attributes)
-            if (known.first == attribute.lowerName) known.second = attribute.value, repeated = true;
-        if (!repeated) node.attributes.emplace_back(attribute.lowerName, attribute.value);
+        auto& kept = node->attributes;
+        if (kept.size() < kScannedAttributes) {
+            auto known = std::find_if(kept.begin(), kept.end(), [&](const std::pair<std::wstring, std::wstring>& a) {
+                return a.first == attribute.lowerName;
+            });
+            if (known != kept.end()) {
+                known->second = attribute.value;
+                continue;
+            }
+        } else {
+            if (names_.empty())
+                for (size_t at = 0; at < kept.size(); ++at) names_.emplace(kept[at].first, at);
+            auto known = names_.find(attribute.lowerName);
+            if (known != names_.end()) {
+                kept[known->second].second = attribute.value;
+                continue;
+            }
+        }
+        if (attributes_ >= kSkinMostAttributes) {
+            document_.tooManyAttributes = true;
+            continue;
+        }
+        ++attributes_;
+        if (!names_.empty()) names_.emplace(attribute.lowerName, kept.size());
+        kept.emplace_back(attribute.lowerName, attribute.value);
     }
-    if (parent >= 0) document_.nodes[static_cast<size_t>(parent)].children.push_back(index);
-    return index;
 }
 
 // An end tag closes its element and every one opened inside it; one that matches nothing

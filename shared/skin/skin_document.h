@@ -32,9 +32,11 @@ struct SkinDocument {
     bool hasErrors = false;         // the markup or its nesting is broken somewhere
     bool tooManyElements = false;   // elements past the limit were left out
     bool nestedTooDeep = false;     // elements nested past the limit were left out
+    bool tooManyAttributes = false; // attributes past the limits were left out
 };
 
-// Never fails: broken markup gives whatever could be read, with hasErrors set.
+// Never fails: broken markup gives whatever could be read, with hasErrors set. What it keeps
+// stays within the limits of skin_limits.h; past them elements and attributes are left out.
 SkinDocument ReadSkinDocument(const std::wstring& text);
 
 // The VIEW elements that stand in no other VIEW, in document order.

@@ -4,6 +4,7 @@
 
 #include "file_paths.h"
 #include "skin_document.h"
+#include "skin_limits.h"
 #include "skin_markup.h"
 #include "text_encoding.h"
 
@@ -17,6 +18,7 @@ void AddReferences(const MarkupAttribute& attribute, MarkupLines* lines, std::ve
 {
     if (attribute.fault != MarkupAttributeRead) return;
     for (const auto& range : SkinFileNameRanges(attribute.lowerName, attribute.value)) {
+        if (references->size() > kSkinMostFileReferences) return;
         const MarkupPosition at = lines->At(attribute.OffsetOf(range.first));
         references->push_back({attribute.value.substr(range.first, range.second - range.first), at.line, at.column});
     }
@@ -54,16 +56,21 @@ std::vector<std::pair<size_t, size_t>> SkinFileNameRanges(const std::wstring& lo
     return ranges;
 }
 
-std::vector<SkinFileReference> ListSkinFileReferences(const std::wstring& text)
+std::vector<SkinFileReference> ListSkinFileReferences(const std::wstring& text, bool* cut)
 {
     std::vector<SkinFileReference> references;
     MarkupReader reader(text);
     MarkupLines lines(text);
     MarkupToken token;
+    if (cut) *cut = false;
     while (reader.Next(&token)) {
         if (token.kind != MarkupStartTag) continue;
         for (size_t index = 0; index < token.attributeCount; ++index)
             AddReferences(token.attributes[index], &lines, &references);
+        if (references.size() <= kSkinMostFileReferences) continue;
+        if (cut) *cut = true;
+        references.resize(kSkinMostFileReferences);
+        break;
     }
     return references;
 }
@@ -91,6 +98,14 @@ bool NormaliseSkinFileName(const std::wstring& name, std::wstring* normal)
         from = to + 1;
     }
     return !normal->empty();
+}
+
+bool SkinFileKey(const std::wstring& name, std::wstring* key)
+{
+    if (!NormaliseSkinFileName(name, key)) return false;
+    LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, key->c_str(), static_cast<int>(key->size()), &(*key)[0],
+                 static_cast<int>(key->size()));
+    return true;
 }
 
 SkinFolderSource::SkinFolderSource(const std::wstring& folder) : folder_(folder)

@@ -25,9 +25,10 @@ struct SkinFileReference {
     int column;
 };
 
-// Every file the definition names in its image and script attributes; bound values and
+// Every file the definition names in its image and script attributes, the first
+// kSkinMostFileReferences of them (cut is set when there were more); bound values and
 // res:// scripts name none.
-std::vector<SkinFileReference> ListSkinFileReferences(const std::wstring& text);
+std::vector<SkinFileReference> ListSkinFileReferences(const std::wstring& text, bool* cut = nullptr);
 
 // A text file of the skin decoded as the editor reads it: by its byte-order mark, ANSI without one.
 std::wstring DecodeSkinText(const std::string& bytes);
@@ -52,6 +53,9 @@ public:
 // by '\', without "." parts. False for names that leave the skin: absolute paths, drives,
 // "..", empty names.
 bool NormaliseSkinFileName(const std::wstring& name, std::wstring* normal);
+// The one key of every spelling of a file name ("a.png", "./A.PNG", "././a.png" alike):
+// normalised and in upper case. False as NormaliseSkinFileName is.
+bool SkinFileKey(const std::wstring& name, std::wstring* key);
 
 // Without a folder (a document never saved) it finds no files, rather than the drive root's.
 class SkinFolderSource : public SkinFileSource {

@@ -1,11 +1,6 @@
 // What the skin check finds, and where: in the definition or in one of its scripts.
 #pragma once
-#include <cstddef>
 #include <string>
-
-// Past this many findings the check stops: a list that long helps nobody, and garbage
-// text would otherwise fill memory with one finding per character.
-const size_t kMostSkinFindings = 10000;
 
 enum SkinFindingKind { SkinError, SkinWarning, SkinNote };
 

@@ -1,18 +1,19 @@
 // Images a skin names, decoded by the Windows Imaging Component and kept while they do not change.
 #include "skin_image.h"
 
+#include "skin_limits.h"
+
 #include <windows.h>
 #include <wincodec.h>
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace {
 
-const UINT kWidest = 16384;
-const UINT64 kMostPixels = 64ull << 20;
-// A file this long cannot hold an image within the limits above, whatever its format.
-const uint64_t kLongestFile = 128ull << 20;
+// What a failure counts against the budget, besides its key: the budget bounds them too.
+const size_t kFailureBytes = 256;
 
 // Releases a COM interface at the end of its scope.
 template <typename T>
@@ -49,18 +50,21 @@ bool TryResize(std::vector<uint32_t>* pixels, size_t count)
     }
 }
 
-SkinImageStatus CopyFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, SkinImage* image)
+SkinImageStatus CopyFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, SkinImage* image,
+                          size_t mostBytes)
 {
     UINT width = 0, height = 0;
     if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0) return SkinImageUnreadable;
-    if (width > kWidest || height > kWidest || static_cast<UINT64>(width) * height > kMostPixels)
+    if (width > static_cast<UINT>(kSkinWidest) || height > static_cast<UINT>(kSkinWidest) ||
+        static_cast<UINT64>(width) * height > kSkinMostPixels)
         return SkinImageTooLarge;
+    if (static_cast<UINT64>(width) * height * 4 > mostBytes) return SkinImageOverBudget;
     ComRef<IWICFormatConverter> converter;
     if (FAILED(factory->CreateFormatConverter(&converter)) ||
         FAILED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)))
         return SkinImageUnreadable;
-    if (!TryResize(&image->pixels, static_cast<size_t>(width) * height)) return SkinImageTooLarge;
+    if (!TryResize(&image->pixels, static_cast<size_t>(width) * height)) return SkinImageOutOfMemory;
     if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
                                      reinterpret_cast<BYTE*>(image->pixels.data())))) {
         image->pixels.clear();
@@ -71,14 +75,18 @@ SkinImageStatus CopyFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* fr
     return SkinImageReady;
 }
 
-std::wstring UpperCase(const std::wstring& text)
+// The four formats the player reads start so; anything else is not handed to the imaging
+// component, whose look at every decoder it has costs a render of a thousand junk files seconds.
+bool LooksLikeImage(const std::string& bytes)
 {
-    std::wstring upper = text;
-    if (!upper.empty())
-        LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text.c_str(), static_cast<int>(text.size()), &upper[0],
-                     static_cast<int>(upper.size()));
-    return upper;
+    static const char* const kStarts[] = {"BM", "\x89PNG", "\xFF\xD8\xFF", "GIF8"};
+    for (const char* start : kStarts)
+        if (bytes.compare(0, strlen(start), start) == 0) return true;
+    return false;
 }
+
+// Decided by the caller's budget or the memory of the moment, not by the file: never kept.
+bool Passing(SkinImageStatus status) { return status == SkinImageOverBudget || status == SkinImageOutOfMemory; }
 
 bool SameFacts(const SkinFileFacts& a, const SkinFileFacts& b) { return a.stamp == b.stamp && a.size == b.size; }
 
@@ -127,10 +135,11 @@ SkinImageDecoder::~SkinImageDecoder()
     if (SUCCEEDED(com_)) CoUninitialize();
 }
 
-SkinImageStatus SkinImageDecoder::Decode(const std::string& bytes, SkinImage* image)
+SkinImageStatus SkinImageDecoder::Decode(const std::string& bytes, SkinImage* image, size_t mostBytes)
 {
     *image = SkinImage();
-    if (bytes.size() > kLongestFile) return SkinImageTooLarge;
+    if (bytes.size() > kSkinLongestImageFile) return SkinImageTooLarge;
+    if (!LooksLikeImage(bytes)) return SkinImageUnreadable;
     ComRef<IWICStream> stream;
     ComRef<IWICBitmapDecoder> decoder;
     ComRef<IWICBitmapFrameDecode> frame;
@@ -141,7 +150,7 @@ SkinImageStatus SkinImageDecoder::Decode(const std::string& bytes, SkinImage* im
         FAILED(factory_->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
         FAILED(decoder->GetContainerFormat(&format)) || FAILED(decoder->GetFrame(0, &frame)))
         return SkinImageUnreadable;
-    SkinImageStatus status = CopyFrame(factory_, frame.get(), image);
+    SkinImageStatus status = CopyFrame(factory_, frame.get(), image, mostBytes);
     if (status != SkinImageReady) return status;
     if (format != GUID_ContainerFormatPng)
         for (uint32_t& pixel : image->pixels) pixel |= 0xFF000000u;
@@ -151,14 +160,14 @@ SkinImageStatus SkinImageDecoder::Decode(const std::string& bytes, SkinImage* im
 }
 
 std::shared_ptr<const SkinImage> SkinImageCache::Load(SkinFileSource& files, const std::wstring& name,
-                                                      SkinImageStatus* status)
+                                                      SkinImageStatus* status, size_t mostBytes)
 {
-    std::wstring normal;
-    if (!NormaliseSkinFileName(name, &normal)) {
+    std::wstring normal, key;
+    if (!NormaliseSkinFileName(name, &normal) || !SkinFileKey(normal, &key)) {
         *status = SkinImageBadName;
         return nullptr;
     }
-    const std::wstring key = files.Identity() + L'|' + UpperCase(normal);
+    key = files.Identity() + L'|' + key;
     auto found = entries_.find(key);
     SkinFileFacts facts;
     if (!files.Find(normal, &facts)) {
@@ -166,64 +175,74 @@ std::shared_ptr<const SkinImage> SkinImageCache::Load(SkinFileSource& files, con
         *status = SkinImageMissing;
         return nullptr;
     }
-    if (found == entries_.end() || !SameFacts(found->second.facts, facts)) {
-        if (found != entries_.end()) Forget(found);
-        auto image = std::make_shared<SkinImage>();
-        SkinImageStatus decoded = Decode(files, normal, facts, image.get());
-        ++decodes_;
-        bytes_ += image->pixels.size() * 4;
-        found = entries_.emplace(key, Entry{facts, decoded, decoded == SkinImageReady ? image : nullptr, 0}).first;
-        Trim(key);
+    if (found != entries_.end() && !SameFacts(found->second.facts, facts)) {
+        Forget(found);
+        found = entries_.end();
     }
-    found->second.lastUse = ++clock_;
-    *status = found->second.status;
-    return found->second.image;
+    if (found == entries_.end()) {
+        auto image = std::make_shared<SkinImage>();
+        const SkinImageStatus decoded = Decode(files, normal, facts, image.get(), mostBytes);
+        ++decodes_;
+        if (Passing(decoded)) {
+            *status = decoded;
+            return nullptr;
+        }
+        const bool ready = decoded == SkinImageReady;
+        const size_t bytes = (ready ? image->pixels.size() * 4 : kFailureBytes) + key.size() * sizeof(wchar_t);
+        found = entries_.emplace(key, Entry{facts, decoded, ready ? image : nullptr, bytes, uses_.end()}).first;
+        found->second.use = uses_.insert(uses_.begin(), &found->first);
+        bytes_ += bytes;
+        Trim();
+    } else {
+        uses_.splice(uses_.begin(), uses_, found->second.use);
+    }
+    const Entry& entry = found->second;
+    if (entry.image && entry.image->pixels.size() * 4 > mostBytes) {
+        *status = SkinImageOverBudget;
+        return nullptr;
+    }
+    *status = entry.status;
+    return entry.image;
 }
 
 SkinImageStatus SkinImageCache::Decode(SkinFileSource& files, const std::wstring& name, const SkinFileFacts& facts,
-                                       SkinImage* image)
+                                       SkinImage* image, size_t mostBytes)
 {
-    if (facts.size > kLongestFile) return SkinImageTooLarge;
+    if (facts.size > kSkinLongestImageFile) return SkinImageTooLarge;
     try {
         std::string bytes;
-        if (!files.Read(name, kLongestFile, &bytes)) return SkinImageUnreadable;
+        if (!files.Read(name, kSkinLongestImageFile, &bytes)) return SkinImageUnreadable;
         if (!decoder_) decoder_.reset(new SkinImageDecoder());
-        return decoder_->Decode(bytes, image);
+        return decoder_->Decode(bytes, image, mostBytes);
     } catch (const std::bad_alloc&) {
         *image = SkinImage();
-        return SkinImageTooLarge;
+        return SkinImageOutOfMemory;
     }
 }
 
-void SkinImageCache::Forget(std::unordered_map<std::wstring, Entry>::iterator entry)
+void SkinImageCache::Forget(Entries::iterator entry)
 {
-    if (entry->second.image) bytes_ -= entry->second.image->pixels.size() * 4;
+    bytes_ -= entry->second.bytes;
+    uses_.erase(entry->second.use);
     entries_.erase(entry);
 }
 
-// The least recently used images go first; the one just loaded stays whatever its size.
-void SkinImageCache::Trim(const std::wstring& keep)
+// The least recently used go first; the one just loaded, at the front, stays whatever its size.
+void SkinImageCache::Trim()
 {
-    while (bytes_ > budget_ && entries_.size() > 1) {
-        auto oldest = entries_.end();
-        for (auto it = entries_.begin(); it != entries_.end(); ++it)
-            if (it->first != keep && it->second.image &&
-                (oldest == entries_.end() || it->second.lastUse < oldest->second.lastUse))
-                oldest = it;
-        if (oldest == entries_.end()) break;
-        Forget(oldest);
-    }
+    while (bytes_ > budget_ && uses_.size() > 1) Forget(entries_.find(*uses_.back()));
 }
 
 void SkinImageCache::Clear()
 {
     entries_.clear();
+    uses_.clear();
     bytes_ = 0;
 }
 
 bool WriteSkinPng(const uint32_t* pixels, int width, int height, const std::wstring& path)
 {
-    if (width <= 0 || height <= 0 || static_cast<UINT64>(width) * height > kMostPixels) return false;
+    if (width <= 0 || height <= 0 || static_cast<UINT64>(width) * height > kSkinMostPixels) return false;
     std::vector<uint32_t> straight;
     if (!TryResize(&straight, static_cast<size_t>(width) * height)) return false;
     std::transform(pixels, pixels + straight.size(), straight.begin(), Unpremultiplied);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <list>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -26,6 +27,8 @@ enum SkinImageStatus {
     SkinImageBadName,      // an absolute path or one that leaves the skin
     SkinImageUnreadable,   // not a BMP, PNG, JPEG or GIF that Windows can decode
     SkinImageTooLarge,     // over 16,384 pixels a side or 64 megapixels
+    SkinImageOverBudget,   // more bytes than the caller could still hold: not decoded
+    SkinImageOutOfMemory,  // the memory to decode it was not there
 };
 
 // The header GDI takes for 32-bit pixels in memory, top row first, as pictures here are kept.
@@ -45,7 +48,8 @@ public:
     ~SkinImageDecoder();
     SkinImageDecoder(const SkinImageDecoder&) = delete;
     SkinImageDecoder& operator=(const SkinImageDecoder&) = delete;
-    SkinImageStatus Decode(const std::string& bytes, SkinImage* image);
+    // mostBytes: the decoded pixels' bytes allowed; a larger image is not decoded.
+    SkinImageStatus Decode(const std::string& bytes, SkinImage* image, size_t mostBytes = SIZE_MAX);
 
 private:
     long com_;
@@ -53,35 +57,42 @@ private:
 };
 
 // Decoded images by source, name and stamp: a file is decoded again only when it changed.
-// Keep one cache, on one thread, for as long as previews of the same skins are shown.
+// Keep one cache, on one thread, for as long as previews of the same skins are shown. Images
+// and failures alike are let go of, the least recently used first, past the budget.
 class SkinImageCache {
 public:
     explicit SkinImageCache(size_t budgetBytes = 256u << 20) : budget_(budgetBytes) {}
-    // name as the definition gives it. The image is null unless the status is SkinImageReady.
-    std::shared_ptr<const SkinImage> Load(SkinFileSource& files, const std::wstring& name, SkinImageStatus* status);
+    // name as the definition gives it. The image is null unless the status is SkinImageReady;
+    // one of more than mostBytes is not given (SkinImageOverBudget) but stays cached.
+    std::shared_ptr<const SkinImage> Load(SkinFileSource& files, const std::wstring& name, SkinImageStatus* status,
+                                          size_t mostBytes = SIZE_MAX);
     // Lets go of the imaging component until the next decode; every render ends with it.
     void EndDecoding() { decoder_.reset(); }
     size_t DecodeCount() const { return decodes_; }
+    size_t EntryCount() const { return entries_.size(); }
     void Clear();
 
 private:
+    struct Entry;
+    using Entries = std::unordered_map<std::wstring, Entry>;
     struct Entry {
         SkinFileFacts facts;
         SkinImageStatus status;
         std::shared_ptr<const SkinImage> image;
-        uint64_t lastUse;
+        size_t bytes;                                   // what it counts against the budget
+        std::list<const std::wstring*>::iterator use;   // its place in uses_
     };
     SkinImageStatus Decode(SkinFileSource& files, const std::wstring& name, const SkinFileFacts& facts,
-                           SkinImage* image);
-    void Forget(std::unordered_map<std::wstring, Entry>::iterator entry);
-    void Trim(const std::wstring& keep);
+                           SkinImage* image, size_t mostBytes);
+    void Forget(Entries::iterator entry);
+    void Trim();
 
     std::unique_ptr<SkinImageDecoder> decoder_;
     size_t budget_;
     size_t bytes_ = 0;
     size_t decodes_ = 0;
-    uint64_t clock_ = 0;
-    std::unordered_map<std::wstring, Entry> entries_;
+    Entries entries_;
+    std::list<const std::wstring*> uses_;   // the keys of entries_, the most recently used first
 };
 
 // Writes a picture as the renderer gives it (premultiplied 0xAARRGGBB) to a PNG file with its

@@ -1,6 +1,8 @@
 // Reads the markup of a skin definition as the player does: tags, attributes, decoded values, places.
 #include "skin_markup.h"
 
+#include "skin_limits.h"
+
 #include <algorithm>
 #include <cwchar>
 
@@ -141,7 +143,7 @@ void MarkupReader::ReadStartTag(MarkupToken* token)
 
 MarkupTagEnd MarkupReader::ReadAttributes(MarkupToken* token)
 {
-    token->attributeCount = 0;
+    token->attributeCount = token->attributesLeftOut = 0;
     for (;;) {
         SkipSpaces();
         if (pos_ >= text_.size() || text_[pos_] == L'<') return MarkupTagCut;
@@ -153,8 +155,13 @@ MarkupTagEnd MarkupReader::ReadAttributes(MarkupToken* token)
             pos_ += 2;
             return MarkupTagClosesItself;
         }
-        if (token->attributes.size() <= token->attributeCount) token->attributes.emplace_back();
-        MarkupAttribute* attribute = &token->attributes[token->attributeCount++];
+        MarkupAttribute* attribute = &spare_;
+        if (token->attributeCount < kSkinMostTagAttributes) {
+            if (token->attributes.size() <= token->attributeCount) token->attributes.emplace_back();
+            attribute = &token->attributes[token->attributeCount++];
+        } else {
+            ++token->attributesLeftOut;
+        }
         attribute->name.clear();
         attribute->lowerName.clear();
         attribute->value.clear();

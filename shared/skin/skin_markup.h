@@ -56,9 +56,11 @@ struct MarkupToken {
     MarkupTagEnd tagEnd = MarkupTagOpens;         // start tags
     bool endTagClosed = true;                     // end tags: ended by '>'
     MarkupFaultKind fault = MarkupNoElementName;  // faults
-    // Start tags: the first attributeCount entries; those behind are kept to be reused.
+    // Start tags: the first attributeCount entries; those behind are kept to be reused. At most
+    // kSkinMostTagAttributes; attributesLeftOut counts those read past.
     std::vector<MarkupAttribute> attributes;
     size_t attributeCount = 0;
+    size_t attributesLeftOut = 0;
 };
 
 // Tokens in text order. Comments, declarations and text between tags are passed over.
@@ -84,6 +86,7 @@ private:
 
     const std::wstring& text_;
     size_t pos_ = 0;
+    MarkupAttribute spare_;   // where attributes past the limit are read
 };
 
 struct MarkupPosition {

@@ -10,13 +10,12 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 // The size of a placeholder for an image whose size nothing else tells.
 const int kPlaceholderSize = 24;
-// The face of texts that name none, and of the placeholders' labels.
-const wchar_t* const kDefaultFace = L"Tahoma";
 
 // Where an element is drawn: the box of its parent and what of it may be painted.
 struct Placement {
@@ -50,6 +49,10 @@ private:
     ImageDraw BackgroundDraw(const SkinNode& node, const SkinRect& box, bool* failed = nullptr);
     void DrawChild(int index, const Placement& at, bool deferWindowed);
     bool Allowed(const SkinNode& node);
+    bool Cancelled();
+    // Takes bytes from the render's budget; false, taking nothing, when they are not there.
+    bool Spend(size_t bytes);
+    void Refund(size_t bytes) { spent_ -= bytes; }
     SkinRect BoxOf(const SkinNode& node, const SkinRect& parent);
     void DrawByKind(const SkinNode& node, const SkinRect& box, const Placement& at);
     bool FindShape(const SkinNode& node, const SkinRect& box, Shape* shape);
@@ -65,6 +68,7 @@ private:
     void DrawButtonGroup(const SkinNode& node, const SkinRect& box, const Placement& at);
     std::wstring TextValue(const SkinNode& node) const;
     TextLook LookOf(const SkinNode& node) const;
+    int TextWidth(const SkinNode& node);
     SkinRect TextBox(const SkinNode& node, const SkinRect& parent);
     void DrawText(const SkinNode& node, const SkinRect& box, const Placement& at);
     void DrawWindowed(const SkinNode& node, const SkinRect& box, const Placement& at);
@@ -102,9 +106,12 @@ private:
     SkinPicture& picture_;
     SkinCanvas canvas_;
     std::unique_ptr<TextPainter> text_;
-    std::map<std::wstring, std::pair<SkinImageStatus, std::shared_ptr<const SkinImage>>> images_;
+    // By SkinFileKey: every spelling of a name is read once.
+    std::unordered_map<std::wstring, std::pair<SkinImageStatus, std::shared_ptr<const SkinImage>>> images_;
+    std::unordered_map<size_t, int> textWidths_;   // by the TEXT's offset: a layout is asked for once
     std::set<std::pair<size_t, std::wstring>> reported_;
     std::set<SkinProblemKind> limits_;
     std::vector<std::pair<int, Placement>> windowed_;
     size_t drawn_ = 0;
+    size_t spent_ = 0;
 };

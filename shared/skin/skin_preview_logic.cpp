@@ -2,6 +2,7 @@
 #include "skin_preview_logic.h"
 
 #include "file_replace.h"
+#include "skin_problem_text.h"
 
 #include <windows.h>
 
@@ -21,33 +22,18 @@ const SkinButtonArea* HitButton(const SkinPicture& picture, const SkinElementHit
     return &picture.elements[hit.element].buttons[hit.button];
 }
 
-// Graver problems first: a reader sees the one that explains the most.
-int Gravity(SkinProblemKind kind)
-{
-    switch (kind) {
-    case SkinProblemOutOfMemory:      return 0;
-    case SkinProblemMissingFile:      return 1;
-    case SkinProblemUnreadableImage:  return 1;
-    case SkinProblemBadFileName:      return 1;
-    case SkinProblemImageTooLarge:    return 1;
-    default:                          return 2;
-    }
-}
-
-std::wstring ProblemText(const SkinProblem& problem)
+// Graver problems first: a reader sees the one that explains the most. 0: no picture at all.
+int Gravity(const SkinProblem& problem)
 {
     switch (problem.kind) {
-    case SkinProblemMissingFile:     return L"画像が見つかりません: " + problem.name;
-    case SkinProblemBadFileName:     return L"スキンのフォルダの外は読めません: " + problem.name;
-    case SkinProblemUnreadableImage: return L"画像を読み込めません: " + problem.name;
-    case SkinProblemImageTooLarge:   return L"画像が大きすぎます: " + problem.name;
-    case SkinProblemViewTooLarge:    return L"ビューが大きすぎるため一部だけを表示しています";
-    case SkinProblemTooManyElements: return L"要素が多すぎるため一部を省きました";
-    case SkinProblemNestedTooDeep:   return L"入れ子が深すぎるため一部を省きました";
-    case SkinProblemTooMuchDrawing:  return L"描画が多すぎるため途中で止めました";
-    case SkinProblemOutOfMemory:     return L"メモリが足りないため表示できません";
+    case SkinProblemOutOfMemory:        return problem.name.empty() ? 0 : 1;
+    case SkinProblemDefinitionTooLarge: return 0;
+    case SkinProblemMissingFile:        return 1;
+    case SkinProblemUnreadableImage:    return 1;
+    case SkinProblemBadFileName:        return 1;
+    case SkinProblemImageTooLarge:      return 1;
+    default:                            return 2;
     }
-    return std::wstring();
 }
 
 }  // namespace
@@ -153,18 +139,18 @@ std::wstring SkinProblemsStatusText(const SkinPicture& picture, bool hasFolder)
 {
     std::vector<SkinProblem> problems = picture.problems;
     std::stable_sort(problems.begin(), problems.end(),
-                     [](const SkinProblem& a, const SkinProblem& b) { return Gravity(a.kind) < Gravity(b.kind); });
+                     [](const SkinProblem& a, const SkinProblem& b) { return Gravity(a) < Gravity(b); });
     // Files of a document never saved were not looked for: naming each as missing would mislead.
-    auto unread = [hasFolder](const SkinProblem& problem) { return !hasFolder && Gravity(problem.kind) == 1; };
-    bool outOfMemory = !problems.empty() && problems.front().kind == SkinProblemOutOfMemory;
+    auto unread = [hasFolder](const SkinProblem& problem) { return !hasFolder && Gravity(problem) == 1; };
+    bool noPicture = !problems.empty() && Gravity(problems.front()) == 0;
     std::vector<std::wstring> texts;
-    if (outOfMemory) texts.push_back(ProblemText(problems.front()));
+    if (noPicture) texts.push_back(SkinProblemText(problems.front(), true));
     if (picture.definitionHasErrors) texts.push_back(L"定義にエラーがあります (Ctrl+K でチェック)");
-    if (!picture.viewFound && !outOfMemory) texts.push_back(L"表示できる VIEW 要素がありません");
+    if (!picture.viewFound && !noPicture) texts.push_back(L"表示できる VIEW 要素がありません");
     if (std::any_of(problems.begin(), problems.end(), unread))
         texts.push_back(L"保存されていない文書です: 画像は保存した後で表示されます");
-    for (const SkinProblem& problem : problems)
-        if (problem.kind != SkinProblemOutOfMemory && !unread(problem)) texts.push_back(ProblemText(problem));
+    for (size_t at = noPicture ? 1 : 0; at < problems.size(); ++at)
+        if (!unread(problems[at])) texts.push_back(SkinProblemText(problems[at], true));
     if (texts.empty()) return std::wstring();
     std::wstring text = texts.front();
     if (texts.size() > 1) text += L" (ほかに " + std::to_wstring(texts.size() - 1) + L" 件)";

@@ -11,14 +11,6 @@
 
 namespace {
 
-const int kWidest = 16384;
-const long long kMostPixels = 64ll << 20;
-// Far more than any real view holds; past them a render would take seconds.
-const size_t kMostDrawn = 5000;
-const uint64_t kMostWork = 256ull << 20;
-const int kDeepestSubview = 8;
-const size_t kMostProblems = 1000;
-
 struct Preset {
     std::wstring tag, name, value;
 };
@@ -51,6 +43,8 @@ SkinProblemKind ProblemOf(SkinImageStatus status)
     case SkinImageMissing: return SkinProblemMissingFile;
     case SkinImageBadName: return SkinProblemBadFileName;
     case SkinImageTooLarge: return SkinProblemImageTooLarge;
+    case SkinImageOverBudget: return SkinProblemTooManyImages;
+    case SkinImageOutOfMemory: return SkinProblemOutOfMemory;
     default: return SkinProblemUnreadableImage;
     }
 }
@@ -62,12 +56,57 @@ bool IsWindowed(const SkinNode& node, bool windowless, bool windowed)
     return node.Is(SkinEffects) && windowed;
 }
 
+void Clear(SkinPicture* picture)
+{
+    picture->viewFound = picture->definitionHasErrors = picture->cancelled = false;
+    picture->width = picture->height = 0;
+    picture->pixels.clear();
+    picture->elements.clear();
+    picture->problems.clear();
+}
+
+// Whatever was half drawn goes when memory runs out: the program carries on without a picture.
+void DropPicture(SkinPicture* picture)
+{
+    std::vector<uint32_t>().swap(picture->pixels);
+    std::vector<SkinDrawnElement>().swap(picture->elements);
+    picture->width = picture->height = 0;
+    picture->problems.push_back({SkinProblemOutOfMemory, L"", SkinTagPlace()});
+}
+
+int ChosenView(const SkinDocument& document, const SkinRenderOptions& options)
+{
+    std::vector<int> views = FindSkinViews(document);
+    for (size_t i = 0; i < views.size(); ++i) {
+        const std::wstring* id = document.nodes[static_cast<size_t>(views[i])].Find(L"id");
+        if (options.viewId.empty() ? static_cast<int>(i) == options.viewIndex
+                                   : id && _wcsicmp(id->c_str(), options.viewId.c_str()) == 0)
+            return views[i];
+    }
+    return -1;
+}
+
+void RenderDocument(const SkinDocument& document, SkinFileSource& files, SkinImageCache& cache,
+                    const SkinRenderOptions& options, SkinPicture* picture)
+{
+    picture->definitionHasErrors = document.hasErrors;
+    const int chosen = ChosenView(document, options);
+    if (chosen < 0) return;
+    picture->viewFound = true;
+    const SkinNode& view = document.nodes[static_cast<size_t>(chosen)];
+    if (document.tooManyElements) picture->problems.push_back({SkinProblemTooManyElements, L"", view.place});
+    if (document.nestedTooDeep) picture->problems.push_back({SkinProblemNestedTooDeep, L"", view.place});
+    if (document.tooManyAttributes) picture->problems.push_back({SkinProblemTooManyAttributes, L"", view.place});
+    ViewPainter(document, files, cache, options, picture).Paint(chosen);
+}
+
 }  // namespace
 
 std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text)
 {
-    SkinDocument document = ReadSkinDocument(text);
     std::vector<SkinViewEntry> views;
+    if (text.size() > kSkinLongestDefinition) return views;
+    SkinDocument document = ReadSkinDocument(text);
     for (int index : FindSkinViews(document)) {
         const SkinNode& view = document.nodes[static_cast<size_t>(index)];
         const std::wstring* id = view.Find(L"id");
@@ -80,33 +119,27 @@ std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text)
 void RenderSkinView(const std::wstring& text, SkinFileSource& files, SkinImageCache& cache,
                     const SkinRenderOptions& options, SkinPicture* picture)
 {
-    picture->viewFound = picture->definitionHasErrors = false;
-    picture->width = picture->height = 0;
-    picture->pixels.clear();
-    picture->elements.clear();
-    picture->problems.clear();
-    SkinDocument document = ReadSkinDocument(text);
-    picture->definitionHasErrors = document.hasErrors;
-    std::vector<int> views = FindSkinViews(document);
-    int chosen = -1;
-    for (size_t i = 0; i < views.size() && chosen < 0; ++i) {
-        const std::wstring* id = document.nodes[static_cast<size_t>(views[i])].Find(L"id");
-        if (options.viewId.empty() ? static_cast<int>(i) == options.viewIndex
-                                   : id && _wcsicmp(id->c_str(), options.viewId.c_str()) == 0)
-            chosen = views[i];
+    Clear(picture);
+    if (text.size() > kSkinLongestDefinition) {
+        picture->problems.push_back({SkinProblemDefinitionTooLarge, L"", SkinTagPlace()});
+        return;
     }
-    if (chosen < 0) return;
-    picture->viewFound = true;
-    const SkinNode& view = document.nodes[static_cast<size_t>(chosen)];
-    if (document.tooManyElements) picture->problems.push_back({SkinProblemTooManyElements, L"", view.place});
-    if (document.nestedTooDeep) picture->problems.push_back({SkinProblemNestedTooDeep, L"", view.place});
     try {
-        ViewPainter(document, files, cache, options, picture).Paint(chosen);
+        RenderDocument(ReadSkinDocument(text), files, cache, options, picture);
     } catch (const std::bad_alloc&) {
-        // Whatever was half drawn goes: the editor carries on without a picture.
-        std::vector<uint32_t>().swap(picture->pixels);
-        picture->width = picture->height = 0;
-        picture->problems.push_back({SkinProblemOutOfMemory, L"", view.place});
+        DropPicture(picture);
+    }
+    cache.EndDecoding();
+}
+
+void RenderSkinView(const SkinDocument& document, SkinFileSource& files, SkinImageCache& cache,
+                    const SkinRenderOptions& options, SkinPicture* picture)
+{
+    Clear(picture);
+    try {
+        RenderDocument(document, files, cache, options, picture);
+    } catch (const std::bad_alloc&) {
+        DropPicture(picture);
     }
     cache.EndDecoding();
 }
@@ -127,10 +160,13 @@ void ViewPainter::Paint(int view)
         windowed.begin(), windowed.end(),
         [](const std::pair<int, Placement>& a, const std::pair<int, Placement>& b) { return a.first < b.first; });
     for (const auto& control : windowed) DrawChild(control.first, control.second, false);
-    FinishView(node);
+    if (!Cancelled()) FinishView(node);
+    if (text_->ResourcesShort()) AddLimit(SkinProblemNoResources, node);
+    if (text_->TooManyFonts()) AddLimit(SkinProblemTooManyFonts, node);
 }
 
-// Without width or height a view takes its background image's, or else what its children reach.
+// Without width or height a view takes its background image's, or else what its children reach
+// (as many as could be drawn).
 SkinRect ViewPainter::ViewBox(const SkinNode& view)
 {
     long width = 0, height = 0;
@@ -142,9 +178,11 @@ SkinRect ViewPainter::ViewBox(const SkinNode& view)
         if (!hasHeight) height = background->height;
     } else if (!hasWidth || !hasHeight) {
         SkinRect reach;
+        size_t measured = 0;
         for (int child : view.children) {
             const SkinNode& node = document_.nodes[static_cast<size_t>(child)];
             if (!node.info || !FlagOr(node, L"visible", true)) continue;
+            if (++measured > kSkinMostDrawn || Cancelled()) break;
             const SkinRect box = BoxOf(node, SkinRect());
             reach.right = std::max(reach.right, box.right);
             reach.bottom = std::max(reach.bottom, box.bottom);
@@ -155,19 +193,23 @@ SkinRect ViewPainter::ViewBox(const SkinNode& view)
     return {0, 0, static_cast<int>(std::max(width, 0L)), static_cast<int>(std::max(height, 0L))};
 }
 
+// Cut to the limits and to what the budget has left after the images that sized it.
 bool ViewPainter::AllocateCanvas(const SkinNode& view, int width, int height)
 {
-    if (width > kWidest || height > kWidest || static_cast<long long>(width) * height > kMostPixels) {
+    const uint64_t most = std::min<uint64_t>(kSkinMostPixels, (options_.memoryBudget - spent_) / 4);
+    if (width > kSkinWidest || height > kSkinWidest || static_cast<uint64_t>(width) * height > most) {
         AddLimit(SkinProblemViewTooLarge, view);
-        width = std::min(width, kWidest);
-        height = static_cast<int>(std::min<long long>(std::min(height, kWidest), kMostPixels / std::max(width, 1)));
+        width = std::min(width, kSkinWidest);
+        height = static_cast<int>(std::min<uint64_t>(std::min(height, kSkinWidest), most / std::max(width, 1)));
     }
+    const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
     try {
-        picture_.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+        picture_.pixels.assign(bytes / 4, 0);
     } catch (const std::bad_alloc&) {
-        AddLimit(SkinProblemViewTooLarge, view);
+        AddLimit(SkinProblemOutOfMemory, view);
         return false;
     }
+    spent_ += bytes;
     picture_.width = canvas_.width = width;
     picture_.height = canvas_.height = height;
     canvas_.pixels = picture_.pixels.data();
@@ -250,7 +292,7 @@ void ViewPainter::DrawChild(int index, const Placement& at, bool deferWindowed)
         windowed_.emplace_back(index, at);
         return;
     }
-    if (node.Is(SkinSubview) && at.depth >= kDeepestSubview) return AddLimit(SkinProblemNestedTooDeep, node);
+    if (node.Is(SkinSubview) && at.depth >= kSkinDeepestSubview) return AddLimit(SkinProblemNestedTooDeep, node);
     if (!Allowed(node)) return;
     const SkinRect box = BoxOf(node, at.parent);
     Record(node, box, at.clip);
@@ -259,28 +301,47 @@ void ViewPainter::DrawChild(int index, const Placement& at, bool deferWindowed)
     const SkinRect region = Intersect(Intersect(box, at.clip), canvas_.Bounds());
     Shape shape;
     std::vector<uint32_t> saved;
-    bool shaped = !region.Empty() && FindShape(node, box, &shape);
+    const size_t savedBytes = static_cast<size_t>(region.Width()) * static_cast<size_t>(region.Height()) * 4;
+    bool shaped = !region.Empty() && FindShape(node, box, &shape) && Spend(savedBytes);
     try {
         for (int y = region.top; shaped && y < region.bottom; ++y)
             saved.insert(saved.end(), canvas_.Row(y) + region.left, canvas_.Row(y) + region.right);
     } catch (const std::bad_alloc&) {
+        Refund(savedBytes);
         shaped = false;
     }
     DrawByKind(node, box, inner);
-    if (shaped) CutShape(shape, region, &saved);
+    if (!shaped) return;
+    CutShape(shape, region, &saved);
+    Refund(savedBytes);
 }
 
 bool ViewPainter::Allowed(const SkinNode& node)
 {
-    if (drawn_ >= kMostDrawn) {
+    if (Cancelled()) return false;
+    if (drawn_ >= kSkinMostDrawn) {
         AddLimit(SkinProblemTooManyElements, node);
         return false;
     }
-    if (canvas_.work >= kMostWork) {
+    if (canvas_.work >= kSkinMostWork) {
         AddLimit(SkinProblemTooMuchDrawing, node);
         return false;
     }
     ++drawn_;
+    return true;
+}
+
+bool ViewPainter::Cancelled()
+{
+    if (!picture_.cancelled && options_.cancel && options_.cancel->load(std::memory_order_relaxed))
+        picture_.cancelled = true;
+    return picture_.cancelled;
+}
+
+bool ViewPainter::Spend(size_t bytes)
+{
+    if (bytes > options_.memoryBudget - spent_) return false;
+    spent_ += bytes;
     return true;
 }
 
@@ -454,14 +515,27 @@ const SkinImage* ViewPainter::Image(const SkinNode& node, const wchar_t* name, b
 {
     const std::wstring* value = Value(node, name);
     if (!value || value->empty() || IsBoundValue(*value)) return nullptr;
-    auto found = images_.find(*value);
+    std::wstring key;
+    if (!SkinFileKey(*value, &key)) key = std::wstring(1, L'\0') + *value;   // no file's name holds a NUL
+    auto found = images_.find(key);
     if (found == images_.end()) {
+        if (Cancelled()) return nullptr;
+        if (images_.size() >= kSkinMostImages) {
+            AddLimit(SkinProblemTooManyImages, node);
+            if (failed) *failed = true;
+            return nullptr;
+        }
         SkinImageStatus status;
-        std::shared_ptr<const SkinImage> image = cache_.Load(files_, *value, &status);
-        found = images_.emplace(*value, std::make_pair(status, image)).first;
+        std::shared_ptr<const SkinImage> image = cache_.Load(files_, *value, &status, options_.memoryBudget - spent_);
+        if (image) spent_ += image->pixels.size() * 4;
+        found = images_.emplace(key, std::make_pair(status, image)).first;
     }
-    if (found->second.first == SkinImageReady) return found->second.second.get();
-    AddProblem(ProblemOf(found->second.first), *value, node);
+    const SkinImageStatus status = found->second.first;
+    if (status == SkinImageReady) return found->second.second.get();
+    if (status == SkinImageOverBudget)
+        AddLimit(SkinProblemTooManyImages, node);
+    else
+        AddProblem(ProblemOf(status), *value, node);
     if (failed) *failed = true;
     return nullptr;
 }
@@ -487,7 +561,7 @@ bool ViewPainter::Keyed(const SkinNode& node, const SkinImage* image, uint32_t* 
 
 void ViewPainter::AddProblem(SkinProblemKind kind, const std::wstring& name, const SkinNode& node)
 {
-    if (picture_.problems.size() >= kMostProblems || !reported_.emplace(node.place.offset, name).second) return;
+    if (picture_.problems.size() >= kSkinMostProblems || !reported_.emplace(node.place.offset, name).second) return;
     picture_.problems.push_back({kind, name, node.place});
 }
 

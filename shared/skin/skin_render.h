@@ -4,7 +4,9 @@
 #include "skin_elements.h"
 #include "skin_files.h"
 #include "skin_image.h"
+#include "skin_limits.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,7 +29,8 @@ struct SkinViewEntry {
     SkinTagPlace place;
 };
 
-// Every VIEW of the definition; broken markup gives those that could be read.
+// Every VIEW of the definition; broken markup gives those that could be read, and one longer
+// than kSkinLongestDefinition none.
 std::vector<SkinViewEntry> ListSkinViews(const std::wstring& text);
 
 struct SkinButtonArea {
@@ -51,15 +54,20 @@ struct SkinDrawnElement {
 };
 
 enum SkinProblemKind {
-    SkinProblemMissingFile,       // name: the file as the definition names it
-    SkinProblemBadFileName,       // an absolute path or one that leaves the skin's folder
-    SkinProblemUnreadableImage,   // not a BMP, PNG, JPEG or GIF that Windows can decode
-    SkinProblemImageTooLarge,     // over 16,384 pixels a side or 64 megapixels
-    SkinProblemViewTooLarge,      // the picture was cut to 16,384 pixels a side and 64 megapixels
-    SkinProblemTooManyElements,   // elements past the limit were left out
-    SkinProblemNestedTooDeep,     // SUBVIEWs and elements nested past the limit were left out
-    SkinProblemTooMuchDrawing,    // drawing stopped before the last elements
-    SkinProblemOutOfMemory,       // no picture: the memory it needed was not there
+    SkinProblemMissingFile,         // name: the file as the definition names it
+    SkinProblemBadFileName,         // an absolute path or one that leaves the skin's folder
+    SkinProblemUnreadableImage,     // not a BMP, PNG, JPEG or GIF that Windows can decode
+    SkinProblemImageTooLarge,       // over 16,384 pixels a side or 64 megapixels
+    SkinProblemViewTooLarge,        // the picture was cut to 16,384 pixels a side, 64 megapixels and the budget
+    SkinProblemTooManyElements,     // elements past the limit were left out
+    SkinProblemNestedTooDeep,       // SUBVIEWs and elements nested past the limit were left out
+    SkinProblemTooMuchDrawing,      // drawing stopped before the last elements
+    SkinProblemOutOfMemory,         // no picture: the memory it needed was not there; with a name, that image's
+    SkinProblemTooManyAttributes,   // attributes past the limits were left out
+    SkinProblemTooManyImages,       // the images reached the render's budget or count: the rest were not read
+    SkinProblemDefinitionTooLarge,  // longer than kSkinLongestDefinition: not read at all
+    SkinProblemNoResources,         // Windows had no GDI object to give: some text is missing
+    SkinProblemTooManyFonts,        // texts past the fonts a render may make took the default look
 };
 
 struct SkinProblem {
@@ -74,6 +82,11 @@ struct SkinRenderOptions {
     // The start-tag offset of the BUTTON, BUTTONELEMENT or TEXT under the mouse (from
     // SkinDrawnElement::place or SkinButtonArea::place): it is drawn in its hover look.
     size_t hoveredOffset = SIZE_MAX;
+    // Looked at between elements and images: once it is true the render stops, its picture
+    // marked cancelled.
+    const std::atomic<bool>* cancel = nullptr;
+    // What the picture, the images drawn and the button maps may take together, in bytes.
+    size_t memoryBudget = kSkinRenderBytes;
 };
 
 struct SkinPicture {
@@ -86,11 +99,16 @@ struct SkinPicture {
     std::vector<SkinDrawnElement> elements;   // back to front: the view first, the topmost last
     std::vector<SkinProblem> problems;
     bool definitionHasErrors = false;   // broken markup or nesting: the skin check says where
+    bool cancelled = false;             // stopped when asked: what is there is not the whole view
 };
 
 // Reads images through files and keeps them in cache for the next render. Bound values
 // (wmpprop:, jscript:, wmpenabled:) are not evaluated: the static look is drawn. Never fails:
-// what cannot be drawn is marked in the picture and listed among the problems. The picture is
-// replaced whole, but its memory is reused: keep one per preview and renders stay fast.
+// what cannot be drawn is marked in the picture and listed among the problems, and the limits
+// of skin_limits.h hold whatever the text. The picture is replaced whole, but its memory is
+// reused: keep one per preview and renders stay fast.
 void RenderSkinView(const std::wstring& text, SkinFileSource& files, SkinImageCache& cache,
+                    const SkinRenderOptions& options, SkinPicture* picture);
+// The same for a definition already read, which the caller may read for more.
+void RenderSkinView(const SkinDocument& document, SkinFileSource& files, SkinImageCache& cache,
                     const SkinRenderOptions& options, SkinPicture* picture);

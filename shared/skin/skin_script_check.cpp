@@ -4,6 +4,7 @@
 
 #include "file_paths.h"
 #include "skin_document.h"
+#include "skin_limits.h"
 #include "skin_vocabulary.h"
 
 #include <algorithm>
@@ -261,7 +262,7 @@ void SkinScriptCheck::Check(const ScriptFacts& facts, const SkinElementInfo* ele
         std::vector<signed char> answers[2] = {std::vector<signed char>(facts.names.size(), -1),
                                                std::vector<signed char>(facts.names.size(), -1)};
         for (const ScriptUse& use : facts.uses) {
-            if (found->size() > kMostSkinFindings) break;   // more than the check lists at all
+            if (found->size() > kSkinMostFindings) break;   // more than the check lists at all
             if (IsDeclaredAround(facts, use.scope, use.name)) continue;
             const std::wstring& name = facts.names[use.name];
             signed char& answer = answers[use.kind][use.name];

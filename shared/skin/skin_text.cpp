@@ -1,6 +1,8 @@
 // Text on a view, laid out by GDI in a memory DC and laid on the picture by its coverage.
 #include "skin_text.h"
 
+#include "skin_limits.h"
+
 #include <strsafe.h>
 
 #include <algorithm>
@@ -20,7 +22,7 @@ std::wstring FontKey(const TextLook& look, int points)
 
 }  // namespace
 
-TextPainter::TextPainter() : dc_(CreateCompatibleDC(nullptr)) {}
+TextPainter::TextPainter() : dc_(CreateCompatibleDC(nullptr)), short_(!dc_) {}
 
 TextPainter::~TextPainter()
 {
@@ -38,6 +40,20 @@ const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
     const std::wstring key = FontKey(look, points);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
+    if (fonts_.size() >= kSkinMostFonts) {
+        tooMany_ = true;
+        TextLook fallback;
+        fallback.face = kDefaultFace;
+        const std::wstring fallbackKey = FontKey(fallback, fallback.points);
+        found = fonts_.find(fallbackKey);
+        if (found != fonts_.end()) return found->second;
+        return fonts_.emplace(fallbackKey, MakeFont(fallback, fallback.points)).first->second;
+    }
+    return fonts_.emplace(key, MakeFont(look, points)).first->second;
+}
+
+TextPainter::Font TextPainter::MakeFont(const TextLook& look, int points)
+{
     LOGFONTW font = {};
     font.lfHeight = -MulDiv(points, kScreenDpi, 72);
     font.lfWeight = look.bold ? FW_BOLD : FW_NORMAL;
@@ -49,7 +65,10 @@ const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
     // A face that is not installed falls back to the system's own, as in the player.
     StringCchCopyW(font.lfFaceName, _countof(font.lfFaceName), look.face.c_str());
     Font made = {CreateFontIndirectW(&font), 0};
-    if (!made.handle) made.handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (!made.handle) {
+        short_ = true;
+        made.handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
     if (dc_) {
         HGDIOBJ old = SelectObject(dc_, made.handle);
         TEXTMETRICW metrics = {};
@@ -57,7 +76,7 @@ const TextPainter::Font& TextPainter::FontFor(const TextLook& look)
         made.lineHeight = metrics.tmHeight;
         SelectObject(dc_, old);
     }
-    return fonts_.emplace(key, made).first->second;
+    return made;
 }
 
 int TextPainter::LineHeight(const TextLook& look) { return FontFor(look).lineHeight; }
@@ -88,7 +107,10 @@ bool TextPainter::Surface(int width, int height)
     BITMAPINFO info = TopDownPixelsInfo(std::max(width, surfaceWidth_), std::max(height, surfaceHeight_));
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return false;
+    if (!bitmap) {
+        short_ = true;
+        return false;
+    }
     HGDIOBJ old = SelectObject(dc_, bitmap);
     if (!firstBitmap_) firstBitmap_ = old;
     if (surface_) DeleteObject(surface_);

@@ -7,6 +7,8 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -62,9 +64,19 @@ protected:
         return text;
     }
 
+    // A skin folder of these files, in the scratch folder, packed into the skins folder.
+    void PackFiles(const std::wstring& package, const std::vector<std::pair<std::wstring, std::string>>& files) const
+    {
+        const std::wstring folder = kit::ScratchDir() + L"\\" + package.substr(0, package.find(L'.'));
+        CreateDirectoryW(folder.c_str(), nullptr);
+        for (const auto& file : files) kit::WriteBytes(folder + L"\\" + file.first, file.second);
+        Pack(folder, package);
+    }
+
     void ShowsThePictureAndKeepsItsState();
     void SaysWhyAPackageCannotBeRead();
     void CheckListsAMissingFile();
+    void HostilePackagesNeitherStopNorHoldIt();
 
     std::optional<kit::App> app_;
     kit::Window main_;
@@ -148,13 +160,90 @@ void FennickPreviewTest::CheckListsAMissingFile()
     app_->WaitGone(L"#32770", caption);
 }
 
+// A 1-bit bitmap of one colour: megabytes on disk, a few kilobytes packed, 256 MB decoded.
+std::string BlankBitmap(uint32_t width, uint32_t height)
+{
+    const uint32_t stride = (width + 31) / 32 * 4, size = 62 + stride * height;
+    const uint32_t header[] = {size, 0, 62, 40, width, height, 1 | 1 << 16, 0, stride * height, 0, 0, 2, 2};
+    std::string bytes(size, '\0');
+    bytes[0] = 'B', bytes[1] = 'M';
+    memcpy(&bytes[2], header, sizeof(header));
+    memcpy(&bytes[54], "\x44\x88\xCC\0\xFF\xFF\xFF\0", 8);
+    return bytes;
+}
+
+std::string Repeated(const std::string& piece, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+}
+
+// Packages that once ended Ferncastle or held it, beside good ones in the large-icon view with
+// the pane: each is previewed or says which limit it met, and the window closes at once.
+void FennickPreviewTest::HostilePackagesNeitherStopNorHoldIt()
+{
+    std::string fonts = "<THEME><VIEW>", spellings = "<THEME><VIEW width=\"90\" height=\"60\">";
+    for (int i = 0; i < 20000; ++i)
+        fonts += "<TEXT top=\"" + std::to_string(i % 50) + "\" fontFace=\"F" + std::to_string(i) + "\" value=\"x\"/>";
+    for (int i = 0; i < 3000; ++i) spellings += "<BUTTON image=\"" + Repeated(i % 2 ? "./" : ".\\", i % 300) + "big.bmp\"/>";
+    PackFiles(L"Attributes.wmz", {{L"a.wms", "<THEME><VIEW width=\"50\" height=\"50\"" + Repeated(" a=\"\"", 300000) + "/></THEME>"}});
+    PackFiles(L"Oversized.wmz", {{L"a.wms", "<THEME><VIEW/>" + std::string(4200000, ' ') + "</THEME>"}});
+    PackFiles(L"Spellings.wmz", {{L"a.wms", spellings + "</VIEW></THEME>"}, {L"big.bmp", BlankBitmap(16384, 4096)}});
+    PackFiles(L"Fonts.wmz", {{L"a.wms", fonts + "</VIEW></THEME>"}});
+    PackFiles(L"Unclosed.wmz", {{L"a.wms", "<THEME><VIEW width=\"9\" height=\"9\">" + Repeated("<SUBVIEW>", 100000)}});
+    Pack(L"classic", L"Classic.wmz");
+    Pack(L"mixed", L"Aurora.wmz");
+    const struct {
+        const wchar_t* package;
+        const wchar_t* japanese;
+        const wchar_t* english;
+    } cases[] = {
+        {L"Classic.wmz", L"タイトル: クラシック\r\n", L"Title: クラシック\r\n"},
+        {L"Attributes.wmz", L"属性が多すぎるため一部を省きました\r\n", L"Too many attributes: some were left out\r\n"},
+        {L"Oversized.wmz", L"スキン定義が大きすぎるため表示しません", L"The skin definition is too large to show"},
+        {L"Spellings.wmz", L"タイトル: \r\n", L"Title: \r\n"},
+        {L"Fonts.wmz", L"要素が多すぎるため一部を省きました\r\n", L"Too many elements: some were left out\r\n"},
+        {L"Unclosed.wmz", L"入れ子が深すぎるため一部を省きました\r\n", L"Nested too deep: some elements were left out\r\n"},
+        {L"Aurora.wmz", L"タイトル: オーロラ\r\n", L"Title: オーロラ\r\n"},
+    };
+    Start();
+    main_.SendCommand(kPreview);
+    main_.SendCommand(kViewIcon);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(kit::Utf8(c.package));
+        Select(c.package);
+        const std::wstring first = Japanese() ? c.japanese : c.english;
+        std::wstring text;
+        EXPECT_TRUE(kit::WaitUntil([&] { return (text = main_.Item(kPane).Item(kPaneText).Text()).find(first) == 0; }))
+            << kit::Utf8(text);
+    }
+    const auto names = list_.ListColumn(0);
+    for (const wchar_t* good : {L"Classic.wmz", L"Aurora.wmz"}) {
+        const int item = static_cast<int>(std::find(names.begin(), names.end(), good) - names.begin());
+        EXPECT_TRUE(kit::WaitUntil([&] { return list_.ListItemImage(item) > 1; })) << kit::Utf8(good);
+    }
+    kit::Screenshot(Japanese() ? L"fennick-hostile-ja" : L"fennick-hostile-en", main_.hwnd());
+
+    // Closed while the pane decodes a picture of 64 megapixels and the thumbnails are asked again.
+    Select(L"Spellings.wmz");
+    main_.SendCommand(kViewIcon);
+    const auto asked = std::chrono::steady_clock::now();
+    main_.Close();
+    ASSERT_TRUE(kit::WaitUntil([&] { return !main_.Exists(); }, kit::Ms(5000)));
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(1000));
+    EXPECT_EQ(0u, app_->WaitExit());
+}
+
 }  // namespace
 
 TEST_F(FennickPreviewTest, ShowsThePictureAndKeepsItsState) { ShowsThePictureAndKeepsItsState(); }
 TEST_F(FennickPreviewTest, SaysWhyAPackageCannotBeRead) { SaysWhyAPackageCannotBeRead(); }
 TEST_F(FennickPreviewTest, CheckListsAMissingFile) { CheckListsAMissingFile(); }
+TEST_F(FennickPreviewTest, HostilePackagesNeitherStopNorHoldIt) { HostilePackagesNeitherStopNorHoldIt(); }
 
 class EnglishFennickPreviewTest : public FennickPreviewTest {};
 TEST_F(EnglishFennickPreviewTest, ShowsThePictureAndKeepsItsState) { ShowsThePictureAndKeepsItsState(); }
 TEST_F(EnglishFennickPreviewTest, SaysWhyAPackageCannotBeRead) { SaysWhyAPackageCannotBeRead(); }
 TEST_F(EnglishFennickPreviewTest, CheckListsAMissingFile) { CheckListsAMissingFile(); }
+TEST_F(EnglishFennickPreviewTest, HostilePackagesNeitherStopNorHoldIt) { HostilePackagesNeitherStopNorHoldIt(); }

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <map>
+
 namespace {
 
 std::wstring TempFolder()
@@ -237,4 +240,56 @@ TEST(PackageCheck, ScriptFindingsAreListedUnderTheirEntries)
     for (const wchar_t* name : names) DeleteFileW((folder + L"\\" + name).c_str());
     DeleteFileW((temp + L"\\scripted.wmz").c_str());
     for (const std::wstring& made : {folder + L"\\scripts", folder, temp}) RemoveDirectoryW(made.c_str());
+}
+
+// Packages made to flood the check or the preview: each stops at its limit, says so, and
+// takes less than the time bound; names that would hide their text are shown escaped.
+TEST(PackageCheck, FloodedPackagesStopAtTheirLimitsAndSaySo)
+{
+    const std::wstring temp = TempFolder(), folder = temp + L"\\flood";
+    std::string names = "<THEME><VIEW width=\"9\" height=\"9\" scriptFile=\"";
+    for (int i = 0; i < 30000; ++i) names += "gone.js;";
+    const std::string large = "<THEME><VIEW/>" + std::string(kSkinLongestDefinition, ' ') + "</THEME>";
+    const struct {
+        std::map<std::wstring, std::string> files;
+        size_t findings;
+        std::wstring last;
+        PackagePreviewState state;
+        std::wstring pane;
+    } cases[] = {
+        {{{L"a.wms", names + "\"/></THEME>"}}, kSkinMostFindings + 1,
+         L"Too many findings: only the first 10000 are listed.", PreviewShown, L""},
+        {{{L"a.wms", large}}, 1, L"The skin definition is larger than 4 MB: it was not checked.", PreviewTooLarge,
+         L"The skin definition is too large to show"},
+        {{{L"a.wms", "<THEME/>"}, {L"gpj.\u202E" L"exe", ""}}, 1,
+         L"No definition names the file \"gpj.<U+202E>exe\".", PreviewShown, L"The skin definition has no VIEW."},
+    };
+    CreateDirectoryW(temp.c_str(), nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.findings);
+        CreateDirectoryW(folder.c_str(), nullptr);
+        for (const auto& file : c.files) WriteFile(folder + L"\\" + file.first, file.second);
+        ASSERT_TRUE(Pack(folder, temp + L"\\flood.wmz"));
+        const DWORD start = GetTickCount();
+        std::vector<PackageFinding> findings;
+        ASSERT_EQ(ZipReadOk, CheckSkinPackage(temp + L"\\flood.wmz", false, &findings));
+        SkinImageCache cache;
+        PackagePreview preview;
+        LoadPackagePreview(temp + L"\\flood.wmz", cache, &preview);
+        EXPECT_LT(GetTickCount() - start, 2000u);
+        ASSERT_EQ(c.findings, findings.size());
+        EXPECT_EQ(c.last, findings.back().message);
+        EXPECT_EQ(c.state, preview.state);
+        EXPECT_EQ(c.pane, PackagePreviewProblemText(preview, false));
+        EXPECT_FALSE(IsPassingPreview(preview));
+        std::atomic<bool> cancel(true);
+        SkinRenderOptions options;
+        options.cancel = &cancel;
+        LoadPackagePreview(temp + L"\\flood.wmz", cache, &preview, options);
+        EXPECT_TRUE(IsPassingPreview(preview)) << "a stopped preview is not kept";
+        for (const auto& file : c.files) DeleteFileW((folder + L"\\" + file.first).c_str());
+        RemoveDirectoryW(folder.c_str());
+        DeleteFileW((temp + L"\\flood.wmz").c_str());
+    }
+    RemoveDirectoryW(temp.c_str());
 }

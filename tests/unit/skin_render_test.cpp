@@ -2,11 +2,14 @@
 // problems, limits, the image cache and PNG output.
 #include "file_paths.h"
 #include "skin_render.h"
+#include "skin_text.h"
 #include "text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -25,6 +28,7 @@ public:
     std::wstring Identity() const override { return L"memory"; }
     bool Find(const std::wstring& name, SkinFileFacts* facts) override
     {
+        ++finds;
         auto found = files_.find(Key(name));
         if (found == files_.end()) return false;
         *facts = {found->second.second, found->second.first.size()};
@@ -37,6 +41,8 @@ public:
         *bytes = found->second.first;
         return true;
     }
+
+    size_t finds = 0;
 
 private:
     static std::wstring Key(std::wstring name)
@@ -406,6 +412,102 @@ TEST_F(SkinRender, HostileDefinitionsStayWithinTheirBounds)
         ASSERT_FALSE(picture.problems.empty());
         EXPECT_EQ(c.problem, picture.problems[0].kind);
     }
+}
+
+// Each flood a hostile definition can hold, small: a count just past a limit, or a budget
+// lowered; each stops within the time bound and says which limit it met.
+TEST_F(SkinRender, FloodsStopAtTheirLimitsAndSaySo)
+{
+    files_->Put(L"big.bmp", Solid(512, 512, 0x0000FF));
+    files_->Put(L"big2.bmp", Solid(512, 512, 0x00FF00));
+    std::wstring spellings = L"<THEME><VIEW width=\"40\" height=\"40\">", attributes = L"<THEME><VIEW height=\"9\"";
+    std::wstring unclosed = L"<THEME><VIEW width=\"9\" height=\"9\">", reach = L"<THEME><VIEW>";
+    std::wstring fonts = L"<THEME><VIEW width=\"40\" height=\"40\">";
+    for (size_t i = 0; i <= kSkinMostFonts; ++i) fonts += L"<TEXT fontFace=\"F" + std::to_wstring(i) + L"\" value=\"x\"/>";
+    for (int i = 0; i < 60; ++i) {
+        std::wstring dots;
+        for (int d = 0; d < i; ++d) dots += d % 2 ? L"./" : L".\\";
+        spellings += L"<BUTTON image=\"" + dots + (i % 2 ? L"BIG.BMP" : L"big.bmp") + L"\"/>";
+    }
+    // Repeats past the first 32 names are found by a hash: the last one still wins.
+    for (int i = 0; i < 40000; ++i)
+        attributes += L" a" + std::to_wstring(i) + (i == 100 ? L"=\"\" width=\"1\" width=\"40\"" : L"=\"\"");
+    for (int i = 0; i < 100000; ++i) unclosed += L"<SUBVIEW>";
+    for (int i = 0; i < 6000; ++i) reach += L"<BUTTON image=\"m" + std::to_wstring(i) + L".bmp\"/>";
+    const size_t budget = 40 * 40 * 4 + (3u << 19);   // the view and one large image
+    const struct {
+        std::wstring text;
+        size_t budget;
+        int width;
+        std::vector<SkinProblemKind> problems;
+    } cases[] = {
+        {spellings + L"</VIEW></THEME>", budget, 40, {}},
+        {spellings + L"<BUTTON left=\"20\" image=\"big2.bmp\"/></VIEW></THEME>", budget, 40, {SkinProblemTooManyImages}},
+        {attributes + L"/></THEME>", kSkinRenderBytes, 40, {SkinProblemTooManyAttributes}},
+        {unclosed, kSkinRenderBytes, 9, {SkinProblemNestedTooDeep}},
+        {reach + L"</VIEW></THEME>", kSkinRenderBytes, 24,
+         {SkinProblemMissingFile, SkinProblemTooManyImages, SkinProblemTooManyElements}},
+        {fonts + L"</VIEW></THEME>", kSkinRenderBytes, 40, {SkinProblemTooManyFonts}},
+        {L"<THEME><VIEW/>" + std::wstring(kSkinLongestDefinition, L' '), kSkinRenderBytes, 0,
+         {SkinProblemDefinitionTooLarge}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 60).c_str());
+        SkinRenderOptions options;
+        options.memoryBudget = c.budget;
+        const size_t decodes = cache_.DecodeCount(), finds = files_->finds;
+        const DWORD start = GetTickCount();
+        SkinPicture picture = Render(c.text, options);
+        EXPECT_LT(GetTickCount() - start, 2000u);
+        EXPECT_EQ(c.width, picture.width);
+        EXPECT_LE(cache_.DecodeCount() - decodes, 2u) << "each image once, however it is spelt";
+        EXPECT_LE(files_->finds - finds, kSkinMostImages + 1);
+        std::vector<SkinProblemKind> kinds;
+        for (const SkinProblem& problem : picture.problems)
+            if (std::find(kinds.begin(), kinds.end(), problem.kind) == kinds.end()) kinds.push_back(problem.kind);
+        EXPECT_EQ(c.problems, kinds);
+    }
+    EXPECT_EQ(kBlue, PixelAt(Render(cases[0].text), 5, 5));
+    EXPECT_TRUE(ListSkinViews(cases[6].text).empty());
+    EXPECT_FALSE(Render(cases[6].text).viewFound);
+}
+
+TEST_F(SkinRender, ACancelledRenderStopsAtOnce)
+{
+    std::atomic<bool> cancel(true);
+    SkinRenderOptions options;
+    options.cancel = &cancel;
+    SkinPicture picture =
+        Render(L"<THEME><VIEW width=\"9\" height=\"9\"><BUTTON image=\"red.bmp\"/><TEXT value=\"x\"/></VIEW></THEME>", options);
+    EXPECT_TRUE(picture.cancelled);
+    EXPECT_EQ(1u, picture.elements.size()) << "the view alone";
+    EXPECT_FALSE(Render(L"<THEME><VIEW width=\"9\" height=\"9\"/></THEME>").cancelled);
+}
+
+TEST_F(SkinRender, FontsAndFailedImagesAreHeldWithinTheirLimits)
+{
+    TextPainter painter;
+    for (int i = 0; i < 300; ++i) {
+        TextLook look;
+        look.face = L"Face " + std::to_wstring(i);
+        look.points = 8 + i % 7;
+        EXPECT_GT(painter.LineHeight(look), 0);
+    }
+    EXPECT_EQ(kSkinMostFonts + 1, painter.FontsHeld()) << "and the default look's";
+    EXPECT_TRUE(painter.TooManyFonts());
+    EXPECT_FALSE(painter.ResourcesShort());
+
+    SkinImageCache cache(8 << 10);
+    SkinImageStatus status;
+    for (int i = 0; i < 100; ++i) {
+        files_->Put(L"junk" + std::to_wstring(i) + L".bmp", "x");
+        cache.Load(*files_, L"junk" + std::to_wstring(i) + L".bmp", &status);
+        EXPECT_EQ(SkinImageUnreadable, status);
+    }
+    EXPECT_LT(cache.EntryCount(), 40u) << "failures are let go of too";
+    const size_t decodes = cache.DecodeCount();
+    cache.Load(*files_, L"junk99.bmp", &status);
+    EXPECT_EQ(decodes, cache.DecodeCount()) << "the latest stays";
 }
 
 TEST_F(SkinRender, ImagesAreDecodedOnceUntilTheyChange)
