@@ -135,14 +135,21 @@ void DrawArt(const std::wstring& folder)
 }
 
 // Two hundred elements over those images: buttons, texts, sliders, groups, subviews, a playlist.
+// A quarter of the buttons stand where expressions put them, beside their neighbours.
 std::wstring GeneratedView(int movedLeft)
 {
     std::wstring view = L"<THEME>\r\n<VIEW id=\"big\" backgroundImage=\"back.png\" clippingColor=\"#FF00FF\">\r\n";
     auto n = [](int i) { return std::to_wstring(i); };
-    for (int i = 0; i < 100; ++i)
-        view += L"\t<BUTTON id=\"b" + n(i) + L"\" left=\"" + n(i == 50 ? movedLeft : 8 + i % 12 * 50) + L"\" top=\"" +
-                n(8 + i / 12 * 44) + L"\" image=\"button" + n(i % 10) + L".png\" hoverImage=\"hover" + n(i % 10) +
-                L".png\" onclick=\"jscript:press(" + n(i) + L")\"/>\r\n";
+    for (int i = 0; i < 100; ++i) {
+        const std::wstring before = L"b" + n(i - 1);
+        const bool placed = i % 4 == 3 && i % 12 != 0 && i != 51;
+        const std::wstring left = placed ? L"jscript:" + before + L".left+" + before + L".width+10;"
+                                         : n(i == 50 ? movedLeft : 8 + i % 12 * 50);
+        const std::wstring top = placed ? L"jscript:" + before + L".top" : n(8 + i / 12 * 44);
+        view += L"\t<BUTTON id=\"b" + n(i) + L"\" left=\"" + left + L"\" top=\"" + top + L"\" image=\"button" +
+                n(i % 10) + L".png\" hoverImage=\"hover" + n(i % 10) + L".png\" onclick=\"jscript:press(" + n(i) +
+                L")\"/>\r\n";
+    }
     for (int i = 0; i < 30; ++i)
         view += L"\t<TEXT id=\"t" + n(i) + L"\" left=\"" + n(8 + i % 3 * 200) + L"\" top=\"" + n(330 + i / 3 * 14) +
                 L"\" width=\"190\" value=\"" + (i % 2 ? L"wmpprop:player.status" : L"曲名 " + n(i)) +
@@ -213,12 +220,35 @@ double RenderAgain(const std::wstring& text, SkinFileSource& files, const SkinRe
     return Best(10, [&](int) { RenderSkinView(text, files, cache, options, &picture); });
 }
 
+// The view as the player shows it stopped, playing and paused, with what it left unanswered.
+void SaveInEachState(const std::wstring& text, SkinFileSource& files, SkinRenderOptions options,
+                     const std::wstring& path)
+{
+    const wchar_t* const names[] = {L"stopped", L"playing", L"paused"};
+    for (SkinPlayerState state : {SkinPlayerStopped, SkinPlayerPlaying, SkinPlayerPaused}) {
+        options.playerState = state;
+        SkinImageCache cache;
+        SkinPicture picture;
+        RenderSkinView(text, files, cache, options, &picture);
+        if (!picture.pixels.empty())
+            WriteSkinPng(picture.pixels.data(), picture.width, picture.height,
+                         path + L"-" + names[state] + L".png");
+        if (state != SkinPlayerPlaying) continue;
+        for (const SkinValueNote& note : picture.notes)
+            std::printf("    not evaluated, line %d: %ls=\"%ls\"\n", note.place.line, note.attribute.c_str(),
+                        note.value.c_str());
+    }
+}
+
 void RenderTestSkins(const std::wstring& skins, const std::wstring& out)
 {
     const struct {
         const wchar_t* folder;
         const wchar_t* file;
-    } definitions[] = {{L"classic", L"classic.wms"}, {L"lowercase", L"nightshift.wms"}, {L"mixed", L"aurora.wms"}};
+    } definitions[] = {{L"classic", L"classic.wms"},
+                       {L"lowercase", L"nightshift.wms"},
+                       {L"mixed", L"aurora.wms"},
+                       {L"nowplaying", L"nowplaying.wms"}};
     for (const auto& definition : definitions) {
         const std::wstring text = ReadDefinition(skins + L"\\" + definition.folder + L"\\" + definition.file);
         for (const SkinViewEntry& view : ListSkinViews(text)) {
@@ -236,8 +266,7 @@ void RenderTestSkins(const std::wstring& skins, const std::wstring& out)
             PrintRow(name, picture, render, DecodeAlone(files, files.read), RenderAgain(text, files, options));
             for (const SkinProblem& problem : picture.problems)
                 std::printf("    problem %d: %ls\n", problem.kind, problem.name.c_str());
-            if (!picture.pixels.empty())
-                WriteSkinPng(picture.pixels.data(), picture.width, picture.height, out + L"\\" + name + L".png");
+            SaveInEachState(text, files, options, out + L"\\" + name);
         }
     }
 }

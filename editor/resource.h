@@ -98,6 +98,7 @@
 #define IDC_PREVIEW_SAVE            302
 #define IDC_PREVIEW_PICTURE         303
 #define IDC_PREVIEW_STATUS          304
+#define IDC_PREVIEW_STATE           305
 
 // File associations dialog and its notice
 #define IDC_ASSOCIATIONS_ASSOCIATE  300

@@ -142,6 +142,8 @@ void QueuePreview(const std::wstring& path, unsigned request)
         result->request = request;
         SkinRenderOptions options;
         options.cancel = &cancel;
+        options.playerState = SkinPlayerPlaying;   // a skin as one sees it most
+        options.japaneseUi = IsJapaneseUi();
         LoadPackagePreview(path, cache, &result->preview, options);
         if (cancel) return;
         ReducePicture(&result->preview.picture, width, height);

@@ -3,6 +3,7 @@
 #include "thumbnails.h"
 
 #include "fennick.h"
+#include "language.h"
 #include "resource.h"
 #include "screen_dpi.h"
 #include "skin_list.h"
@@ -51,6 +52,8 @@ void DrawThumbnail(const std::wstring& path, SkinImageCache& cache, const std::a
     SkinRenderOptions options;
     options.cancel = &cancel;
     options.memoryBudget = kThumbnailRenderBytes;
+    options.playerState = SkinPlayerPlaying;   // as in the pane
+    options.japaneseUi = IsJapaneseUi();
     LoadPackagePreview(path, cache, &preview, options);
     result->passing = IsPassingPreview(preview);
     if (result->passing || preview.state != PreviewShown || !preview.picture.viewFound) return;

@@ -209,8 +209,37 @@ def aurora(folder):
         write_png(f'{folder}/{name}.png', button)
 
 
+def nowplaying(folder):
+    """A 300x110 panel of the song playing: play and pause in one place, keyed buttons and thumbs."""
+    back = canvas(300, 110, MAGENTA)
+    rounded(back, 0, 0, 300, 110, 10, BLACK)
+    gradient(back, 0, 0, 300, 110, (52, 64, 80), (22, 27, 34), lambda x, y: back[y][x][:3] != MAGENTA)
+    write_bmp(f'{folder}/back.bmp', back)
+    glyphs = {
+        'play': lambda p: triangle(p, 9, 5, 14, (120, 220, 140)),
+        'pause': lambda p: (rect(p, 8, 6, 3, 12, (240, 200, 90)), rect(p, 13, 6, 3, 12, (240, 200, 90))),
+        'stop': lambda p: rect(p, 7, 7, 10, 10, (230, 100, 90)),
+        'stop_disabled': lambda p: rect(p, 7, 7, 10, 10, (100, 104, 112)),
+    }
+    for name, glyph in glyphs.items():
+        button = canvas(24, 24, MAGENTA)
+        ellipse(button, 12, 12, 12, 12, (70, 82, 100))
+        glyph(button)
+        write_bmp(f'{folder}/{name}.bmp', button)
+    write_bmp(f'{folder}/track.bmp', canvas(16, 8, (14, 17, 22)))
+    fill = canvas(16, 8)
+    gradient(fill, 0, 0, 16, 8, (110, 190, 230), (50, 120, 170))
+    write_bmp(f'{folder}/fill.bmp', fill)
+    thumb = canvas(8, 8, MAGENTA)
+    ellipse(thumb, 4, 4, 4, 4, (235, 240, 250))
+    write_bmp(f'{folder}/thumb.bmp', thumb)
+    # A thumb wholly of the transparent colour: the player shows nothing of it.
+    write_bmp(f'{folder}/hidden.bmp', canvas(6, 8, MAGENTA))
+
+
 if __name__ == '__main__':
     skins = os.path.join('tests', 'data', 'skins')
     classic(os.path.join(skins, 'classic'))
     nightshift(os.path.join(skins, 'lowercase', 'images'))
     aurora(os.path.join(skins, 'mixed', 'art'))
+    nowplaying(os.path.join(skins, 'nowplaying'))

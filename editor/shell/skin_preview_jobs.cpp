@@ -54,6 +54,7 @@ void QueueRender(SkinWorkers& workers, HWND window, const RenderQuestion& questi
         SkinRenderOptions options;
         options.viewIndex = answer->viewIndex;
         options.hoveredOffset = question.hoveredOffset;
+        options.playerState = question.playerState;
         options.cancel = &cancel;
         // A document never saved has no folder: its files are not looked for anywhere.
         SkinFolderSource files(question.folder);
@@ -71,6 +72,7 @@ void QueueSave(SkinWorkers& workers, HWND window, const RenderQuestion& question
         answer->path = path;
         SkinRenderOptions options;
         options.viewIndex = question.viewIndex;
+        options.playerState = question.playerState;
         options.cancel = &cancel;
         SkinFolderSource files(question.folder);
         SkinPicture still;

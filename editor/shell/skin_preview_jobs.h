@@ -20,6 +20,7 @@ struct RenderQuestion {
     std::wstring viewId;      // the chosen VIEW's id, kept when the definition changes around it
     bool listViews = false;   // the definition changed: its VIEWs are listed again
     size_t hoveredOffset = SIZE_MAX;
+    SkinPlayerState playerState = SkinPlayerPlaying;
 };
 
 struct RenderAnswer {

@@ -6,6 +6,7 @@
 #include "editor_windows.h"
 #include "message_box.h"
 #include "packager_command.h"
+#include "preview_settings.h"
 #include "resource.h"
 #include "screen_dpi.h"
 #include "skin_preview_jobs.h"
@@ -31,6 +32,7 @@ const UINT_PTR kPollTimer = 1;
 const UINT kPollPeriod = 100;      // ms
 const DWORD kQuietPeriod = 300;    // ms without a change before the picture is drawn again
 const int kZoomChoices[] = {100, 200, 0};   // 0: fit the window
+const SkinPlayerState kStateChoices[] = {SkinPlayerPlaying, SkinPlayerPaused, SkinPlayerStopped};
 const int kOutlineWidth = 2;
 // Larger pictures are shrunk to fit by sampling, not by averaging: painting stays quick.
 const long long kHalftoneMostPixels = 4 << 20;
@@ -53,7 +55,7 @@ struct Preview {
     DWORD changedAt = 0;
     std::vector<SkinViewEntry> views;
     int viewIndex = 0;
-    int zoom = 100;
+    SkinPreviewSettings settings = LoadSkinPreviewSettings();
     SkinPictureLayout layout;
     int scrollX = 0, scrollY = 0;
     size_t hoveredOffset = SIZE_MAX;
@@ -98,18 +100,18 @@ RECT PictureArea()
 void UpdateScrollBars(Preview& preview)
 {
     RECT area = PictureArea();
-    preview.layout = LayOutSkinPicture(preview.rendered.width, preview.rendered.height, preview.zoom,
+    preview.layout = LayOutSkinPicture(preview.rendered.width, preview.rendered.height, preview.settings.zoom,
                                        area.right, area.bottom);
     preview.scrollX = std::max(0, std::min(preview.scrollX, preview.layout.width - static_cast<int>(area.right)));
     preview.scrollY = std::max(0, std::min(preview.scrollY, preview.layout.height - static_cast<int>(area.bottom)));
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
-    info.nMax = preview.zoom ? preview.layout.width - 1 : 0;
+    info.nMax = preview.settings.zoom ? preview.layout.width - 1 : 0;
     info.nPage = area.right;
     info.nPos = preview.scrollX;
     SetScrollInfo(preview.picture, SB_HORZ, &info, TRUE);
-    info.nMax = preview.zoom ? preview.layout.height - 1 : 0;
+    info.nMax = preview.settings.zoom ? preview.layout.height - 1 : 0;
     info.nPage = area.bottom;
     info.nPos = preview.scrollY;
     SetScrollInfo(preview.picture, SB_VERT, &info, TRUE);
@@ -147,6 +149,7 @@ RenderQuestion Question(const Preview& preview)
     question.viewIndex = preview.viewIndex;
     if (preview.viewIndex < static_cast<int>(preview.views.size())) question.viewId = preview.views[preview.viewIndex].id;
     question.hoveredOffset = preview.hoveredOffset;
+    question.playerState = preview.settings.playerState;
     return question;
 }
 
@@ -259,7 +262,7 @@ void PaintPixels(HDC dc, const Preview& preview, const RECT& area)
     const SkinPicture& picture = preview.rendered;
     const double scale = preview.layout.scale;
     int firstRow = 0, rows = picture.height;
-    if (preview.zoom > 0) {
+    if (preview.settings.zoom > 0) {
         firstRow = std::min(picture.height, static_cast<int>(preview.scrollY / scale));
         rows = std::min(picture.height - firstRow, static_cast<int>(area.bottom / scale) + 2);
     }
@@ -269,7 +272,7 @@ void PaintPixels(HDC dc, const Preview& preview, const RECT& area)
     SetStretchBltMode(dc, halftone ? HALFTONE : COLORONCOLOR);
     SetBrushOrgEx(dc, 0, 0, nullptr);
     const int top = static_cast<int>(firstRow * scale) - preview.scrollY;
-    const int height = preview.zoom > 0 ? static_cast<int>(rows * scale) : preview.layout.height;
+    const int height = preview.settings.zoom > 0 ? static_cast<int>(rows * scale) : preview.layout.height;
     StretchDIBits(dc, -preview.scrollX, top, preview.layout.width, height, 0, 0, picture.width, rows,
                   &preview.shown[static_cast<size_t>(firstRow) * picture.width], &info, DIB_RGB_COLORS, SRCCOPY);
 }
@@ -494,14 +497,27 @@ void OnInitDialog(HWND dialog)
     g_preview->picture = CreateWindowExW(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0,
                                          0, 0, dialog, reinterpret_cast<HMENU>(IDC_PREVIEW_PICTURE), g_hInstance,
                                          nullptr);
+    const SkinPreviewSettings& settings = g_preview->settings;
     HWND zoom = GetDlgItem(dialog, IDC_PREVIEW_ZOOM);
     for (const wchar_t* label : {L"100 %", L"200 %", L"ウィンドウに合わせる"})
         SendMessageW(zoom, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
-    SendMessageW(zoom, CB_SETCURSEL, 0, 0);
+    SendMessageW(zoom, CB_SETCURSEL, std::find(kZoomChoices, std::end(kZoomChoices), settings.zoom) - kZoomChoices, 0);
+    HWND state = GetDlgItem(dialog, IDC_PREVIEW_STATE);
+    for (const wchar_t* label : {L"再生中", L"一時停止中", L"停止中"})
+        SendMessageW(state, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
+    SendMessageW(state, CB_SETCURSEL,
+                 std::find(kStateChoices, std::end(kStateChoices), settings.playerState) - kStateChoices, 0);
     RECT client;
     GetClientRect(dialog, &client);
     LayOut(dialog, client.right, client.bottom);
     SetTimer(dialog, kPollTimer, kPollPeriod, nullptr);
+}
+
+void SaveSettings(const Preview& preview)
+{
+    if (SaveSkinPreviewSettings(preview.settings)) return;
+    ShowMessage(preview.dialog, L"プレビューの設定を保存できませんでした。次回の起動では元に戻ります。", kCaption,
+                MB_ICONWARNING);
 }
 
 void OnCommand(Preview& preview, int id, int code)
@@ -517,10 +533,20 @@ void OnCommand(Preview& preview, int id, int code)
     case IDC_PREVIEW_ZOOM: {
         if (code != CBN_SELCHANGE) return;
         LRESULT choice = SendDlgItemMessageW(preview.dialog, id, CB_GETCURSEL, 0, 0);
-        if (choice >= 0 && choice < static_cast<LRESULT>(_countof(kZoomChoices))) preview.zoom = kZoomChoices[choice];
+        if (choice >= 0 && choice < static_cast<LRESULT>(_countof(kZoomChoices))) preview.settings.zoom = kZoomChoices[choice];
+        SaveSettings(preview);
         UpdateScrollBars(preview);
         InvalidateRect(preview.picture, nullptr, FALSE);
         RefreshHover(preview);
+        return;
+    }
+    case IDC_PREVIEW_STATE: {
+        if (code != CBN_SELCHANGE) return;
+        LRESULT choice = SendDlgItemMessageW(preview.dialog, id, CB_GETCURSEL, 0, 0);
+        if (choice < 0 || choice >= static_cast<LRESULT>(_countof(kStateChoices))) return;
+        preview.settings.playerState = kStateChoices[choice];
+        SaveSettings(preview);
+        Redraw(preview, true);   // elements may come and go: the one under the mouse is looked for again
         return;
     }
     case IDC_PREVIEW_SAVE: SaveAsImage(preview); return;

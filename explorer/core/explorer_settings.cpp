@@ -19,26 +19,17 @@ const int kWidestPane = 4000;
 PreviewPaneSettings LoadPreviewPaneSettings()
 {
     PreviewPaneSettings settings;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return settings;
-    DWORD value = 0;
-    if (ReadRegistryDword(key, L"PreviewPane", &value)) settings.shown = value != 0;
-    if (ReadRegistryDword(key, L"PreviewPaneWidth", &value) && value >= kNarrowestPane && value <= kWidestPane)
-        settings.width = static_cast<int>(value);
-    RegCloseKey(key);
+    DWORD shown = settings.shown ? 1 : 0, width = static_cast<DWORD>(settings.width);
+    ReadUserRegistryDwords(kSettingsKey, {{L"PreviewPane", &shown}, {L"PreviewPaneWidth", &width}});
+    settings.shown = shown != 0;
+    if (width >= kNarrowestPane && width <= kWidestPane) settings.width = static_cast<int>(width);
     return settings;
 }
 
 bool SavePreviewPaneSettings(const PreviewPaneSettings& settings)
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    bool written = WriteRegistryDword(key, L"PreviewPane", settings.shown ? 1 : 0) &&
-                   WriteRegistryDword(key, L"PreviewPaneWidth", static_cast<DWORD>(settings.width));
-    RegCloseKey(key);
-    return written;
+    return WriteUserRegistryDwords(kSettingsKey, {{L"PreviewPane", settings.shown ? 1u : 0u},
+                                                  {L"PreviewPaneWidth", static_cast<DWORD>(settings.width)}});
 }
 
 int ClampPreviewWidth(int width, int clientWidth)

@@ -1,4 +1,4 @@
-// Bounded reads of registry values into fixed buffers.
+// Bounded reads of registry values into fixed buffers, and whole-number values of a user key.
 #include "registry_value.h"
 
 #include <cwchar>
@@ -58,4 +58,23 @@ bool WriteRegistryString(HKEY key, const wchar_t* name, const wchar_t* text)
 bool WriteRegistryDword(HKEY key, const wchar_t* name, DWORD value)
 {
     return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value)) == ERROR_SUCCESS;
+}
+
+void ReadUserRegistryDwords(const wchar_t* subKey, std::initializer_list<std::pair<const wchar_t*, DWORD*>> values)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    for (const auto& value : values) ReadRegistryDword(key, value.first, value.second);
+    RegCloseKey(key);
+}
+
+bool WriteUserRegistryDwords(const wchar_t* subKey, std::initializer_list<std::pair<const wchar_t*, DWORD>> values)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, subKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    bool written = true;
+    for (const auto& value : values) written = WriteRegistryDword(key, value.first, value.second) && written;
+    RegCloseKey(key);
+    return written;
 }

@@ -1,9 +1,11 @@
-// Bounded reads of registry values into fixed buffers.
+// Bounded reads of registry values into fixed buffers, and whole-number values of a user key.
 #pragma once
 #include "file_paths.h"
 
 #include <windows.h>
 #include <cstddef>
+#include <initializer_list>
+#include <utility>
 
 enum RegistryStringRead {
     RegistryStringDone,
@@ -30,3 +32,8 @@ bool ReadRegistryDword(HKEY key, const wchar_t* name, DWORD* value);
 // Writes a REG_SZ value with its terminating NUL. Returns true when written.
 bool WriteRegistryString(HKEY key, const wchar_t* name, const wchar_t* text);
 bool WriteRegistryDword(HKEY key, const wchar_t* name, DWORD value);
+
+// REG_DWORD values of one key under HKEY_CURRENT_USER: those that cannot be read are left as
+// they are; the key is made for writing, false when any value could not be written.
+void ReadUserRegistryDwords(const wchar_t* subKey, std::initializer_list<std::pair<const wchar_t*, DWORD*>> values);
+bool WriteUserRegistryDwords(const wchar_t* subKey, std::initializer_list<std::pair<const wchar_t*, DWORD>> values);

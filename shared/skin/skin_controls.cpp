@@ -108,7 +108,7 @@ SkinRect ViewPainter::ButtonBox(const SkinNode& node, const SkinRect& parent)
     return Box(node, parent, image ? image->width : size, image ? image->height : size);
 }
 
-// A button down is shown only when it stays down; a bound state is not known and shows up.
+// A button down is shown only when it stays down; a disabled one takes no hover look.
 const SkinImage* ViewPainter::StateImage(const SkinNode& images, const SkinNode& button)
 {
     const bool down = FlagOr(button, L"down", false) && FlagOr(button, L"sticky", false), hovered = Hovered(button);
@@ -135,6 +135,7 @@ void ViewPainter::DrawButton(const SkinNode& node, const SkinRect& box, const Pl
     draw.area = Intersect(box, at.clip);
     draw.tiled = FlagOr(node, L"tiled", false);
     draw.keyed = Keyed(node, shown, &draw.key);
+    FitPlayerImage(box, &draw);
     draw.opacity = at.opacity;
     DrawImage(&canvas_, draw);
 }
@@ -187,16 +188,18 @@ void ViewPainter::DrawButtonGroup(const SkinNode& node, const SkinRect& box, con
     FindBounds(owners, region, &buttons);
 }
 
-std::wstring ViewPainter::TextValue(const SkinNode& node) const
+std::wstring ViewPainter::TextValue(const SkinNode& node)
 {
     const std::wstring* value = Value(node, L"value");
     if (!value) return std::wstring();
-    if (IsBoundValue(*value)) return BoundPlaceholder(*value);
-    return value->size() > kSkinLongestText ? value->substr(0, kSkinLongestText) : *value;
+    std::wstring answer;
+    if (IsBoundValue(*value) && !Answer(node, L"value", *value, &answer)) return BoundPlaceholder(*value);
+    const std::wstring& text = IsBoundValue(*value) ? answer : *value;
+    return text.size() > kSkinLongestText ? text.substr(0, kSkinLongestText) : text;
 }
 
 // fontType is what some skins write for fontFace; the player takes it.
-TextLook ViewPainter::LookOf(const SkinNode& node) const
+TextLook ViewPainter::LookOf(const SkinNode& node)
 {
     TextLook look;
     const std::wstring* face = Value(node, L"fontface");

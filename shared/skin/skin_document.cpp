@@ -10,7 +10,6 @@
 
 namespace {
 
-const long kFarthest = 1000000;
 // Repeats among a tag's attributes are looked for by a scan up to this many, by a hash beyond.
 const size_t kScannedAttributes = 32;
 
@@ -208,9 +207,9 @@ bool ParseSkinInteger(const std::wstring& value, long* number)
     long long magnitude = 0;
     for (; at < value.size(); ++at) {
         if (value[at] < L'0' || value[at] > L'9') return false;
-        if (magnitude <= kFarthest) magnitude = magnitude * 10 + (value[at] - L'0');
+        if (magnitude <= kSkinFarthest) magnitude = magnitude * 10 + (value[at] - L'0');
     }
-    if (magnitude > kFarthest) magnitude = kFarthest;
+    if (magnitude > kSkinFarthest) magnitude = kSkinFarthest;
     *number = static_cast<long>(value[0] == L'-' ? -magnitude : magnitude);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "skin_document.h"
 #include "skin_limits.h"
 #include "skin_markup.h"
+#include "skin_player.h"
 #include "text_encoding.h"
 
 #include <windows.h>
@@ -42,7 +43,8 @@ std::vector<std::pair<size_t, size_t>> SkinFileNameRanges(const std::wstring& lo
     const SkinFileNaming naming = FileNamingOfAttribute(lowerName);
     if (naming == SkinNamesNoFile || IsBoundValue(value)) return ranges;
     if (naming == SkinNamesOneFile) {
-        if (!value.empty()) ranges.emplace_back(0, value.size());
+        // The player's own images are no files of the skin.
+        if (!value.empty() && !PlayerImageSide(value)) ranges.emplace_back(0, value.size());
         return ranges;
     }
     for (size_t from = 0; from <= value.size();) {

@@ -15,7 +15,8 @@ SkinFileNaming FileNamingOfAttribute(const std::wstring& lowerName);
 
 // The parts of an attribute's value that name files, as [first, second) ranges: the whole value
 // for one file; each ';'-separated item without its blanks for a list, but for res:// items,
-// which are the player's own. Bound values and empty items name none.
+// which are the player's own. Bound values, empty items and the player's own images
+// (WMPImage_AlbumArtLarge) name none.
 std::vector<std::pair<size_t, size_t>> SkinFileNameRanges(const std::wstring& lowerName, const std::wstring& value);
 
 // A file a definition names, where the name's first character stands.

@@ -36,8 +36,23 @@ const size_t kSkinMostImages = 1000;
 // GDI fonts a render makes (a process has 10,000 GDI objects for everything, and each font
 // costs Windows a search of the installed faces): texts of further looks take the default one.
 const size_t kSkinMostFonts = 64;
+// Whole numbers far beyond any screen are held at this many pixels, either way.
+const long kSkinFarthest = 1000000;
 // Characters of a TEXT's value laid out.
 const size_t kSkinLongestText = 1024;
+// jscript: positions and sizes: characters and nesting of one, expressions evaluated within one
+// another, element properties answered within one another, values noted as not evaluated.
+// Together they keep the stack to a few hundred kilobytes.
+const size_t kSkinLongestExpression = 4096;
+const int kSkinDeepestExpression = 32;
+const size_t kSkinDeepestExpressionChain = 32;
+const int kSkinDeepestAnswer = 16;
+const size_t kSkinMostNotes = 1000;
+// Sample covers a render makes to fit its boxes (past them one is stretched), their side, and
+// how many are kept for every render.
+const size_t kSkinMostCovers = 8;
+const int kSkinLargestCover = 512;
+const size_t kSkinCoversKept = 8;
 
 // A check: findings listed before it stops.
 const size_t kSkinMostFindings = 10000;

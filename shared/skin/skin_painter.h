@@ -42,6 +42,7 @@ public:
 
 private:
     // skin_render.cpp: the view, its containers, order and shapes.
+    SkinRect MeasureView(const SkinNode& view);
     SkinRect ViewBox(const SkinNode& view);
     bool AllocateCanvas(const SkinNode& view, int width, int height);
     void DrawContainer(const SkinNode& node, const SkinRect& box, const Placement& at);
@@ -66,8 +67,8 @@ private:
     void DrawButton(const SkinNode& node, const SkinRect& box, const Placement& at);
     SkinRect ButtonGroupBox(const SkinNode& node, const SkinRect& parent);
     void DrawButtonGroup(const SkinNode& node, const SkinRect& box, const Placement& at);
-    std::wstring TextValue(const SkinNode& node) const;
-    TextLook LookOf(const SkinNode& node) const;
+    std::wstring TextValue(const SkinNode& node);
+    TextLook LookOf(const SkinNode& node);
     int TextWidth(const SkinNode& node);
     SkinRect TextBox(const SkinNode& node, const SkinRect& parent);
     void DrawText(const SkinNode& node, const SkinRect& box, const Placement& at);
@@ -76,20 +77,21 @@ private:
     // skin_slider.cpp: sliders.
     SkinRect SliderBox(const SkinNode& node, const SkinRect& parent);
     void DrawSlider(const SkinNode& node, const SkinRect& box, const Placement& at);
-    double Fraction(const SkinNode& node) const;
+    double Fraction(const SkinNode& node);
     SkinRect CustomSliderBox(const SkinNode& node, const SkinRect& parent);
     void DrawCustomSlider(const SkinNode& node, const SkinRect& box, const Placement& at);
 
-    // Attributes, with the defaults of predefined elements.
+    // Attributes, with the defaults of predefined elements; Integer and FlagOr take bound
+    // values as the player answers them.
     const std::wstring* Value(const SkinNode& node, const wchar_t* name) const;
-    bool Integer(const SkinNode& node, const wchar_t* name, long* number) const;
-    long IntegerOr(const SkinNode& node, const wchar_t* name, long fallback) const;
-    bool FlagOr(const SkinNode& node, const wchar_t* name, bool fallback) const;
+    bool Integer(const SkinNode& node, const wchar_t* name, long* number);
+    long IntegerOr(const SkinNode& node, const wchar_t* name, long fallback);
+    bool FlagOr(const SkinNode& node, const wchar_t* name, bool fallback);
     SkinColour Colour(const SkinNode& node, const wchar_t* name) const;
     std::wstring Id(const SkinNode& node) const;
-    uint32_t Opacity(const SkinNode& node, uint32_t outer) const;
+    uint32_t Opacity(const SkinNode& node, uint32_t outer);
     bool Hovered(const SkinNode& node) const { return node.place.offset == options_.hoveredOffset; }
-    SkinRect Box(const SkinNode& node, const SkinRect& parent, int width, int height) const;
+    SkinRect Box(const SkinNode& node, const SkinRect& parent, int width, int height);
 
     // Images by attribute: nullptr when the attribute is absent, bound or names a file that
     // fails (then failed is set and the problem listed).
@@ -98,6 +100,18 @@ private:
     bool Keyed(const SkinNode& node, const SkinImage* image, uint32_t* key) const;
     void AddProblem(SkinProblemKind kind, const std::wstring& name, const SkinNode& node);
     void AddLimit(SkinProblemKind kind, const SkinNode& node);
+
+    // skin_bindings.cpp: bound values as the player answers them, jscript: positions and sizes,
+    // and the player's own images.
+    friend class GeometryNames;
+    bool Answer(const SkinNode& node, const wchar_t* name, const std::wstring& value, std::wstring* answer);
+    bool ElementAnswer(const std::wstring& id, const std::wstring& property, std::wstring* answer);
+    bool Evaluate(const SkinNode& node, const wchar_t* name, const std::wstring& value, long* number);
+    bool PropertyOf(const SkinNode& node, const std::wstring& property, double* value);
+    const SkinNode* ElementById(const std::wstring& id);
+    const SkinImage* Cover(int side);
+    void FitPlayerImage(const SkinRect& box, ImageDraw* draw);
+    void AddNote(SkinNoteKind kind, const SkinNode& node, const wchar_t* name, const std::wstring& value);
 
     const SkinDocument& document_;
     SkinFileSource& files_;
@@ -114,4 +128,21 @@ private:
     std::vector<std::pair<int, Placement>> windowed_;
     size_t drawn_ = 0;
     size_t spent_ = 0;
+
+    struct Evaluation {
+        bool done;   // false while it is evaluated, and when it failed
+        long value;
+    };
+    int view_ = -1;
+    enum { ViewUnmeasured, ViewMeasuring, ViewMeasured } viewState_ = ViewUnmeasured;
+    SkinRect viewBox_;
+    std::unordered_map<size_t, Evaluation> evaluations_;   // by node index * 4 + left, top, width, height
+    std::vector<size_t> evaluating_;
+    std::set<size_t> cyclic_;
+    std::unordered_map<std::wstring, int> ids_;
+    bool idsRead_ = false;
+    int answerDepth_ = 0;
+    bool sizeOnly_ = false;   // Box gives the size and leaves the place
+    std::map<int, std::shared_ptr<const SkinImage>> covers_;
+    std::set<std::pair<size_t, std::wstring>> noted_;
 };

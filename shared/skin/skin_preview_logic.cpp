@@ -36,6 +36,16 @@ int Gravity(const SkinProblem& problem)
     }
 }
 
+// The element's values that were drawn as if they were not set.
+std::wstring NotesText(const SkinPicture& picture, const SkinTagPlace& place)
+{
+    std::wstring names;
+    for (const SkinValueNote& note : picture.notes)
+        if (note.place.offset == place.offset)
+            names += (names.empty() ? L"" : L", ") + note.attribute + (note.kind == SkinNoteCycle ? L" (循環)" : L"");
+    return names.empty() ? names : L" — 評価していない値: " + names;
+}
+
 }  // namespace
 
 SkinElementHit SkinElementAtPoint(const SkinPicture& picture, int x, int y)
@@ -132,7 +142,7 @@ std::wstring SkinHitStatusText(const SkinPicture& picture, const SkinElementHit&
     if (!id.empty()) text += L" id=" + id;
     text += L" " + std::to_wstring(size.Width()) + L" × " + std::to_wstring(size.Height());
     if (button) text += L" (" + element.tag + (element.id.empty() ? L"" : L" id=" + element.id) + L")";
-    return text;
+    return text + NotesText(picture, button ? button->place : element.place);
 }
 
 std::wstring SkinProblemsStatusText(const SkinPicture& picture, bool hasFolder)

@@ -39,7 +39,8 @@ SkinPictureLayout LayOutSkinPicture(int pictureWidth, int pictureHeight, int zoo
 bool SkinViewPixelAt(const SkinPictureLayout& layout, int pictureWidth, int pictureHeight, int x, int y,
                      int* viewX, int* viewY);
 
-// "BUTTONELEMENT id=btnEq 32 × 16": the tag as written, its id and size.
+// "BUTTONELEMENT id=btnEq 32 × 16": the tag as written, its id and size, and the values that
+// were drawn as if not set (" — 評価していない値: down").
 std::wstring SkinHitStatusText(const SkinPicture& picture, const SkinElementHit& hit);
 // What went wrong in the render, the gravest first; empty when nothing did. hasFolder: false
 // for a document never saved, whose files cannot be looked for.

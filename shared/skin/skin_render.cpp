@@ -1,4 +1,5 @@
-// Draws one VIEW of a skin definition as the player shows it before any script runs, without a window.
+// Draws one VIEW of a skin definition as the player shows it with a sample song, before any script
+// runs, without a window.
 #include "skin_render.h"
 
 #include "skin_painter.h"
@@ -12,7 +13,9 @@
 namespace {
 
 struct Preset {
-    std::wstring tag, name, value;
+    const wchar_t* tag;
+    const wchar_t* name;
+    std::wstring value;
 };
 
 // What the predefined elements set before the author's attributes.
@@ -35,6 +38,23 @@ const Preset kPredefined[] = {
     {L"wmpvideo", L"backgroundcolor", L"black"},
     {L"wmpeffects", L"width", L"250"},
     {L"wmpeffects", L"height", L"200"},
+    {L"playelement", L"enabled", L"wmpenabled:player.controls.play"},
+    {L"pauseelement", L"enabled", L"wmpenabled:player.controls.pause"},
+    {L"stopelement", L"enabled", L"wmpenabled:player.controls.stop"},
+    {L"prevelement", L"enabled", L"wmpenabled:player.controls.previous"},
+    {L"nextelement", L"enabled", L"wmpenabled:player.controls.next"},
+    {L"rewelement", L"enabled", L"wmpenabled:player.controls.fastReverse"},
+    {L"ffwdelement", L"enabled", L"wmpenabled:player.controls.fastForward"},
+    {L"playbutton", L"enabled", L"wmpenabled:player.controls.play"},
+    {L"pausebutton", L"enabled", L"wmpenabled:player.controls.pause"},
+    {L"stopbutton", L"enabled", L"wmpenabled:player.controls.stop"},
+    {L"prevbutton", L"enabled", L"wmpenabled:player.controls.previous"},
+    {L"nextbutton", L"enabled", L"wmpenabled:player.controls.next"},
+    {L"rewbutton", L"enabled", L"wmpenabled:player.controls.fastReverse"},
+    {L"ffwdbutton", L"enabled", L"wmpenabled:player.controls.fastForward"},
+    {L"mutebutton", L"down", L"wmpprop:player.settings.mute"},
+    {L"repeatbutton", L"down", L"wmpprop:player.settings.getMode('loop')"},
+    {L"shufflebutton", L"down", L"wmpprop:player.settings.getMode('shuffle')"},
 };
 
 SkinProblemKind ProblemOf(SkinImageStatus status)
@@ -147,10 +167,11 @@ void RenderSkinView(const SkinDocument& document, SkinFileSource& files, SkinIma
 void ViewPainter::Paint(int view)
 {
     const SkinNode& node = document_.nodes[static_cast<size_t>(view)];
+    view_ = view;
     text_.reset(new TextPainter());
-    SkinRect box = ViewBox(node);
+    SkinRect box = MeasureView(node);
     if (!AllocateCanvas(node, box.right, box.bottom)) return;
-    box = canvas_.Bounds();
+    box = viewBox_ = canvas_.Bounds();
     Record(node, box, box);
     DrawContainer(node, box, Placement{box, box, 255, 0});
     // Windowed controls are child windows: over everything else, in the order they were made.
@@ -163,6 +184,17 @@ void ViewPainter::Paint(int view)
     if (!Cancelled()) FinishView(node);
     if (text_->ResourcesShort()) AddLimit(SkinProblemNoResources, node);
     if (text_->TooManyFonts()) AddLimit(SkinProblemTooManyFonts, node);
+}
+
+// Once: expressions ask for it.
+SkinRect ViewPainter::MeasureView(const SkinNode& view)
+{
+    if (viewState_ == ViewUnmeasured) {
+        viewState_ = ViewMeasuring;
+        viewBox_ = ViewBox(view);
+        viewState_ = ViewMeasured;
+    }
+    return viewBox_;
 }
 
 // Without width or height a view takes its background image's, or else what its children reach
@@ -269,6 +301,7 @@ ImageDraw ViewPainter::BackgroundDraw(const SkinNode& node, const SkinRect& box,
         draw.scaleHeight = box.Height();
     }
     draw.keyed = Keyed(node, draw.image, &draw.key);
+    FitPlayerImage(box, &draw);
     return draw;
 }
 
@@ -450,27 +483,35 @@ const std::wstring* ViewPainter::Value(const SkinNode& node, const wchar_t* name
 {
     if (const std::wstring* value = node.Find(name)) return value;
     for (const Preset& preset : kPredefined)
-        if (preset.name == name && _wcsicmp(node.tag.c_str(), preset.tag.c_str()) == 0) return &preset.value;
+        if (preset.name[0] == name[0] && wcscmp(preset.name, name) == 0 && _wcsicmp(node.tag.c_str(), preset.tag) == 0)
+            return &preset.value;
     return nullptr;
 }
 
-bool ViewPainter::Integer(const SkinNode& node, const wchar_t* name, long* number) const
+bool ViewPainter::Integer(const SkinNode& node, const wchar_t* name, long* number)
 {
     const std::wstring* value = Value(node, name);
-    return value && ParseSkinInteger(*value, number);
+    if (!value) return false;
+    if (ParseSkinInteger(*value, number)) return true;
+    std::wstring answer;
+    return IsBoundValue(*value) && Answer(node, name, *value, &answer) && ParseSkinInteger(answer, number);
 }
 
-long ViewPainter::IntegerOr(const SkinNode& node, const wchar_t* name, long fallback) const
+long ViewPainter::IntegerOr(const SkinNode& node, const wchar_t* name, long fallback)
 {
     long number = fallback;
     return Integer(node, name, &number) ? number : fallback;
 }
 
-bool ViewPainter::FlagOr(const SkinNode& node, const wchar_t* name, bool fallback) const
+bool ViewPainter::FlagOr(const SkinNode& node, const wchar_t* name, bool fallback)
 {
     const std::wstring* value = Value(node, name);
     bool flag = fallback;
-    return value && ParseSkinBoolean(*value, &flag) ? flag : fallback;
+    if (!value) return fallback;
+    if (ParseSkinBoolean(*value, &flag)) return flag;
+    std::wstring answer;
+    return IsBoundValue(*value) && Answer(node, name, *value, &answer) && ParseSkinBoolean(answer, &flag) ? flag
+                                                                                                          : fallback;
 }
 
 SkinColour ViewPainter::Colour(const SkinNode& node, const wchar_t* name) const
@@ -485,7 +526,7 @@ std::wstring ViewPainter::Id(const SkinNode& node) const
     return id ? *id : std::wstring();
 }
 
-uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer) const
+uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer)
 {
     long alpha = std::max(0L, std::min(IntegerOr(node, L"alphablend", 255), 255L));
     return Div255(outer * static_cast<uint32_t>(alpha));
@@ -493,12 +534,13 @@ uint32_t ViewPainter::Opacity(const SkinNode& node, uint32_t outer) const
 
 // left and top from the parent's left and top; right and bottom, when the size is known,
 // from its right and bottom. left wins over right, top over bottom.
-SkinRect ViewPainter::Box(const SkinNode& node, const SkinRect& parent, int width, int height) const
+SkinRect ViewPainter::Box(const SkinNode& node, const SkinRect& parent, int width, int height)
 {
     long w = width, h = height, left = 0, top = 0, right = 0, bottom = 0;
     bool hasWidth = Integer(node, L"width", &w), hasHeight = Integer(node, L"height", &h);
     w = std::max(w, 0L);
     h = std::max(h, 0L);
+    if (sizeOnly_) return {0, 0, static_cast<int>(w), static_cast<int>(h)};
     long x = parent.left, y = parent.top;
     if (Integer(node, L"left", &left))
         x += left;
@@ -515,6 +557,7 @@ const SkinImage* ViewPainter::Image(const SkinNode& node, const wchar_t* name, b
 {
     const std::wstring* value = Value(node, name);
     if (!value || value->empty() || IsBoundValue(*value)) return nullptr;
+    if (int side = PlayerImageSide(*value)) return Cover(side);
     std::wstring key;
     if (!SkinFileKey(*value, &key)) key = std::wstring(1, L'\0') + *value;   // no file's name holds a NUL
     auto found = images_.find(key);

@@ -1,10 +1,12 @@
-// Draws one VIEW of a skin definition as the player shows it before any script runs, without a window.
+// Draws one VIEW of a skin definition as the player shows it with a sample song, before any script
+// runs, without a window.
 #pragma once
 #include "skin_document.h"
 #include "skin_elements.h"
 #include "skin_files.h"
 #include "skin_image.h"
 #include "skin_limits.h"
+#include "skin_player.h"
 
 #include <atomic>
 #include <cstddef>
@@ -76,6 +78,20 @@ struct SkinProblem {
     SkinTagPlace place;   // the element concerned
 };
 
+// A value the picture could not take as the player would: it was drawn as if it were not set.
+enum SkinNoteKind {
+    SkinNoteUnanswered,    // a binding the preview's player does not answer
+    SkinNoteUnevaluated,   // a jscript: position or size that calls the skin's script, or is not arithmetic
+    SkinNoteCycle,         // a jscript: position or size that depends on itself
+};
+
+struct SkinValueNote {
+    SkinNoteKind kind;
+    std::wstring attribute;   // in lower case
+    std::wstring value;       // as written
+    SkinTagPlace place;       // the element whose attribute it is
+};
+
 struct SkinRenderOptions {
     int viewIndex = 0;     // which VIEW, as ListSkinViews numbers them,
     std::wstring viewId;   // or by its id (without regard to case) when this is not empty
@@ -87,6 +103,9 @@ struct SkinRenderOptions {
     const std::atomic<bool>* cancel = nullptr;
     // What the picture, the images drawn and the button maps may take together, in bytes.
     size_t memoryBudget = kSkinRenderBytes;
+    // What the player is doing with its sample song: bindings are answered from it.
+    SkinPlayerState playerState = SkinPlayerPlaying;
+    bool japaneseUi = true;   // the player's status and the sample song in Japanese
 };
 
 struct SkinPicture {
@@ -98,12 +117,14 @@ struct SkinPicture {
     std::vector<uint32_t> pixels;
     std::vector<SkinDrawnElement> elements;   // back to front: the view first, the topmost last
     std::vector<SkinProblem> problems;
+    std::vector<SkinValueNote> notes;   // in the order they were met, each element's attribute once
     bool definitionHasErrors = false;   // broken markup or nesting: the skin check says where
     bool cancelled = false;             // stopped when asked: what is there is not the whole view
 };
 
-// Reads images through files and keeps them in cache for the next render. Bound values
-// (wmpprop:, jscript:, wmpenabled:) are not evaluated: the static look is drawn. Never fails:
+// Reads images through files and keeps them in cache for the next render. Bindings are answered
+// by the player in options.playerState, and jscript: positions and sizes evaluated where they
+// are arithmetic; no script is run, and what is left is drawn as if not set and noted. Never fails:
 // what cannot be drawn is marked in the picture and listed among the problems, and the limits
 // of skin_limits.h hold whatever the text. The picture is replaced whole, but its memory is
 // reused: keep one per preview and renders stay fast.

@@ -45,13 +45,10 @@ Travel TravelOf(bool horizontal, const SkinRect& box, long border, double fracti
 }
 
 // Centred across the slider; at either end half of it is cut off by the slider's box.
-void DrawThumb(SkinCanvas* canvas, const SkinImage* thumb, const SkinRect& box, const SkinRect& area,
-               const Travel& travel, uint32_t opacity)
+// The slider's transparent colour keys the thumb too: skins hide a thumb by painting it in it.
+void DrawThumb(SkinCanvas* canvas, ImageDraw knob, const SkinRect& box, const Travel& travel)
 {
-    ImageDraw knob;
-    knob.image = thumb;
-    knob.opacity = opacity;
-    knob.area = area;
+    const SkinImage* thumb = knob.image;
     knob.x =
         travel.horizontal ? box.left + travel.position - thumb->width / 2 : box.left + (box.Width() - thumb->width) / 2;
     knob.y = travel.horizontal ? box.top + (box.Height() - thumb->height) / 2
@@ -142,13 +139,17 @@ void ViewPainter::DrawSlider(const SkinNode& node, const SkinRect& box, const Pl
         DrawStrip(&canvas_, draw, box, travel, tiled,
                   FlagOr(node, L"slide", true) ? travel.position - travel.length : 0);
     }
-    const SkinImage* thumb = FirstImage(node, {enabled ? L"thumbimage" : L"thumbdisabledimage", L"thumbimage"});
-    if (thumb) DrawThumb(&canvas_, thumb, box, area, travel, at.opacity);
+    draw = ImageDraw();
+    draw.image = FirstImage(node, {enabled ? L"thumbimage" : L"thumbdisabledimage", L"thumbimage"});
+    draw.area = area;
+    draw.opacity = at.opacity;
+    draw.keyed = Keyed(node, draw.image, &draw.key);
+    if (draw.image) DrawThumb(&canvas_, draw, box, travel);
 }
 
 // Where min, max and value put a slider, from 0 at the minimum to 1 at the maximum; a bound
 // or missing value starts at the minimum.
-double ViewPainter::Fraction(const SkinNode& node) const
+double ViewPainter::Fraction(const SkinNode& node)
 {
     const long low = IntegerOr(node, L"min", 0), high = IntegerOr(node, L"max", 100);
     const long value = std::max(low, std::min(IntegerOr(node, L"value", low), std::max(low, high)));

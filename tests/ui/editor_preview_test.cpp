@@ -9,7 +9,7 @@ namespace {
 
 enum {
     kPreview = IDM_TOOLS_SKIN_PREVIEW, kSaveImage = IDC_PREVIEW_SAVE, kPicture = IDC_PREVIEW_PICTURE,
-    kStatusLine = IDC_PREVIEW_STATUS,
+    kStatusLine = IDC_PREVIEW_STATUS, kPlayerState = IDC_PREVIEW_STATE,
 };
 const wchar_t kCaption[] = L"スキンのプレビュー";
 
@@ -93,6 +93,31 @@ TEST_F(SkinPreviewTest, AnEditIsRedrawnAndSavedAsAPng)
     ASSERT_TRUE(kit::WaitUntil([&] { return kit::FileBytes(png).has_value(); }));
     EXPECT_EQ("255,0,255,255", PngPixel(png, 0, 0));
     EXPECT_EQ("82,101,145,255", PngPixel(png, 5, 5));
+}
+
+TEST_F(SkinPreviewTest, ThePlayersStateShowsPlayOrPauseAndIsKeptForTheNextStart)
+{
+    const std::wstring skin =
+        L"<theme><view width=\"60\" height=\"40\">"
+        L"<subview width=\"60\" height=\"40\" backgroundColor=\"#00FF00\" visible=\"wmpdisabled:player.controls.pause\"/>"
+        L"<subview width=\"60\" height=\"40\" backgroundColor=\"#0000FF\" visible=\"wmpenabled:player.controls.pause\"/>"
+        L"</view></theme>";
+    Start();
+    Edit().SetText(skin);
+    Dialog preview = OpenPreview();
+    Window state = preview.Item(kPlayerState);
+    EXPECT_EQ((std::vector<std::wstring>{L"再生中", L"一時停止中", L"停止中"}), state.ComboTexts());
+    EXPECT_TRUE(PixelIs(preview.Item(kPicture), 10, 10, RGB(0, 0, 255))) << "playing: the pause button stands there";
+    state.Send(CB_SETCURSEL, 1);
+    preview.SendCommand(kPlayerState, CBN_SELCHANGE);
+    EXPECT_TRUE(PixelIs(preview.Item(kPicture), 10, 10, RGB(0, 255, 0))) << "paused: the play button";
+    EXPECT_EQ(2u, kit::RegDword(kSettings, L"PreviewPlayerState"));
+
+    Start();
+    Edit().SetText(skin);
+    preview = OpenPreview();
+    EXPECT_EQ(1, preview.Item(kPlayerState).Send(CB_GETCURSEL));
+    EXPECT_TRUE(PixelIs(preview.Item(kPicture), 10, 10, RGB(0, 255, 0))) << "still paused after a new start";
 }
 
 TEST_F(SkinPreviewTest, ABrokenDefinitionSaysSoAndAnUnsavedOneIsDrawn)

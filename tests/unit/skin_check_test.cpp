@@ -189,6 +189,7 @@ TEST(SkinCheck, RealSkinsHaveNoErrorsOrWarnings)
     const std::wstring skins = std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\";
     const struct { const wchar_t* folder; const wchar_t* file; size_t notes; } cases[] = {
         {L"classic", L"classic.wms", 3}, {L"lowercase", L"nightshift.wms", 3}, {L"mixed", L"aurora.wms", 7},
+        {L"nowplaying", L"nowplaying.wms", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.file);

@@ -103,6 +103,14 @@ TEST(SkinPreviewLogic, ButtonsOfAGroupByTheirMap)
     SkinElementHit eq = SkinElementAtPoint(picture, 13, 10);
     EXPECT_EQ(170u, SkinHoverOffset(picture, eq));
     EXPECT_EQ(L"BUTTONELEMENT id=eq 2 × 1 (BUTTONGROUP id=transport)", SkinHitStatusText(picture, eq));
+    // Values drawn as if not set are named after the element's own.
+    picture.notes = {{SkinNoteUnanswered, L"down", L"wmpprop:eq.enabled", {170, 25, 5, 1}},
+                     {SkinNoteCycle, L"left", L"jscript:a.left", {100, 30, 3, 1}},
+                     {SkinNoteUnevaluated, L"top", L"jscript:f()", {100, 30, 3, 1}}};
+    EXPECT_EQ(L"BUTTONELEMENT id=eq 2 × 1 (BUTTONGROUP id=transport) — 評価していない値: down",
+              SkinHitStatusText(picture, eq));
+    EXPECT_EQ(L"BUTTONGROUP id=transport 4 × 2 — 評価していない値: left (循環), top",
+              SkinHitStatusText(picture, SkinElementAtPoint(picture, 12, 11)));
     EXPECT_EQ(SIZE_MAX, SkinHoverOffset(picture, SkinElementAtPoint(picture, 12, 11))) << "the group itself";
     EXPECT_EQ(1, SkinElementAtOffset(picture, 175).button);
     EXPECT_EQ(-1, SkinElementAtOffset(picture, 105).button);

@@ -1,6 +1,7 @@
 // The skin view renderer: pixels at chosen points of every kind of element, the element list,
 // problems, limits, the image cache and PNG output.
 #include "file_paths.h"
+#include "skin_check.h"
 #include "skin_render.h"
 #include "skin_text.h"
 #include "text_encoding.h"
@@ -305,12 +306,152 @@ TEST_F(SkinRender, ElementsWithTheirPlacesSizesAndButtonAreas)
 
     // The hovered button element shows the hover image in its area only; a hovered button its own.
     SkinRenderOptions options;
+    options.playerState = SkinPlayerStopped;   // the play element is disabled while playing
     options.hoveredOffset = play.place.offset;
     SkinPicture hovered = Render(text, options);
     EXPECT_EQ(kYellow, PixelAt(hovered, 15, 25));
     EXPECT_EQ(kWhite, PixelAt(hovered, 5, 25));
     options.hoveredOffset = button.place.offset;
     EXPECT_EQ(kBlue, PixelAt(Render(text, options), 5, 5));
+}
+
+TEST_F(SkinRender, BindingsAreAnsweredByThePlayerInEachState)
+{
+    // The pixel at 5,5 when stopped, playing and paused.
+    const struct {
+        const wchar_t* body;
+        uint32_t stopped, playing, paused;
+    } cases[] = {
+        // One place shows play or pause, by the pause control's state.
+        {L"<BUTTON image=\"red.bmp\" visible=\"wmpdisabled:player.controls.pause\"/>"
+         L"<BUTTON image=\"blue.bmp\" visible=\"wmpenabled:player.controls.pause\"/>",
+         kRed, kBlue, kRed},
+        // Predefined elements answered disabled draw the disabled image.
+        {L"<BUTTONGROUP left=\"-10\" image=\"group.bmp\" disabledImage=\"hover.bmp\" mappingImage=\"map.bmp\">"
+         L"<STOPELEMENT mappingColor=\"#FF0000\"/><PAUSEELEMENT mappingColor=\"#00FF00\"/></BUTTONGROUP>",
+         kYellow, kGrey, kYellow},
+        {L"<PLAYBUTTON image=\"red.bmp\" disabledImage=\"blue.bmp\"/>", kRed, kBlue, kRed},
+        // An element's own property, bound or not.
+        {L"<PAUSEBUTTON id=\"pb\" visible=\"false\"/><BUTTON image=\"red.bmp\" visible=\"wmpprop:pb.enabled\"/>",
+         kWhite, kRed, kWhite},
+        {L"<BUTTON id=\"x\" visible=\"false\"/><BUTTON image=\"red.bmp\" visible=\"wmpprop:x.down\"/>",
+         kWhite, kWhite, kWhite},
+        // The seek slider at 01:12 of 03:45, the volume at 50.
+        {L"<SEEKSLIDER width=\"40\" height=\"10\" backgroundColor=\"blue\" foregroundColor=\"red\"/>", kBlue, kRed,
+         kRed},
+        {L"<VOLUMESLIDER left=\"-14\" width=\"40\" height=\"10\" backgroundColor=\"blue\" foregroundColor=\"red\"/>",
+         kRed, kRed, kRed},
+        {L"<VOLUMESLIDER left=\"-15\" width=\"40\" height=\"10\" backgroundColor=\"blue\" foregroundColor=\"red\"/>",
+         kBlue, kBlue, kBlue},
+    };
+    for (const auto& c : cases)
+        for (SkinPlayerState state : {SkinPlayerStopped, SkinPlayerPlaying, SkinPlayerPaused}) {
+            SCOPED_TRACE(testing::Message() << c.body << L" in state " << state);
+            SkinRenderOptions options;
+            options.playerState = state;
+            SkinPicture picture =
+                Render(L"<THEME><VIEW width=\"40\" height=\"40\">" + std::wstring(c.body) + L"</VIEW></THEME>", options);
+            EXPECT_EQ(state == SkinPlayerStopped ? c.stopped : state == SkinPlayerPlaying ? c.playing : c.paused,
+                      PixelAt(picture, 5, 5));
+            EXPECT_TRUE(picture.notes.empty());
+        }
+    // Texts show the answer, as wide as the same words written; what is not answered is noted.
+    SkinPicture texts = RenderView(L"",
+                                   L"<TRACKNAMETEXT/><TEXT top=\"12\" value=\"サンプルの曲\"/>"
+                                   L"<STATUSTEXT top=\"24\"/><TEXT top=\"36\" value=\"再生中\"/>"
+                                   L"<TEXT value=\"wmpprop:eq.gainLevel1\"/>");
+    EXPECT_EQ(texts.elements[1].box.Width(), texts.elements[2].box.Width());
+    EXPECT_EQ(texts.elements[3].box.Width(), texts.elements[4].box.Width());
+    ASSERT_EQ(1u, texts.notes.size());
+    EXPECT_EQ(SkinNoteUnanswered, texts.notes[0].kind);
+    EXPECT_EQ(L"value", texts.notes[0].attribute);
+    EXPECT_EQ(texts.elements[5].place.offset, texts.notes[0].place.offset);
+}
+
+TEST_F(SkinRender, GeometryExpressionsAreEvaluatedInTheOrderTheyNeedEachOther)
+{
+    SkinPicture picture = RenderView(
+        L"",
+        L"<BUTTON id=\"a\" left=\"jscript:b.left+b.width+2;\" image=\"red.bmp\"/>"
+        L"<BUTTON id=\"b\" left=\"5\" image=\"blue.bmp\"/>"
+        L"<BUTTON left=\"jscript:view.width - width;\" top=\"jscript:Math.max(a.top, 3) * 2\" image=\"red.bmp\"/>"
+        L"<BUTTON left=\"10\" width=\"jscript:view.width-left-5\" image=\"red.bmp\"/>"
+        L"<BUTTON id=\"d\" top=\"jscript:e.top+1\" image=\"red.bmp\"/>"
+        L"<BUTTON id=\"e\" top=\"jscript:d.top+1\" left=\"jscript:e.top+4\" image=\"red.bmp\"/>"
+        L"<BUTTON left=\"jscript:placeOf('f')\" top=\"jscript:d.top+3\" image=\"red.bmp\"/>");
+    const struct {
+        int left, top, right;
+    } boxes[] = {{17, 0, 27}, {5, 0, 15}, {30, 6, 40}, {10, 0, 35}, {0, 0, 10}, {4, 0, 14}, {0, 3, 10}};
+    ASSERT_EQ(8u, picture.elements.size());
+    for (size_t i = 0; i < 7; ++i) {
+        const SkinRect& box = picture.elements[i + 1].box;
+        EXPECT_EQ(boxes[i].left, box.left) << i;
+        EXPECT_EQ(boxes[i].top, box.top) << i;
+        EXPECT_EQ(boxes[i].right, box.right) << i;
+    }
+    // The cycle costs its two tops, the script's function the one left; nothing else is noted.
+    const struct {
+        SkinNoteKind kind;
+        const wchar_t* attribute;
+        size_t element;
+    } notes[] = {{SkinNoteCycle, L"top", 6}, {SkinNoteCycle, L"top", 5}, {SkinNoteUnevaluated, L"left", 7}};
+    ASSERT_EQ(3u, picture.notes.size());
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(notes[i].kind, picture.notes[i].kind) << i;
+        EXPECT_EQ(notes[i].attribute, picture.notes[i].attribute) << i;
+        EXPECT_EQ(picture.elements[notes[i].element].place.offset, picture.notes[i].place.offset) << i;
+    }
+    // Each element placed after the next, 4,000 of them: the chain is cut at a depth, not the stack.
+    std::wstring chain;
+    for (int i = 0; i < 4000; ++i)
+        chain += L"<TEXT id=\"t" + std::to_wstring(i) + L"\" left=\"jscript:(((((t" + std::to_wstring(i + 1) +
+                 L".left+1)))));\" width=\"1\"/>";
+    picture = RenderView(L"", chain);
+    EXPECT_EQ(4001u, picture.elements.size());
+    EXPECT_FALSE(picture.notes.empty());
+}
+
+TEST_F(SkinRender, ThePlayersOwnImagesAreASampleCoverAndNoMissingFile)
+{
+    const std::wstring text =
+        L"<THEME><VIEW width=\"40\" height=\"40\"><SUBVIEW width=\"40\" height=\"20\" "
+        L"backgroundImage=\"WMPImage_AlbumArtLarge\"/><BUTTON image=\"wmpimage_albumartsmall\"/></VIEW></THEME>";
+    SkinPicture picture = Render(text);
+    EXPECT_TRUE(picture.problems.empty());
+    EXPECT_EQ(75, picture.elements[2].box.Width());
+    picture = Render(L"<THEME><VIEW width=\"40\" height=\"40\"><SUBVIEW width=\"40\" height=\"20\" "
+                     L"backgroundImage=\"WMPImage_AlbumArtLarge\"/></VIEW></THEME>");
+    EXPECT_EQ(200, Render(L"<THEME><VIEW backgroundImage=\"WMPImage_AlbumArtLarge\"/></THEME>").width);
+    // Fitted keeping its square shape: 20 pixels in the middle of 40, opaque, not the view's white.
+    EXPECT_EQ(kWhite, PixelAt(picture, 9, 10));
+    EXPECT_EQ(kWhite, PixelAt(picture, 30, 10));
+    EXPECT_EQ(0xFFu, PixelAt(picture, 10, 0) >> 24);
+    EXPECT_NE(kWhite, PixelAt(picture, 10, 0));
+    EXPECT_NE(PixelAt(picture, 10, 0), PixelAt(picture, 20, 10));
+    // Boxes of a thousand sizes make a few covers and stretch them: the render stays quick.
+    std::wstring many;
+    for (int i = 1; i <= 1000; ++i)
+        many += L"<SUBVIEW width=\"" + std::to_wstring(i) + L"\" height=\"900\" backgroundImage=\"WMPImage_AlbumArtSmall\"/>";
+    const DWORD start = GetTickCount();
+    picture = Render(L"<THEME><VIEW width=\"1000\" height=\"1000\">" + many + L"</VIEW></THEME>");
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    EXPECT_EQ(0xFFu, PixelAt(picture, 500, 300) >> 24);
+    // The skin check and the package check do not look for it among the skin's files.
+    const std::wstring folder = std::wstring(_wgetenv(L"QLM_TEST_DATA")) + L"\\skins\\classic";
+    for (const SkinFinding& finding : CheckSkinDefinition(text, folder))
+        EXPECT_NE(SkinError, finding.kind) << finding.message;
+    EXPECT_TRUE(SkinFileNameRanges(L"backgroundimage", L"wmpImage_AlbumArtLARGE").empty());
+}
+
+TEST_F(SkinRender, ASlidersTransparentColourKeysItsThumb)
+{
+    const wchar_t slider[] =
+        L"<SLIDER width=\"40\" height=\"10\" backgroundColor=\"blue\" foregroundColor=\"red\" value=\"50\" "
+        L"thumbImage=\"keyed.bmp\" ";
+    SkinPicture keyed = RenderView(L"", slider + std::wstring(L"transparencyColor=\"#FF00FF\"/>"));
+    EXPECT_EQ(kRed, PixelAt(keyed, 15, 5));
+    EXPECT_EQ(kGreen, PixelAt(keyed, 18, 5));
+    EXPECT_EQ(0xFFFF00FF, PixelAt(RenderView(L"", slider + std::wstring(L"/>")), 15, 5));
 }
 
 TEST_F(SkinRender, ViewsByIndexAndById)
@@ -377,9 +518,9 @@ TEST_F(SkinRender, TextIsDrawnInItsColoursWithinItsBox)
     auto blue = [](uint32_t pixel) { return (pixel & 0xFF) > 0xC0 && (pixel >> 16 & 0xFF) < 0x80; };
     EXPECT_GT(CountPixels(picture, second, blue), 5);
     EXPECT_EQ(0, CountPixels(picture, {20, second.top, 40, second.bottom}, blue));   // cut, never past its box
-    // A bound value is shown as the name it is bound to, in braces.
+    // A value the player does not answer is shown as the name it is bound to, in braces.
     SkinPicture bound =
-        RenderView(L"", L"<TEXT value=\"wmpprop:player.status\"/><TEXT top=\"20\" value=\"{status}\"/>");
+        RenderView(L"", L"<TEXT value=\"wmpprop:eq.gainLevel1\"/><TEXT top=\"20\" value=\"{gainLevel1}\"/>");
     EXPECT_EQ(bound.elements[1].box.Width(), bound.elements[2].box.Width());
 }
 
@@ -551,6 +692,7 @@ TEST_F(SkinRender, TestSkinsRenderWithoutProblems)
         {L"lowercase", L"nightshift.wms", L"big", 400, 300, {0, 0, kClear}},
         {L"lowercase", L"nightshift.wms", L"small", 200, 24, {0, 0, kClear}},
         {L"mixed", L"aurora.wms", L"main", 260, 350, {0, 0, kClear}},
+        {L"nowplaying", L"nowplaying.wms", L"panel", 300, 110, {0, 0, kClear}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.file << L" " << c.view);
