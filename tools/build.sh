@@ -33,4 +33,7 @@ done
   for flavour in x86 x64; do
     if [ -f "$build/$flavour/CTestTestfile.cmake" ]; then echo "subdirs(\"$flavour\")"; fi
   done
+  # Checks of the sources alone, once whichever flavours are built.
+  echo "add_test(layers /usr/bin/python3 \"$root/tests/check-layers.py\")"
+  echo "add_test(layers_planted /usr/bin/python3 \"$root/tests/check-layers-planted.py\")"
 } > "$build/CTestTestfile.cmake"
