@@ -3,7 +3,7 @@
 # with the script. Sets root, build (that flavour's build folder), WINEPREFIX and DISPLAY;
 # `wine` and `winepath` run that flavour's Wine.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-source "$root/tools/flavours.sh"
+source "$root/tools/wine-env.sh"
 qlm_host_flavour
 export QLM_FLAVOUR=$QLM_HOST_FLAVOUR
 build=${BUILD_DIR:-$root/build}
@@ -14,13 +14,8 @@ wine() { command "$QLM_WINE" "$@"; }
 winepath() { command "$QLM_WINE" winepath "$@"; }
 
 export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=${QLM_LANG:-ja_JP.UTF-8}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  if [ "$QLM_FLAVOUR" = x86 ]; then arch=win32; else arch=win64; fi
-  bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" "$arch" >/dev/null
-fi
-source "$root/tools/display.sh"
+qlm_wine_environment
+qlm_wine_prefix "$WINEPREFIX" "$QLM_FLAVOUR" >/dev/null
 start_private_display
 # A wineserver left from another run would keep drawing on that run's display.
 wineserver -k 2>/dev/null || true
