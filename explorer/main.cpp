@@ -1,12 +1,11 @@
 // Fennick's entry point and main window procedure.
-#include "about_box.h"
 #include "bulk_copy.h"
+#include "command_state.h"
 #include "commands.h"
 #include "control_classes.h"
 #include "fennick.h"
 #include "file_paths.h"
 #include "language.h"
-#include "message_box.h"
 #include "navigation.h"
 #include "package_check_dialog.h"
 #include "preview_pane.h"
@@ -14,7 +13,6 @@
 #include "screen_dpi.h"
 #include "single_instance.h"
 #include "skin_list.h"
-#include "skin_operations.h"
 #include "skins_folder.h"
 #include "status_bar.h"
 #include "thumbnails.h"
@@ -43,10 +41,6 @@ const wchar_t kTitle[] = L"Ferncastle";
 const DWORD kCloseWait = 500;
 // At 96 DPI; it grows with the screen's DPI.
 const POINT kMinimumSize = {640, 400};
-
-const AboutBoxConfig kAboutBox = {
-    IDD_ABOUT_JP, IDD_ABOUT_EN, L"041104e4", L"040904e4", L"Ferncastle", L"Ferncastle", false,
-};
 
 // Another copy runs: bring its window forward instead, without a word.
 bool HandOverToRunningCopy()
@@ -122,42 +116,6 @@ void OnListNotify(HWND window, const NMHDR* header)
         // Enter, as the menu names it; other keys keep their list-view meaning.
         if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) ActivateSelectedEntry();
         break;
-    }
-}
-
-// Operations leave the folder on screen to be re-listed here, before what they have to say.
-void Apply(const SkinChange& change)
-{
-    if (change.changed) ShowFolder(g_currentFolder);
-    if (!change.message.empty()) ShowMessage(g_hwndMain, change.message.c_str(), change.caption.c_str(), change.icon);
-}
-
-// Only the large-icon view shows pictures: a change of view asks for them.
-void ShowSkinListAs(DWORD view)
-{
-    SetSkinListView(view);
-    RequestThumbnails();
-}
-
-void OnCommand(HWND window, int id)
-{
-    switch (id) {
-    case IDM_OPEN_SKIN:    ActivateSelectedEntry(); break;
-    case IDM_DELETE_SKINS: Apply(DeleteSelectedSkins()); break;
-    case IDM_RENAME_SKIN:  Apply(RenameSelectedSkin()); break;
-    case IDM_ADD_SKINS:    Apply(AddSkin()); break;
-    case IDM_EXIT:         SendMessageW(window, WM_CLOSE, 0, 0); break;
-    case IDM_VIEW_ICON:    ShowSkinListAs(LVS_ICON); break;
-    case IDM_VIEW_LIST:    ShowSkinListAs(LVS_LIST); break;
-    case IDM_VIEW_DETAILS: ShowSkinListAs(LVS_REPORT); break;
-    case IDM_SORT_NAME:    SortSkinList(ColumnName); break;
-    case IDM_SORT_SIZE:    SortSkinList(ColumnSize); break;
-    case IDM_SORT_DATE:    SortSkinList(ColumnDate); break;
-    case IDM_REFRESH:      ShowFolder(g_currentFolder); break;
-    case IDM_HELP:         ShowHelp(window); break;
-    case IDM_ABOUT:        ShowAboutBox(g_hInstance, window, kAboutBox); break;
-    case IDM_PREVIEW:      TogglePreviewPane(); break;
-    case IDM_CHECK_PACKAGE: CheckSelectedPackage(window); break;
     }
 }
 

@@ -1,7 +1,7 @@
 // Moving through the skins folder: entries activated, folders listed with their counts.
 #include "navigation.h"
 
-#include "commands.h"
+#include "command_state.h"
 #include "fennick.h"
 #include "file_paths.h"
 #include "skin_list.h"
