@@ -92,7 +92,7 @@ void DispatchCommand(Editor* editor, unsigned id)
     case IDM_TOOLS_RUN:       RunCurrentFile(editor); break;
     case IDM_PACKAGING:       ShowPackagingDialog(window, editor->document); break;
     case IDM_TOOLS_SKIN_CHECK: CheckCurrentSkin(editor); break;
-    case IDM_TOOLS_SKIN_PREVIEW: ShowSkinPreview(window.main); break;
+    case IDM_TOOLS_SKIN_PREVIEW: ShowSkinPreview(window, editor->document); break;
     case IDM_COLOR_SURVEY:    ShowColorSurvey(window); break;
     case IDM_ASSOCIATIONS:    ShowAssociations(window); break;
     case IDM_TOOLS_FERNCASTLE:

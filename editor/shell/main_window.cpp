@@ -9,7 +9,6 @@
 #include "document_commands.h"
 #include "document_files.h"
 #include "editor.h"
-#include "editor_windows.h"
 #include "file_paths.h"
 #include "find_replace.h"
 #include "menu_help.h"
@@ -89,8 +88,6 @@ LRESULT OnCreate(Editor* editor, HWND window, const CREATESTRUCTW* create)
     children.edit = CreateEditControl(window, children.instance, &editor->editFont);
     children.toolbar = CreateMainToolbar(window, children.instance, &editor->toolbarImages);
     children.status = CreateMainStatusBar(window, children.instance);
-    g_hInstance = children.instance;
-    g_hwndEdit = children.edit;
     SetWindowLongPtrW(children.edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
     editor->originalEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(children.edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditSubclassProc)));
@@ -398,7 +395,6 @@ int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     if (!RegisterMainClass(instance)) return 0;
     // Owned here, it outlives the window and the message loop.
     Editor editor;
-    g_currentPath = editor.document.path;
     HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, DocumentWindowTitle(L"").c_str(), WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                   instance, &editor);
@@ -415,7 +411,6 @@ int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     editor.window.instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    g_hInstance = editor.window.instance;
     HACCEL accelerators = LoadAcceleratorsW(editor.window.instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     return RunMessageLoop(window, accelerators);
 }
