@@ -26,7 +26,7 @@ const AboutBoxConfig kAboutBox = {
 // Operations leave the folder on screen to be re-listed here, before what they have to say.
 void Apply(const SkinChange& change)
 {
-    if (change.changed) ShowFolder(g_currentFolder);
+    if (change.changed) ShowFolder(CurrentFolder());
     if (!change.message.empty()) ShowMessage(g_hwndMain, change.message.c_str(), change.caption.c_str(), change.icon);
 }
 
@@ -53,7 +53,7 @@ void OnCommand(HWND window, int id)
     case IDM_SORT_NAME:    SortSkinList(ColumnName); break;
     case IDM_SORT_SIZE:    SortSkinList(ColumnSize); break;
     case IDM_SORT_DATE:    SortSkinList(ColumnDate); break;
-    case IDM_REFRESH:      ShowFolder(g_currentFolder); break;
+    case IDM_REFRESH:      ShowFolder(CurrentFolder()); break;
     case IDM_HELP:         ShowHelp(window); break;
     case IDM_ABOUT:        ShowAboutBox(g_hInstance, window, kAboutBox); break;
     case IDM_PREVIEW:      TogglePreviewPane(); break;

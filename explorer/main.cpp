@@ -25,15 +25,16 @@
 
 HINSTANCE g_hInstance = nullptr;
 HWND g_hwndMain = nullptr;
+
+namespace {
+
+// The main window's children, which it lays out; made with it.
 HWND g_hwndList = nullptr;
 HWND g_hwndToolbar = nullptr;
 HWND g_hwndStatus = nullptr;
 HANDLE g_instanceMutex = nullptr;
+// The skins folder; empty when the application-data folder cannot be had.
 wchar_t g_skinsRoot[MAX_PATH] = L"";
-wchar_t g_currentFolder[MAX_PATH] = L"";
-SortDirection g_sortDirection[ColumnCount] = {SortNone, SortNone, SortNone};
-
-namespace {
 
 const wchar_t kClassName[] = L"Fennick";
 const wchar_t kTitle[] = L"Ferncastle";
@@ -67,14 +68,14 @@ LRESULT OnCreate(HWND window)
 {
     g_hwndMain = window;
     g_hwndToolbar = CreateExplorerToolbar(window);
-    g_hwndList = CreateSkinList(window);
+    g_hwndList = CreateSkinList(window, g_skinsRoot);
     g_hwndStatus = CreateExplorerStatusBar(window);
     if (!g_hwndList) {
         ReleaseImageLists();
         return -1;
     }
-    CreatePreviewPane(window);
-    StartThumbnails(window);
+    CreatePreviewPane(window, g_hwndList);
+    StartThumbnails(window, g_hwndList);
     ShowFolder(g_skinsRoot);
     return 0;
 }
@@ -185,7 +186,7 @@ int RunBulkCopyOfCommandLine()
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!arguments) return 0;
     // The working folder the program was started in is where the packages go.
-    int result = RunBulkCopy(count - 1, arguments + 1, FullFolderPath(L"."));
+    int result = RunBulkCopy(count - 1, arguments + 1, FullFolderPath(L"."), g_skinsRoot);
     LocalFree(arguments);
     return result;
 }

@@ -31,6 +31,7 @@ struct PaneResult {
     PackagePreview preview;
 };
 
+HWND g_hwndList = nullptr;   // beside the pane, sharing its width
 HWND g_pane = nullptr;
 HWND g_text = nullptr;
 PreviewPaneSettings g_settings;
@@ -250,8 +251,9 @@ void CheckPreviewCommand()
 
 }  // namespace
 
-HWND CreatePreviewPane(HWND parent)
+HWND CreatePreviewPane(HWND parent, HWND list)
 {
+    g_hwndList = list;
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = PreviewPaneProc;

@@ -142,7 +142,7 @@ SkinChange DeleteSelectedSkins()
     // Folders and the parent entry are no files and stay, silently; a package that stays is named.
     std::wstring failures;
     int failed = 0;
-    for (int item = -1; (item = static_cast<int>(SendMessageW(g_hwndList, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0;) {
+    for (int item = -1; (item = NextSelectedEntry(item)) >= 0;) {
         wchar_t name[kEntryNameCapacity] = L"";
         ReadEntryName(item, name, _countof(name));
         EntryKind kind = KindOfEntry(item);
@@ -186,7 +186,7 @@ SkinChange AddSkin()
         StartBulkCopy(file);
         return SkinChange();
     }
-    std::wstring destination = JoinPath(g_currentFolder, title);
+    std::wstring destination = JoinPath(CurrentFolder(), title);
     // Compared as full paths and in any case: a copy onto itself could only lose the file.
     std::wstring fullFile = FullPath(file);
     if (!fullFile.empty() && SameName(fullFile, FullPath(destination))) {

@@ -37,6 +37,7 @@ struct ThumbnailResult {
 };
 
 HWND g_window = nullptr;
+HWND g_hwndList = nullptr;
 // Two threads at most: the pictures come about twice as fast where two cores are free.
 SkinWorkers g_workers;
 int g_side = kThumbnailSize;
@@ -155,9 +156,10 @@ void ForgetPicturesPast(int needed)
 
 }  // namespace
 
-bool StartThumbnails(HWND window)
+bool StartThumbnails(HWND window, HWND list)
 {
     g_window = window;
+    g_hwndList = list;
     g_side = ScaleForDpi(kThumbnailSize, ScreenDpi(window));
     SYSTEM_INFO system;
     GetSystemInfo(&system);
