@@ -33,9 +33,9 @@ int ContextMenuId(bool selection)
 
 }  // namespace
 
-void UpdateCommandState(int selected)
+void UpdateCommandState(HWND window, int selected)
 {
-    ApplyRules(GetMenu(g_hwndMain), selected, true);
+    ApplyRules(GetMenu(window), selected, true);
 }
 
 void ShowContextMenu(HWND owner)

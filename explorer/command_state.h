@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // Open and rename need exactly one selected entry, delete at least one; in the main
-// menu and on the toolbar.
-void UpdateCommandState(int selected);
+// window's menu and on the toolbar.
+void UpdateCommandState(HWND window, int selected);
 // The context menu for the selection, at the cursor; its commands go to the owner.
 void ShowContextMenu(HWND owner);

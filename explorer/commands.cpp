@@ -24,10 +24,10 @@ const AboutBoxConfig kAboutBox = {
 };
 
 // Operations leave the folder on screen to be re-listed here, before what they have to say.
-void Apply(const SkinChange& change)
+void Apply(HWND window, const SkinChange& change)
 {
-    if (change.changed) ShowFolder(CurrentFolder());
-    if (!change.message.empty()) ShowMessage(g_hwndMain, change.message.c_str(), change.caption.c_str(), change.icon);
+    if (change.changed) ShowFolder(window, CurrentFolder());
+    if (!change.message.empty()) ShowMessage(window, change.message.c_str(), change.caption.c_str(), change.icon);
 }
 
 // Only the large-icon view shows pictures: a change of view asks for them.
@@ -42,10 +42,10 @@ void ShowSkinListAs(DWORD view)
 void OnCommand(HWND window, int id)
 {
     switch (id) {
-    case IDM_OPEN_SKIN:    ActivateSelectedEntry(); break;
-    case IDM_DELETE_SKINS: Apply(DeleteSelectedSkins()); break;
-    case IDM_RENAME_SKIN:  Apply(RenameSelectedSkin()); break;
-    case IDM_ADD_SKINS:    Apply(AddSkin()); break;
+    case IDM_OPEN_SKIN:    ActivateSelectedEntry(window); break;
+    case IDM_DELETE_SKINS: Apply(window, DeleteSelectedSkins(window)); break;
+    case IDM_RENAME_SKIN:  Apply(window, RenameSelectedSkin(window)); break;
+    case IDM_ADD_SKINS:    Apply(window, AddSkin(window)); break;
     case IDM_EXIT:         SendMessageW(window, WM_CLOSE, 0, 0); break;
     case IDM_VIEW_ICON:    ShowSkinListAs(LVS_ICON); break;
     case IDM_VIEW_LIST:    ShowSkinListAs(LVS_LIST); break;
@@ -53,7 +53,7 @@ void OnCommand(HWND window, int id)
     case IDM_SORT_NAME:    SortSkinList(ColumnName); break;
     case IDM_SORT_SIZE:    SortSkinList(ColumnSize); break;
     case IDM_SORT_DATE:    SortSkinList(ColumnDate); break;
-    case IDM_REFRESH:      ShowFolder(CurrentFolder()); break;
+    case IDM_REFRESH:      ShowFolder(window, CurrentFolder()); break;
     case IDM_HELP:         ShowHelp(window); break;
     case IDM_ABOUT:        ShowAboutBox(g_hInstance, window, kAboutBox); break;
     case IDM_PREVIEW:      TogglePreviewPane(); break;

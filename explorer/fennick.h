@@ -1,9 +1,5 @@
-// Process-wide state of Fennick.
+// What every window of Fennick shares: the instance its resources come from.
 #pragma once
 #include <windows.h>
 
-#include "folder_listing.h"
-#include "list_order.h"
-
 extern HINSTANCE g_hInstance;
-extern HWND g_hwndMain;

@@ -24,7 +24,6 @@
 #include <algorithm>
 
 HINSTANCE g_hInstance = nullptr;
-HWND g_hwndMain = nullptr;
 
 namespace {
 
@@ -66,7 +65,6 @@ void ReleaseImageLists()
 
 LRESULT OnCreate(HWND window)
 {
-    g_hwndMain = window;
     g_hwndToolbar = CreateExplorerToolbar(window);
     g_hwndList = CreateSkinList(window, g_skinsRoot);
     g_hwndStatus = CreateExplorerStatusBar(window);
@@ -76,7 +74,7 @@ LRESULT OnCreate(HWND window)
     }
     CreatePreviewPane(window, g_hwndList);
     StartThumbnails(window, g_hwndList);
-    ShowFolder(g_skinsRoot);
+    ShowFolder(window, g_skinsRoot);
     return 0;
 }
 
@@ -99,9 +97,9 @@ void SetMinimumSize(HWND window, MINMAXINFO* limits)
     limits->ptMinTrackSize = {ScaleForDpi(kMinimumSize.x, dpi), ScaleForDpi(kMinimumSize.y, dpi)};
 }
 
-void FollowSelection()
+void FollowSelection(HWND window)
 {
-    UpdateCommandState(SelectedEntryCount());
+    UpdateCommandState(window, SelectedEntryCount());
     ShowSelectionState();
     PreviewSelectionLater();
 }
@@ -109,13 +107,13 @@ void FollowSelection()
 void OnListNotify(HWND window, const NMHDR* header)
 {
     switch (header->code) {
-    case NM_DBLCLK:       ActivateClickedItem(reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem); break;
+    case NM_DBLCLK:       ActivateClickedItem(window, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem); break;
     case NM_RCLICK:       ShowContextMenu(window); break;
     case LVN_COLUMNCLICK: SortSkinList(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem); break;
-    case LVN_ITEMCHANGED: FollowSelection(); break;
+    case LVN_ITEMCHANGED: FollowSelection(window); break;
     case LVN_KEYDOWN:
         // Enter, as the menu names it; other keys keep their list-view meaning.
-        if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) ActivateSelectedEntry();
+        if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) ActivateSelectedEntry(window);
         break;
     }
 }
@@ -192,11 +190,11 @@ int RunBulkCopyOfCommandLine()
 }
 
 // The keys of the table go to the main window first, so the list never sees them.
-int RunMessageLoop(HACCEL accelerators)
+int RunMessageLoop(HWND window, HACCEL accelerators)
 {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorW(g_hwndMain, accelerators, &msg)) continue;
+        if (TranslateAcceleratorW(window, accelerators, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -219,8 +217,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
     HWND window = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!window) return 0;
-    UpdateCommandState(0);
+    UpdateCommandState(window, 0);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    return RunMessageLoop(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
+    return RunMessageLoop(window, LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
 }

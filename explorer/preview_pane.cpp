@@ -31,6 +31,7 @@ struct PaneResult {
     PackagePreview preview;
 };
 
+HWND g_parent = nullptr;     // the main window, which lays out the pane
 HWND g_hwndList = nullptr;   // beside the pane, sharing its width
 HWND g_pane = nullptr;
 HWND g_text = nullptr;
@@ -182,14 +183,14 @@ void TakePreview(LPARAM lParam)
 void LayOutMainWindow()
 {
     RECT client;
-    GetClientRect(g_hwndMain, &client);
-    SendMessageW(g_hwndMain, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    GetClientRect(g_parent, &client);
+    SendMessageW(g_parent, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
 void SaveSettings()
 {
     if (SavePreviewPaneSettings(g_settings)) return;
-    ShowMessage(g_hwndMain,
+    ShowMessage(g_parent,
                 IsJapaneseUi() ? L"プレビューの表示と幅を保存できませんでした。次回の起動では元に戻ります。"
                                : L"The preview pane's state and width could not be saved. The next start will not know them.",
                 L"Ferncastle", MB_ICONWARNING);
@@ -198,9 +199,9 @@ void SaveSettings()
 void Drag(LPARAM position)
 {
     POINT point = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    MapWindowPoints(g_pane, g_hwndMain, &point, 1);
+    MapWindowPoints(g_pane, g_parent, &point, 1);
     RECT client;
-    GetClientRect(g_hwndMain, &client);
+    GetClientRect(g_parent, &client);
     const int dpi = ScreenDpi(g_pane);
     const int width = MulDiv(client.right - point.x, 96, dpi);
     g_settings.width = ClampPreviewWidth(width, MulDiv(client.right, 96, dpi));
@@ -246,13 +247,14 @@ LRESULT CALLBACK PreviewPaneProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 void CheckPreviewCommand()
 {
-    CheckMenuItem(GetMenu(g_hwndMain), IDM_PREVIEW, MF_BYCOMMAND | (g_settings.shown ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(GetMenu(g_parent), IDM_PREVIEW, MF_BYCOMMAND | (g_settings.shown ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace
 
 HWND CreatePreviewPane(HWND parent, HWND list)
 {
+    g_parent = parent;
     g_hwndList = list;
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);

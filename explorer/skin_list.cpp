@@ -4,6 +4,7 @@
 #include "fennick.h"
 #include "file_paths.h"
 #include "language.h"
+#include "list_order.h"
 #include "resource.h"
 #include "screen_dpi.h"
 
