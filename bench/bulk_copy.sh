@@ -27,8 +27,8 @@ for round in 1 2 3; do
   cp "$packages"/*.wmz "$work/cp-target/"
   cp_times+=("$(echo "$(date +%s.%N) - $start" | bc)")
   mkdir -p "$skins"
-  read -r fennick floor < <(wine "$build/bin/bulk_copy_bench.exe" "$(winepath -w "$build/bin/Fennick.exe")" \
-      "$(winepath -w "$packages/all.qlmc")" "$(winepath -w "$packages")" "$(winepath -w "$work/wine-target")" | tr -d '\r')
+  read -r fennick floor < <("$wine" "$build/bin/bulk_copy_bench.exe" "$(windows_path "$build/bin/Fennick.exe")" \
+      "$(windows_path "$packages/all.qlmc")" "$(windows_path "$packages")" "$(windows_path "$work/wine-target")" | tr -d '\r')
   fennick_times+=("$fennick") floor_times+=("$floor")
 done
 cp_best=$(printf '%s\n' "${cp_times[@]}" | best)

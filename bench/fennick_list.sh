@@ -22,4 +22,4 @@ for i in range(count):
 PY
 
 trap 'bench_cleanup; rm -rf "$skins"' EXIT
-wine "$build/bin/fennick_list_bench.exe"
+"$wine" "$build/bin/fennick_list_bench.exe"

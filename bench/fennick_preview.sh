@@ -24,5 +24,5 @@ for i in range(count):
 PY
 trap 'bench_cleanup; rm -rf "$skins"' EXIT
 # The pane shown from the start, as the last run would have left it.
-wine reg add 'HKCU\Software\Halvenor'"'"'s Software\Ferncastle' /v PreviewPane /t REG_DWORD /d 1 /f >/dev/null 2>&1
-wine "$build/bin/fennick_preview_bench.exe" "$(winepath -w "$skins")" | tr -d '\r'
+"$wine" reg add 'HKCU\Software\Halvenor'"'"'s Software\Ferncastle' /v PreviewPane /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$wine" "$build/bin/fennick_preview_bench.exe" "$(windows_path "$skins")" | tr -d '\r'

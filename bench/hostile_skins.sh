@@ -73,8 +73,8 @@ for name in os.listdir(work):
         os.link(os.path.join(work, name), os.path.join(copies, '%d.wmz' % i))
 PY
 
-w() { winepath -w "$1"; }
-bench() { wine "$build/bin/hostile_skins_bench.exe" "$@" | tr -d '\r'; }
+w() { windows_path "$1"; }
+bench() { "$wine" "$build/bin/hostile_skins_bench.exe" "$@" | tr -d '\r'; }
 real_ms=1
 for class in $classes; do
   render=$(bench render "$(w "$work/$class.wmz")")
@@ -89,5 +89,5 @@ done
 rm -rf "$skins"
 mkdir -p "$skins"
 for class in $classes; do cp "$work/$class.wmz" "$skins"/; done
-wine reg add 'HKCU\Software\Halvenor'"'"'s Software\Ferncastle' /v PreviewPane /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Halvenor'"'"'s Software\Ferncastle' /v PreviewPane /t REG_DWORD /d 1 /f >/dev/null 2>&1
 bench fennick "$(w "$skins")"

@@ -18,10 +18,10 @@ PY
 best() { sort -n | sed -n 1p; }   # head would end sort early: a broken pipe under pipefail
 measure() {   # program class file
   for round in 1 2 3; do
-    wine "$build/bin/open_file_bench.exe" "$1" "$2" "$(winepath -w "$3")" | tr -d '\r'
+    "$wine" "$build/bin/open_file_bench.exe" "$1" "$2" "$(windows_path "$3")" | tr -d '\r'
   done | best
 }
-quillpad=$(winepath -w "$build/bin/Quillpad.exe")
+quillpad=$(windows_path "$build/bin/Quillpad.exe")
 q_crlf=$(measure "$quillpad" Quillpad "$work/crlf.wms")
 q_lf=$(measure "$quillpad" Quillpad "$work/lf.wms")
 n_crlf=$(measure notepad.exe Notepad "$work/crlf.wms")

@@ -42,17 +42,17 @@ for i in range(4):
 PY
 fi
 
-wine "$build/bin/Zipwright.exe" >/dev/null 2>&1 || true  # a first start boots Wine's services
+"$wine" "$build/bin/Zipwright.exe" >/dev/null 2>&1 || true  # a first start boots Wine's services
 
-read -r skin_w out_w <<<"$(winepath -w "$skin" "$work/zipwright.wmz" | tr '\n' ' ')"
+read -r skin_w out_w <<<"$(windows_path "$skin" "$work/zipwright.wmz" | tr '\n' ' ')"
 seconds() { date +%s.%N; }
 # The smaller of the best time so far ($1, empty at first) and the time from $2 to $3.
 best() { awk -v a="$1" -v s="$2" -v e="$3" 'BEGIN { b = e - s; print (a == "" || b < a) ? b : a }'; }
 zw_time="" zip_time="" start_time=""
 for _ in 1 2 3; do
-  t0=$(seconds); wine "$build/bin/Zipwright.exe" >/dev/null 2>&1 || true; t1=$(seconds)
+  t0=$(seconds); "$wine" "$build/bin/Zipwright.exe" >/dev/null 2>&1 || true; t1=$(seconds)
   start_time=$(best "$start_time" "$t0" "$t1")
-  t0=$(seconds); wine "$build/bin/Zipwright.exe" "$skin_w" "$out_w"; t1=$(seconds)
+  t0=$(seconds); "$wine" "$build/bin/Zipwright.exe" "$skin_w" "$out_w"; t1=$(seconds)
   zw_time=$(best "$zw_time" "$t0" "$t1")
   rm -f "$work/zip9.wmz"
   t0=$(seconds); (cd "$skin" && zip -9 -r -q "$work/zip9.wmz" .); t1=$(seconds)

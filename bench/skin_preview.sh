@@ -9,6 +9,6 @@ work=$(mktemp -d)
 trap 'bench_cleanup; rm -rf "$work"' EXIT
 out=$build/skin-previews
 mkdir -p "$out"
-wine "$build/bin/skin_preview_bench.exe" "$(winepath -w "$root/tests/data/skins")" "$(winepath -w "$out")" \
-  "$(winepath -w "$work")" | tr -d '\r'
+"$wine" "$build/bin/skin_preview_bench.exe" "$(windows_path "$root/tests/data/skins")" "$(windows_path "$out")" \
+  "$(windows_path "$work")" | tr -d '\r'
 echo "pictures: $out"

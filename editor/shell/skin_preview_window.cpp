@@ -320,15 +320,20 @@ void Hover(Preview& preview, const SkinElementHit& hit)
     Redraw(preview);
 }
 
+// Whatever shows a hover look asks for the leave, or the look stays after the mouse has gone.
+void TrackLeave(Preview& preview)
+{
+    if (preview.tracking) return;
+    TRACKMOUSEEVENT track = {};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = preview.picture;
+    preview.tracking = TrackMouseEvent(&track) != FALSE;
+}
+
 void OnMouseMove(Preview& preview, LPARAM point)
 {
-    if (!preview.tracking) {
-        TRACKMOUSEEVENT track = {};
-        track.cbSize = sizeof(track);
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = preview.picture;
-        preview.tracking = TrackMouseEvent(&track) != FALSE;
-    }
+    TrackLeave(preview);
     Hover(preview, HitAt(preview, point));
 }
 
@@ -341,6 +346,7 @@ void RefreshHover(Preview& preview)
         Hover(preview, SkinElementHit());
         return;
     }
+    TrackLeave(preview);
     Hover(preview, HitAt(preview, MAKELPARAM(cursor.x, cursor.y)));
 }
 

@@ -26,6 +26,26 @@ std::string Utf8(const std::wstring& text);
 // Polls cond every 20 ms until it holds or the timeout passes; true when it held.
 bool WaitUntil(const std::function<bool()>& cond, Ms timeout = kTimeout);
 
+// Reads until the value equals expected or the timeout passes, and returns the last value
+// read: a program shows the result of an action a moment after any sign of it (a dialog
+// gone, a title set), so a check waits for its own state and still reports what it saw.
+template <class Expected, class Read>
+auto WaitFor(const Expected& expected, Read read, Ms timeout = kTimeout)
+{
+    std::optional<decltype(read())> last;
+    WaitUntil([&] { return (last = read()) == expected; }, timeout);
+    return *last;
+}
+
+}  // namespace kit
+
+// EXPECT_EQ and friends once the value has had the kit's deadline to become the expected one.
+#define EXPECT_SOON_EQ(expected, actual) EXPECT_EQ(expected, ::kit::WaitFor(expected, [&] { return actual; }))
+#define EXPECT_SOON_TRUE(condition) EXPECT_TRUE(::kit::WaitFor(true, [&] { return static_cast<bool>(condition); }))
+#define EXPECT_SOON_FALSE(condition) EXPECT_FALSE(::kit::WaitFor(false, [&] { return static_cast<bool>(condition); }))
+
+namespace kit {
+
 // ---- Known state -------------------------------------------------------------------
 
 // Kills the programs, deletes their registry keys, template folders, suspend file,
@@ -114,7 +134,8 @@ public:
     bool HasItem(int id) const;
 
     // Button states: BST_CHECKED etc. SetChecked clicks like a user when the state
-    // differs, so the dialog sees BN_CLICKED, and waits for the new state.
+    // differs, so the dialog sees BN_CLICKED, and waits for the new state (for a radio
+    // button, until the others of its group are unchecked too).
     bool Checked() const;
     void SetChecked(bool checked) const;
     // The item texts of a combo box, in order.

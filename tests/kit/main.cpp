@@ -67,6 +67,9 @@ private:
 
 int main(int argc, char** argv)
 {
+    // QLM_REPEAT=N runs the whole suite N times, to bring out timing faults; a
+    // --gtest_repeat on the command line still has the last word.
+    if (const char* repeat = std::getenv("QLM_REPEAT")) GTEST_FLAG_SET(repeat, std::atoi(repeat));
     ::testing::InitGoogleTest(&argc, argv);
     const char* limit = std::getenv("QLM_UI_TEST_LIMIT");
     auto& listeners = ::testing::UnitTest::GetInstance()->listeners();

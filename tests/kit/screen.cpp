@@ -229,7 +229,7 @@ Icon Dialog::IconKind() const
             }
         }
         return bestDistance <= kMatchingIcon;
-    }, Ms(3000));
+    });
     // Identical images give 0; a foreign icon or a covered box is far from all four.
     if (bestDistance > kMatchingIcon)
         throw Failure(L"the icon of " + Describe() + L" looks like none of the four (" +

@@ -100,9 +100,21 @@ void Window::SetChecked(bool checked) const
     if (Checked() == checked)
         return;
     Click();
-    if (!WaitUntil([&] { return Checked() == checked; }, Ms(3000)))
+    if (!WaitUntil([&] { return Checked() == checked; }))
         throw Failure(L"clicking " + Describe() + L" did not " +
                       (checked ? L"check" : L"uncheck") + L" it");
+    // A radio button checks itself before it unchecks the others of its group: the click
+    // is whole once they are unchecked, and only then does a later SetChecked read them true.
+    if (!checked || (GetWindowLongW(hwnd_, GWL_STYLE) & BS_TYPEMASK) != BS_AUTORADIOBUTTON)
+        return;
+    HWND parent = GetParent(hwnd_);
+    HWND other = hwnd_;
+    for (int i = 0; i < 64 && (other = GetNextDlgGroupItem(parent, other, FALSE)) && other != hwnd_; ++i) {
+        Window radio(other);
+        if ((GetWindowLongW(other, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
+            !WaitUntil([&] { return !radio.Checked(); }))
+            throw Failure(L"checking " + Describe() + L" left " + radio.Describe() + L" checked");
+    }
 }
 
 void Window::Click() const
@@ -144,14 +156,17 @@ void Window::PostKey(UINT vk) const
 {
     LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
     Post(WM_KEYDOWN, vk, scan | 1);
-    Post(WM_KEYUP, vk, scan | 1 | 0xC0000000);
+    // The key down may already have closed the window (Esc or Enter in a menu): then the
+    // key up has nothing left to reach.
+    if (!PostMessageW(hwnd_, WM_KEYUP, vk, scan | 1 | 0xC0000000) && Exists())
+        throw Failure(L"cannot post the key up to " + Describe());
 }
 
 void Window::Activate() const
 {
     HWND root = GetAncestor(hwnd_, GA_ROOT);
     SetForegroundWindow(root);
-    if (!WaitUntil([&] { return GetForegroundWindow() == root; }, Ms(3000)))
+    if (!WaitUntil([&] { return GetForegroundWindow() == root; }))
         throw Failure(L"cannot make " + Window(root).Describe() + L" the foreground window");
 }
 

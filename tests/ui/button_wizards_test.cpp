@@ -127,7 +127,7 @@ TEST_F(ButtonWizardTest, ElementDefaultsAndEnablingRules)
         wizard.Item(id).SetChecked(true);
         ExpectEnabled(wizard, kElementStandardOnly, false);
         ExpectEnabled(wizard, kElementStickyOnly, false);
-        EXPECT_TRUE(wizard.Item(kElementColor).Enabled());
+        EXPECT_SOON_TRUE(wizard.Item(kElementColor).Enabled());
         EXPECT_TRUE(wizard.Item(kElementSticky).Checked()) << "a disabled box keeps its state";
     }
     wizard.Item(kElementStandard).SetChecked(true);
@@ -229,7 +229,7 @@ TEST_F(ButtonWizardTest, ButtonDefaultsListAndEnablingRules)
     wizard.Item(kButtonSticky).SetChecked(true);
 
     wizard.Item(kButtonPredefined).SetChecked(true);
-    EXPECT_TRUE(list.Enabled());
+    EXPECT_SOON_TRUE(list.Enabled());
     EXPECT_TRUE(kit::WaitUntil([&] { return Focus(wizard) == list.hwnd(); })) << "the list takes the focus";
     ExpectEnabled(wizard, kButtonStandardOnly, false);
     ExpectEnabled(wizard, kButtonStickyOnly, false);
@@ -238,7 +238,7 @@ TEST_F(ButtonWizardTest, ButtonDefaultsListAndEnablingRules)
     Shot(L"button-wizard-predefined", wizard);
 
     wizard.Item(kButtonStandard).SetChecked(true);
-    EXPECT_FALSE(list.Enabled());
+    EXPECT_SOON_FALSE(list.Enabled());
     ExpectEnabled(wizard, kButtonStandardOnly, true);
     ExpectEnabled(wizard, kButtonStickyOnly, true);
     ExpectEnabled(wizard, {kButtonTiled, kButtonClipping}, true);

@@ -147,14 +147,14 @@ TEST_F(DisplayWizardTest, TextDefaultsLimitsAndEnablingRules)
     ExpectEnabled(wizard, kTextStandardOnly, true);
     ExpectEnabled(wizard, kTextEveryKind, true);
     wizard.Item(kTextPredefined).SetChecked(true);
-    EXPECT_TRUE(kinds.Enabled());
+    EXPECT_SOON_TRUE(kinds.Enabled());
     EXPECT_TRUE(kit::WaitUntil([&] { return Focus(wizard) == kinds.hwnd(); })) << "the list takes the focus";
     ExpectEnabled(wizard, kTextStandardOnly, false);
     ExpectEnabled(wizard, kTextEveryKind, true);
     EXPECT_TRUE(wizard.Item(kTextLeftAlign).Checked()) << "a disabled button keeps its state";
     Shot(L"text-wizard-predefined", wizard);
     wizard.Item(kTextStandard).SetChecked(true);
-    EXPECT_FALSE(kinds.Enabled());
+    EXPECT_SOON_FALSE(kinds.Enabled());
     ExpectEnabled(wizard, kTextStandardOnly, true);
     ExpectEnabled(wizard, kTextEveryKind, true);
 
@@ -329,12 +329,12 @@ TEST_F(DisplayWizardTest, PlaylistDefaultsLimitsAndEnablingRules)
     EXPECT_FALSE(kinds.Enabled());
     EXPECT_TRUE(wizard.Item(kListColumns).Enabled());
     wizard.Item(kListPredefined).SetChecked(true);
-    EXPECT_TRUE(kinds.Enabled());
-    EXPECT_FALSE(wizard.Item(kListColumns).Enabled());
+    EXPECT_SOON_TRUE(kinds.Enabled());
+    EXPECT_SOON_FALSE(wizard.Item(kListColumns).Enabled());
     ExpectEnabled(wizard, {kListHeight, kListBackground, kListNoDropDown, kListNoEditing}, true);
     wizard.Item(kListStandard).SetChecked(true);
-    EXPECT_FALSE(kinds.Enabled());
-    EXPECT_TRUE(wizard.Item(kListColumns).Enabled());
+    EXPECT_SOON_FALSE(kinds.Enabled());
+    EXPECT_SOON_TRUE(wizard.Item(kListColumns).Enabled());
 
     ExpectHelp(wizard, L"表示項目 (カラム名=見出し文字列 の形式で指定)", L"0 として扱います。\r\n", L"playlist-help");
 }

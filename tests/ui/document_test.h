@@ -86,16 +86,8 @@ protected:
     }
     bool Modified() const { return Edit().Send(EM_GETMODIFY) != 0; }
 
-    void WaitTitle(const std::wstring& title) const
-    {
-        if (!kit::WaitUntil([&] { return main_.Text() == title; }))
-            ADD_FAILURE() << "title is \"" << kit::Utf8(main_.Text()) << "\", not \"" << kit::Utf8(title) << "\"";
-    }
-    void WaitStatus(const std::wstring& text) const
-    {
-        if (!kit::WaitUntil([&] { return Status().StatusText(0) == text; }))
-            ADD_FAILURE() << "status is \"" << kit::Utf8(Status().StatusText(0)) << "\", not \"" << kit::Utf8(text) << "\"";
-    }
+    void WaitTitle(const std::wstring& title) const { EXPECT_SOON_EQ(title, main_.Text()) << "the title"; }
+    void WaitStatus(const std::wstring& text) const { EXPECT_SOON_EQ(text, Status().StatusText(0)) << "the status"; }
 
     // Opens a file as a drop on the window and waits until it is shown.
     void Drop(const std::wstring& path) const
@@ -127,7 +119,7 @@ protected:
         Status().Send(SB_SETTEXTW, 0, 0);
         main_.PostCommand(kSave);
         WaitStatus(L"ファイルを更新しました。");
-        EXPECT_FALSE(Modified());
+        EXPECT_SOON_FALSE(Modified());
         return kit::FileBytes(path).value_or("<unreadable>");
     }
 

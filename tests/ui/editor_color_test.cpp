@@ -33,7 +33,7 @@ protected:
         }
         picker.Answer(colour.empty() ? IDCANCEL : IDOK);
         if (!colour.empty()) {
-            EXPECT_TRUE(kit::WaitUntil([&] { return survey.Item(IDC_COLOR_CODE).Text() == code; })) << kit::Utf8(code);
+            EXPECT_SOON_EQ(code, survey.Item(IDC_COLOR_CODE).Text());
         }
         return start;
     }
@@ -64,9 +64,9 @@ TEST_F(ColorSurvey, PickCopyInsertAndReopenAtTheLastColour)
     Dialog survey = Open();
     EXPECT_EQ(L"赤 :|緑 :|青 :|", Shown(survey));
     EXPECT_EQ(L"0,0,0", Pick(survey, {0, 0, 0}, L"#000000")) << "black at the start";
-    EXPECT_EQ(L"赤 : 0|緑 : 0|青 : 0|#000000|copy|insert", Shown(survey));
+    EXPECT_SOON_EQ(L"赤 : 0|緑 : 0|青 : 0|#000000|copy|insert", Shown(survey));
     Pick(survey, {255, 128, 0}, L"#FF8000");
-    EXPECT_EQ(L"赤 : 255|緑 : 128|青 : 0|#FF8000|copy|insert", Shown(survey));
+    EXPECT_SOON_EQ(L"赤 : 255|緑 : 128|青 : 0|#FF8000|copy|insert", Shown(survey));
     kit::Screenshot(L"color-survey", survey.hwnd());
 
     const std::wstring question = L"取得したカラーコードをクリップボードへコピーしてもよろしいですか？";
@@ -82,8 +82,8 @@ TEST_F(ColorSurvey, PickCopyInsertAndReopenAtTheLastColour)
     Edit().Send(EM_SETSEL, 1, 1);
     survey.Item(IDC_COLOR_INSERT).Click();
     ASSERT_TRUE(kit::WaitUntil([&] { return Edit().Text() == L"a#FF8000b"; })) << kit::Utf8(Edit().Text());
-    EXPECT_TRUE(Modified());
-    EXPECT_EQ(MAKELRESULT(8, 8), Edit().Send(EM_GETSEL)) << "the caret behind the code";
+    EXPECT_SOON_TRUE(Modified());
+    EXPECT_SOON_EQ(MAKELRESULT(8, 8), Edit().Send(EM_GETSEL)) << "the caret behind the code";
     EXPECT_TRUE(survey.Exists()) << "the dialog stays open";
 
     survey.Answer(IDOK);

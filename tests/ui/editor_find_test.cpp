@@ -49,8 +49,7 @@ protected:
     void PressForSelection(const Dialog& dialog, int button, std::pair<int, int> expected) const
     {
         dialog.Item(button).Click();
-        EXPECT_TRUE(kit::WaitUntil([&] { return Selection() == expected; }))
-            << Selection().first << "-" << Selection().second;
+        EXPECT_SOON_EQ(expected, Selection());
     }
     void PressForWarning(const Dialog& dialog, int button) const
     {
@@ -111,12 +110,12 @@ TEST_F(FindTest, ReplaceAllReplacesEachOldOccurrenceOnceAndWarnsWhenAllLieBehind
     replace.Item(kFindField).SetText(L"a");
     replace.Item(kReplaceField).SetText(L"aa");
     PressForSelection(replace, kReplaceAll, {6, 6});
-    EXPECT_EQ(L"aaaaaa", Edit().Text());
-    EXPECT_TRUE(Edit().Send(EM_GETMODIFY));
+    EXPECT_SOON_EQ(L"aaaaaa", Edit().Text());
+    EXPECT_SOON_TRUE(Edit().Send(EM_GETMODIFY));
     // The search now starts behind the last replacement: the warning, then all of them.
     PressForWarning(replace, kReplaceAll);
-    EXPECT_TRUE(kit::WaitUntil([&] { return Edit().Text() == std::wstring(12, L'a'); }));
-    EXPECT_EQ(std::make_pair(12, 12), Selection());
+    EXPECT_SOON_EQ(std::wstring(12, L'a'), Edit().Text());
+    EXPECT_SOON_EQ(std::make_pair(12, 12), Selection());
 
     SetDocument(L"ab ab", 0);
     main_.PostCommand(kReplace);   // takes the caret again, into the open dialog
@@ -124,7 +123,7 @@ TEST_F(FindTest, ReplaceAllReplacesEachOldOccurrenceOnceAndWarnsWhenAllLieBehind
     replace.Item(kReplaceField).SetText(L"c");
     PressForSelection(replace, kReplaceOne, {1, 1});
     PressForSelection(replace, kReplaceOne, {3, 3});
-    EXPECT_EQ(L"c c", Edit().Text());
+    EXPECT_SOON_EQ(L"c c", Edit().Text());
     PressForWarning(replace, kReplaceOne);
     EXPECT_EQ(1, OpenCount(kReplaceCaption));
 }

@@ -97,7 +97,7 @@ TEST_F(PackagingTest, PackagerGetsQuotedPathsAndTheDialogStaysLockedUntilItEnds)
 
     std::wstring recorded = folder + L"\\packager-command.txt";
     ASSERT_TRUE(kit::WaitUntil([&] { return kit::FileBytes(recorded).has_value(); }));
-    for (int id : kLocked) EXPECT_FALSE(dialog.Item(id).Enabled()) << id;
+    for (int id : kLocked) EXPECT_SOON_FALSE(dialog.Item(id).Enabled()) << id;
     dialog.PostCommand(IDCANCEL);
     dialog.Close();
     dialog.Send(WM_NULL);   // handled while the packager still runs
@@ -106,8 +106,7 @@ TEST_F(PackagingTest, PackagerGetsQuotedPathsAndTheDialogStaysLockedUntilItEnds)
     EXPECT_EQ(kit::Utf8(L"\"" + folder + L"\\Zipwright.exe\" \"C:\\my skins\\blue\\\\\" \"" + output + L"\""),
               kit::FileBytes(recorded).value_or(""));
     // The dialog unlocks once the failure box has returned, a moment after it has gone.
-    for (int id : kLocked)
-        EXPECT_TRUE(kit::WaitUntil([&] { return dialog.Item(id).Enabled(); })) << id << " after the failure";
+    for (int id : kLocked) EXPECT_SOON_TRUE(dialog.Item(id).Enabled()) << id << " after the failure";
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((kit::AppDataDir() + L"\\Halvenor's Software\\Quillmere").c_str()))
         << "the log folder is made";
 

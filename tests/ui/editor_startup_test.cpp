@@ -195,14 +195,14 @@ TEST_F(EditorTest, OptionsOkStoresTheFieldsAndZeroesTheRetiredValues)
     options.Item(kOptSdk).SetText(L"C:\\sdk\\wmplayer.chm");
     options.Answer(IDOK);
 
-    EXPECT_EQ(0u, kit::RegDword(kSettings, L"PackageLevel").value_or(99));
-    EXPECT_EQ(0u, kit::RegDword(kSettings, L"NoZipRuntimeWarning").value_or(99));
-    EXPECT_EQ(0u, kit::RegDword(kSettings, L"NoX64RunningWarning").value_or(99));
-    EXPECT_EQ(L"Skin Templates", kit::RegString(kSettings, L"TemplateFolderName").value_or(L""));
-    EXPECT_EQ(L"C:\\sdk\\wmplayer.chm", kit::RegString(kSettings, L"WMPSDKManualPath").value_or(L""));
-    EXPECT_EQ(L"C:\\tools\\PPM.exe", kit::RegString(kSettings, L"PPMPath").value_or(L""));
+    EXPECT_SOON_EQ(0u, kit::RegDword(kSettings, L"PackageLevel").value_or(99));
+    EXPECT_SOON_EQ(0u, kit::RegDword(kSettings, L"NoZipRuntimeWarning").value_or(99));
+    EXPECT_SOON_EQ(0u, kit::RegDword(kSettings, L"NoX64RunningWarning").value_or(99));
+    EXPECT_SOON_EQ(L"Skin Templates", kit::RegString(kSettings, L"TemplateFolderName").value_or(L""));
+    EXPECT_SOON_EQ(L"C:\\sdk\\wmplayer.chm", kit::RegString(kSettings, L"WMPSDKManualPath").value_or(L""));
+    EXPECT_SOON_EQ(L"C:\\tools\\PPM.exe", kit::RegString(kSettings, L"PPMPath").value_or(L""));
     kit::RemoveAtReset(kit::DocumentsDir() + L"\\Skin Templates");
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((kit::DocumentsDir() + L"\\Skin Templates").c_str()));
+    EXPECT_SOON_TRUE(GetFileAttributesW((kit::DocumentsDir() + L"\\Skin Templates").c_str()) != INVALID_FILE_ATTRIBUTES);
     // The settings are reloaded at once: the SDK manual command follows its new path.
     EXPECT_TRUE(kit::WaitUntil([&] { return main.Menu(kSdkManual).enabled; }));
 }
@@ -246,7 +246,7 @@ TEST_F(EditorTest, OptionsOkWithAnUncreatableFolderSaysSoAndStoresAnyway)
     EXPECT_EQ(Icon::Error, failure.IconKind());
     failure.Answer(IDOK);
     app().WaitGone(L"#32770", L"オプション");
-    EXPECT_EQ(L"QuillmereNoSuchLevel\\Templates", kit::RegString(kSettings, L"TemplateFolderName").value_or(L""));
+    EXPECT_SOON_EQ(L"QuillmereNoSuchLevel\\Templates", kit::RegString(kSettings, L"TemplateFolderName").value_or(L""));
 }
 
 // A parent key made volatile refuses the settings key a lasting child.
@@ -285,7 +285,7 @@ TEST_F(EditorTest, ObsoleteLibrariesAreDeletedOnlyBesideTheProgram)
     app_.emplace(program + L"\\Quillpad.exe", L"", current);
     app().WaitWindow(L"Quillpad", kNewTitle);
     for (const wchar_t* name : {L"\\Brindle.dll", L"\\Merrowtext.dll"}) {
-        EXPECT_FALSE(kit::FileBytes(program + name)) << kit::Utf8(name);
+        EXPECT_SOON_FALSE(kit::FileBytes(program + name)) << kit::Utf8(name);
         EXPECT_EQ("someone else's", kit::FileBytes(current + name).value_or("<gone>")) << kit::Utf8(name);
     }
 }
@@ -355,7 +355,7 @@ TEST_F(Wow64EditorTest, SuppressedWarningStartsWithoutAQuestion)
     kit::Screenshot(L"editor-options-wow64", options.hwnd());
     noX64.SetChecked(false);
     options.Answer(IDOK);
-    EXPECT_EQ(0u, kit::RegDword(kSettings, L"NoX64RunningWarning").value_or(99));
+    EXPECT_SOON_EQ(0u, kit::RegDword(kSettings, L"NoX64RunningWarning").value_or(99));
 }
 
 }  // namespace

@@ -217,5 +217,5 @@ TEST_F(SuspendTest, SuspendOnAFullDiskLeavesTheEarlierDataAsTheyWere)
     EXPECT_TRUE(app().Running());
     EXPECT_EQ("earlier text", SuspendFile().value_or("<none>"));
     ExpectSuspendValues(L"earlier.wms", earlier, 0);
-    EXPECT_FALSE(TemporaryLeftIn(SuspendFolder())) << "no half-written file is left";
+    EXPECT_SOON_FALSE(TemporaryLeftIn(SuspendFolder())) << "no half-written file is left";
 }

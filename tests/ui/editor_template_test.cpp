@@ -20,14 +20,19 @@ protected:
         kit::ChooseInFileDialog(app_->WaitDialog(kTitle), file, filter);
         app_->WaitGone(L"#32770", kTitle);
     }
+    // Each waited for: the editor sets the text, the caret and the flag one after another.
     void ExpectInserted(const std::wstring& text) const
     {
-        EXPECT_EQ(L"[" + text + L"]", Edit().Text());
-        DWORD start = 0, end = 0;
-        Edit().Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(1 + text.size(), start) << "the caret stands behind the inserted text";
-        EXPECT_EQ(start, end);
-        EXPECT_TRUE(Modified());
+        EXPECT_SOON_EQ(L"[" + text + L"]", Edit().Text());
+        const DWORD caret = static_cast<DWORD>(1 + text.size());
+        const auto selection = kit::WaitFor(std::make_pair(caret, caret), [&] {
+            DWORD start = 0, end = 0;
+            Edit().Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            return std::make_pair(start, end);
+        });
+        EXPECT_EQ(1 + text.size(), selection.first) << "the caret stands behind the inserted text";
+        EXPECT_EQ(selection.first, selection.second);
+        EXPECT_SOON_TRUE(Modified());
     }
 };
 

@@ -47,13 +47,12 @@ protected:
     void ExpectNames(Names expected) const
     {
         std::sort(expected.begin(), expected.end());
-        Names shown;
-        kit::WaitUntil([&] {
-            shown = list_.ListColumn(0);
-            std::sort(shown.begin(), shown.end());
-            return shown == expected;
-        }, kit::Ms(3000));
-        EXPECT_EQ(expected, shown);
+        auto shown = [&] {
+            Names names = list_.ListColumn(0);
+            std::sort(names.begin(), names.end());
+            return names;
+        };
+        EXPECT_SOON_EQ(expected, shown());
     }
     void Select(const Names& names) const
     {
@@ -117,7 +116,7 @@ TEST_F(FennickOps, RenameRefusesSameBlankExistingAndEscapingNames)
     kit::Dialog rename = Opened(kRename, L"リネーム");
     EXPECT_EQ(L"Blue", rename.Item(kCurrent).Text());
     EXPECT_EQ(123, rename.Item(kNew).Send(EM_GETLIMITTEXT));
-    EXPECT_EQ(kNew, rename.ThreadFocus().Id());
+    EXPECT_SOON_EQ(kNew, rename.ThreadFocus().Id());
     Shoot(rename, L"fennick-rename-ja");
     EXPECT_EQ(L"ファイル名が同じです。", TryName(rename, L"blue", L"リネームエラー"));
     EXPECT_EQ(L"新しいファイル名が空欄です。", TryName(rename, L"", L"リネームエラー"));

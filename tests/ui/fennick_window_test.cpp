@@ -63,19 +63,17 @@ protected:
     // Waits for the column, as posted clicks sort a little later.
     void ExpectColumn(int column, const Names& expected) const
     {
-        Names shown;
-        kit::WaitUntil([&] { return (shown = list_.ListColumn(column)) == expected; }, kit::Ms(3000));
-        EXPECT_EQ(expected, shown) << "column " << column;
+        EXPECT_SOON_EQ(expected, list_.ListColumn(column)) << "column " << column;
     }
     void ExpectCommands(bool open, bool remove, bool rename) const
     {
         kit::Window toolbar = main_.Item(kToolbar);
-        EXPECT_EQ(open, main_.Menu(kOpen).enabled);
-        EXPECT_EQ(remove, main_.Menu(kDelete).enabled);
-        EXPECT_EQ(rename, main_.Menu(kRename).enabled);
-        EXPECT_EQ(open, toolbar.ToolbarButtonEnabled(kOpen));
-        EXPECT_EQ(remove, toolbar.ToolbarButtonEnabled(kDelete));
-        EXPECT_EQ(rename, toolbar.ToolbarButtonEnabled(kRename));
+        EXPECT_SOON_EQ(open, main_.Menu(kOpen).enabled);
+        EXPECT_SOON_EQ(remove, main_.Menu(kDelete).enabled);
+        EXPECT_SOON_EQ(rename, main_.Menu(kRename).enabled);
+        EXPECT_SOON_EQ(open, toolbar.ToolbarButtonEnabled(kOpen));
+        EXPECT_SOON_EQ(remove, toolbar.ToolbarButtonEnabled(kDelete));
+        EXPECT_SOON_EQ(rename, toolbar.ToolbarButtonEnabled(kRename));
     }
     // A click on the column's header, as the mouse gives it.
     void ClickHeader(int column) const
@@ -116,18 +114,18 @@ void FennickWindowTest::ListsNavigatesAndCounts()
     Make(L"readme.txt", 10, 1);
     Start();
     ExpectColumn(0, {L"Classic", L"Blue.wmz"});   // no way up from the skins folder
-    EXPECT_EQ(Counted(2), main_.Item(kStatus).StatusText(0));
+    EXPECT_SOON_EQ(Counted(2), main_.Item(kStatus).StatusText(0));
     ExpectCommands(false, false, false);
 
     list_.SelectListItems({0, 1});
-    EXPECT_EQ(Selected(2), main_.Item(kStatus).StatusText(0));
+    EXPECT_SOON_EQ(Selected(2), main_.Item(kStatus).StatusText(0));
     ExpectCommands(false, true, false);
     list_.SelectListItems({0});
     ExpectCommands(true, true, true);
 
     main_.SendCommand(kOpen);
     ExpectColumn(0, {Parent(), L"Inner", L"Old.wmz"});
-    EXPECT_EQ(Counted(3), main_.Item(kStatus).StatusText(0));
+    EXPECT_SOON_EQ(Counted(3), main_.Item(kStatus).StatusText(0));
     ExpectCommands(false, false, false);
 
     list_.SelectListItems({0});

@@ -25,9 +25,7 @@ Target StartTarget(const std::wstring& args = L"")
 
 std::wstring StatusAfter(const kit::Window& main, const std::wstring& want)
 {
-    kit::Window status = main.Item(IDC_STATUS);
-    kit::WaitUntil([&] { return status.StatusText(0) == want; }, Ms(3000));
-    return status.StatusText(0);
+    return kit::WaitFor(want, [&] { return main.Item(IDC_STATUS).StatusText(0); });
 }
 
 std::wstring Report(const kit::Window& main)

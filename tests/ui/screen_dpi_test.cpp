@@ -255,10 +255,13 @@ TEST_F(ScreenDpiTest, FennickColumnsPicturesAndMinimumSizeGrowWithTheDpi)
     // A row of the details view is as high as the small icons at least.
     EXPECT_LE(Scaled(16), HIWORD(list.Send(LVM_GETITEMSPACING, TRUE)));
     SetWindowPos(main.hwnd(), nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT shrunk;
-    kit::WaitUntil([&] { GetWindowRect(main.hwnd(), &shrunk); return shrunk.right - shrunk.left > 10; });
-    EXPECT_EQ(Scaled(640), shrunk.right - shrunk.left) << "minimum width";
-    EXPECT_EQ(Scaled(400), shrunk.bottom - shrunk.top) << "minimum height";
+    auto shrunk = [&] {
+        RECT rect = {};
+        GetWindowRect(main.hwnd(), &rect);
+        return rect;
+    };
+    EXPECT_SOON_EQ(Scaled(640), shrunk().right - shrunk().left) << "minimum width";
+    EXPECT_SOON_EQ(Scaled(400), shrunk().bottom - shrunk().top) << "minimum height";
 }
 
 // Setwright's window is its dialog template laid out at the screen's DPI, as this process lays it out.

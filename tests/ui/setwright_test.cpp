@@ -39,7 +39,7 @@ protected:
         if (confirm) app_->WaitDialog(Japanese() ? L"確認" : L"Confirmation").Answer(IDYES);
     }
     // A box over the dialog; the dialog itself may carry the same caption.
-    Dialog WaitBox(const std::wstring& caption) const
+    Dialog WaitBox(const std::wstring& caption, kit::Ms timeout) const
     {
         Dialog box;
         kit::WaitUntil([&] {
@@ -47,22 +47,23 @@ protected:
                 if (window.hwnd() != dialog_.hwnd() && window.ClassName() == L"#32770" && window.Text() == caption)
                     box = Dialog(window.hwnd());
             return static_cast<bool>(box);
-        });
+        }, timeout);
         if (!box) throw kit::Failure(L"no box \"" + caption + L"\" over the dialog");
         return box;
     }
-    void Expect(const std::wstring& caption, const std::wstring& text, Icon icon) const
+    void Expect(const std::wstring& caption, const std::wstring& text, Icon icon, kit::Ms timeout = kit::kTimeout) const
     {
-        Dialog box = WaitBox(caption);
+        Dialog box = WaitBox(caption, timeout);
         EXPECT_EQ(text, box.Message());
         EXPECT_EQ(icon, box.IconKind()) << kit::IconName(box.IconKind());
         EXPECT_EQ(dialog_.hwnd(), GetWindow(box.hwnd(), GW_OWNER));
         box.Answer(IDOK);
     }
-    void ExpectDone() const
+    void ExpectDone(kit::Ms timeout = kit::kTimeout) const
     {
         Expect(Japanese() ? L"作成完了" : L"Complete",
-               Japanese() ? L"QLMC ファイルの作成が完了しました。" : L"QLMC File has been Created.", Icon::Information);
+               Japanese() ? L"QLMC ファイルの作成が完了しました。" : L"QLMC File has been Created.", Icon::Information,
+               timeout);
     }
     // The file as Python's configparser reads it: "section.key=value" lines, sorted.
     std::string ReadByPython(const std::wstring& path) const
@@ -163,7 +164,7 @@ TEST_F(SetwrightMaker, MorePackagesThanTheBulkCopyReadsAreListedWhole)
     kit::UnixOutput("cd '" + kit::Utf8(kit::UnixPath(folder)) + "' && seq 0 32768 | sed 's/$/.wmz/' | xargs touch");
     Start();
     Create(folder, folder + L"\\many.qlmc");
-    ExpectDone();
+    ExpectDone(kit::Ms(60000));   // 32,769 entries take a while on a busy machine
     wchar_t last[16] = L"";
     GetPrivateProfileStringW(L"CopyInfo", L"Skin32768", L"", last, 16, (folder + L"\\many.qlmc").c_str());
     EXPECT_NE(L'\0', last[0]);

@@ -48,7 +48,7 @@ protected:
     {
         slider.Item(button).Click();
         kit::Dialog sub = app_->WaitDialog(title);
-        EXPECT_FALSE(slider.Enabled()) << "the slider waits for its sub-dialog";
+        EXPECT_SOON_FALSE(slider.Enabled()) << "the slider waits for its sub-dialog";
         return sub;
     }
     // Closed by a key or button; hidden, not destroyed, and the slider works again.
@@ -94,7 +94,7 @@ protected:
     void ExpectDefaults(const wchar_t* document) const
     {
         kit::Dialog slider = Open();
-        EXPECT_FALSE(main_.Enabled()) << "the editor waits while the wizard is open";
+        EXPECT_SOON_FALSE(main_.Enabled()) << "the editor waits while the wizard is open";
         EXPECT_TRUE(slider.Item(kStandard).Checked());
         EXPECT_FALSE(slider.Item(kKind).Enabled());
         EXPECT_EQ(L"シーク スライダー", slider.Item(kKind).Text());
@@ -228,7 +228,7 @@ TEST_F(SliderWizard, PredefinedSliderSkipsStandardRowsAndWarning)
     EXPECT_TRUE(kit::WaitUntil([&] { return slider.Item(kKind).Enabled(); }));
     ExpectEnabled(slider, {kMinLabel, kMaxLabel, kValueLabel, kToolTipLabel, kMin, kMax, kValue, kToolTip,
                            kHandlersButton}, false);
-    EXPECT_FALSE(options.Item(kProgress).Enabled()) << "progress tracking is for the standard slider";
+    EXPECT_SOON_FALSE(options.Item(kProgress).Enabled()) << "progress tracking is for the standard slider";
     EXPECT_TRUE(options.Item(kProgress).Checked()) << "a disabled box keeps its state";
     slider.Item(kKind).Send(CB_SETCURSEL, 1);
     SetBounds(slider);
@@ -243,7 +243,7 @@ TEST_F(SliderWizard, CancelEndsEverythingAndTheNextOpeningStartsFromDefaults)
     Start();
     SetDocument(L"abc", 1);
     kit::Dialog slider = Open();
-    EXPECT_FALSE(main_.Enabled());
+    EXPECT_SOON_FALSE(main_.Enabled());
     ExpectLimits(slider, {{kId, 64}, {kLeft, 3}, {kTop, 3}, {kWidth, 3}, {kHeight, 3}, {kBorder, 2},
                           {kMin, 256}, {kMax, 256}, {kValue, 256}, {kToolTip, 1024}, {kTabs, 3}});
     for (int i = 0; i < 6; ++i) ExpectLimit(slider, kFirstColor + 2 * i, 8);
@@ -265,8 +265,8 @@ TEST_F(SliderWizard, CancelEndsEverythingAndTheNextOpeningStartsFromDefaults)
     slider.Item(IDCANCEL).Click();
     ExpectEnded(L"abc");
     EXPECT_FALSE(Modified());
-    EXPECT_FALSE(images.Exists()) << "the sub-dialogs end with the wizard";
-    EXPECT_FALSE(options.Exists());
+    EXPECT_SOON_FALSE(images.Exists()) << "the sub-dialogs end with the wizard";
+    EXPECT_SOON_FALSE(options.Exists());
     ExpectDefaults(L"abc");
 }
 
@@ -331,7 +331,7 @@ TEST_F(SliderWizard, OpensFromTheInsertPopupOfTheToolbar)
     popup.PostKey(VK_UP);   // from the top round to the last item, the slider
     popup.PostKey(VK_RETURN);
     kit::Dialog slider = app_->WaitDialog(kSlider);
-    EXPECT_FALSE(main_.Enabled());
+    EXPECT_SOON_FALSE(main_.Enabled());
     slider.Item(IDCANCEL).Click();
     ExpectEnded(L"");
 }

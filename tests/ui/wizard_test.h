@@ -99,15 +99,15 @@ protected:
     // caret behind, document modified.
     void ExpectInsertedAt(const std::wstring& before, DWORD start, const std::wstring& inserted) const
     {
-        EXPECT_EQ(before.substr(0, start) + inserted + before.substr(start), Edit().Text());
+        EXPECT_SOON_EQ(before.substr(0, start) + inserted + before.substr(start), Edit().Text());
         DWORD caret = static_cast<DWORD>(start + inserted.size());
-        EXPECT_EQ(std::make_pair(caret, caret), Selection());
-        EXPECT_TRUE(Modified());
+        EXPECT_SOON_EQ(std::make_pair(caret, caret), Selection());
+        EXPECT_SOON_TRUE(Modified());
     }
     void ExpectInserted(const wchar_t* title, const std::wstring& document) const
     {
         app_->WaitGone(L"#32770", title);
-        EXPECT_EQ(document, Edit().Text());
+        EXPECT_SOON_EQ(document, Edit().Text());
     }
     // The wizard has gone and text stands at the caret, between before and after.
     void ExpectInserted(const wchar_t* title, const std::wstring& before, const std::wstring& text,
@@ -131,7 +131,7 @@ protected:
     }
     void ExpectEnabled(const kit::Dialog& wizard, const std::vector<int>& ids, bool enabled) const
     {
-        for (int id : ids) EXPECT_EQ(enabled, wizard.Item(id).Enabled()) << "control " << id;
+        for (int id : ids) EXPECT_SOON_EQ(enabled, wizard.Item(id).Enabled()) << "control " << id;
     }
     HWND Focus(const kit::Dialog& wizard) const
     {

@@ -23,9 +23,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const wchar_t* line = GetCommandLineW();
     char utf8[4096] = {};
     int length = WideCharToMultiByte(CP_UTF8, 0, line, -1, utf8, sizeof utf8, nullptr, nullptr);
-    if (FILE* record = _wfopen(Beside(L"packager-command.txt").c_str(), L"wb")) {
+    // Written aside and renamed, so a test that sees the record sees all of it.
+    const std::wstring partial = Beside(L"packager-command.tmp");
+    if (FILE* record = _wfopen(partial.c_str(), L"wb")) {
         fwrite(utf8, 1, length > 0 ? length - 1 : 0, record);
         fclose(record);
+        MoveFileExW(partial.c_str(), Beside(L"packager-command.txt").c_str(), MOVEFILE_REPLACE_EXISTING);
     }
     for (int i = 0; i < 1500 && GetFileAttributesW(Beside(L"packager-hold").c_str()) != INVALID_FILE_ATTRIBUTES; ++i)
         Sleep(20);
