@@ -11,9 +11,9 @@ qlm_wine_environment
 export LC_ALL="$LANG"
 if [ -z "${DISPLAY:-}" ]; then
   start_private_display "${QLM_SCREEN:-1024x768x24}" || exit 1
+  # The display goes with the run, however it ends.
+  trap 'kill "$XVFB_PID" 2>/dev/null' EXIT
   "$wine" "$@"
-  status=$?
-  kill "$XVFB_PID" 2>/dev/null
-  exit $status
+  exit
 fi
 exec "$wine" "$@"
