@@ -4,7 +4,7 @@
 # "$wine" is the path of that flavour's Wine loader, and `windows_path` gives a file's
 # Windows path through it.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-source "$root/tools/flavours.sh"
+source "$root/tools/wine-env.sh"
 qlm_host_flavour
 export QLM_FLAVOUR=$QLM_HOST_FLAVOUR
 build=${BUILD_DIR:-$root/build}
@@ -15,13 +15,8 @@ wine=$(type -P "$(qlm_wine "$QLM_FLAVOUR")")
 windows_path() { "$wine" winepath -w "$@"; }
 
 export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/bench}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=${QLM_LANG:-ja_JP.UTF-8}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  if [ "$QLM_FLAVOUR" = x86 ]; then arch=win32; else arch=win64; fi
-  bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" "$arch" >/dev/null
-fi
-source "$root/tools/display.sh"
+qlm_wine_environment
+qlm_wine_prefix "$WINEPREFIX" "$QLM_FLAVOUR" >/dev/null
 start_private_display
 # A wineserver left from another run would keep drawing on that run's display.
 wineserver -k 2>/dev/null || true

@@ -28,7 +28,8 @@ HWND MakeEditControl()
 {
     HWND frame = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-    HWND edit = CreateEditControl(frame);
+    HFONT font = nullptr;   // kept for the run
+    HWND edit = CreateEditControl(frame, GetModuleHandleW(nullptr), &font);
     SendMessageW(edit, EM_LIMITTEXT, 0, 0);
     MoveWindow(edit, 0, 0, 780, 560, FALSE);
     return edit;
@@ -59,10 +60,10 @@ int main()
     for (int round = 0; round < kRounds; ++round) {
         SetWindowTextW(replaced, document.c_str());
         SetWindowTextW(floor, document.c_str());
-        g_searchStart = 0;
+        int searchStart = 0;
         LARGE_INTEGER before, after, floorBefore, floorAfter;
         QueryPerformanceCounter(&before);
-        int count = ReplaceAllInEdit(replaced, L"old", L"newer", nullptr);
+        int count = ReplaceAllInEdit(replaced, L"old", L"newer", nullptr, &searchStart);
         QueryPerformanceCounter(&after);
         if (count != kMatches) {
             std::printf("replaced %d, expected %d\n", count, kMatches);

@@ -3,6 +3,7 @@
 
 #include "about_box.h"
 #include "file_paths.h"
+#include "legacy_settings.h"
 #include "message_box.h"
 #include "migrato.h"
 #include "resource.h"
@@ -24,8 +25,15 @@ bool IsChecked(HWND dialog, int id)
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-void OnInitDialog(HWND dialog)
+// The guard comes with the dialog's opening.
+HANDLE* InstanceMutexOf(HWND dialog)
 {
+    return reinterpret_cast<HANDLE*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+void OnInitDialog(HWND dialog, LPARAM instanceMutex)
+{
+    SetWindowLongPtrW(dialog, DWLP_USER, instanceMutex);
     g_hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     SendDlgItemMessageW(dialog, IDC_SOURCE_V3, BM_SETCHECK, BST_CHECKED, 0);
     HICON icon = LoadIconW(g_hInstance, MAKEINTRESOURCEW(IDI_APP));
@@ -67,14 +75,15 @@ void OnConvert(HWND dialog)
     if (ShowMessage(dialog, L"設定を引き継ぎます。\nよろしいですか？", L"確認",
                     MB_ICONQUESTION | MB_YESNO) != IDYES)
         return;
-    LegacyRead read = ReadLegacySettings(HKEY_CURRENT_USER, fromV2 ? QLM_LEGACY_KEY_V2 : QLM_LEGACY_KEY_V3,
-                                         &g_legacySettings);
+    LegacySettings settings = {};
+    LegacyRead read =
+        ReadLegacySettings(HKEY_CURRENT_USER, fromV2 ? QLM_LEGACY_KEY_V2 : QLM_LEGACY_KEY_V3, &settings);
     if (read.status != LegacyFound) {
         ReportNothingCarried(dialog, read);
         return;
     }
     // A write that failed must not be announced as done.
-    if (!WriteCurrentSettings(HKEY_CURRENT_USER, kVendorRegistryKey, g_legacySettings)) {
+    if (!WriteCurrentSettings(HKEY_CURRENT_USER, kVendorRegistryKey, settings)) {
         ShowMessage(dialog, (std::wstring(L"設定を書き込めませんでした。\n") + kUnchanged).c_str(), kCaption,
                     MB_ICONERROR);
         return;
@@ -84,24 +93,25 @@ void OnConvert(HWND dialog)
 
 }  // namespace
 
-INT_PTR CALLBACK ConverterDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK ConverterDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        OnInitDialog(dialog);
+        OnInitDialog(dialog, lParam);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:           OnConvert(dialog); return TRUE;
         case IDC_SHOW_ABOUT: ShowAboutBox(g_hInstance, dialog, kAboutBox); return TRUE;
-        case IDCANCEL:       EndGuardedDialog(dialog, &g_instanceMutex); return TRUE;
+        case IDCANCEL:       EndGuardedDialog(dialog, InstanceMutexOf(dialog)); return TRUE;
         }
         break;
     }
     return FALSE;
 }
 
-void ShowConverterDialog(HINSTANCE instance)
+void ShowConverterDialog(HINSTANCE instance, HANDLE* instanceMutex)
 {
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CONVERTER), nullptr, ConverterDialogProc, 0);
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CONVERTER), nullptr, ConverterDialogProc,
+                    reinterpret_cast<LPARAM>(instanceMutex));
 }

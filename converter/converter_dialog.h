@@ -4,5 +4,6 @@
 
 INT_PTR CALLBACK ConverterDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Runs the dialog modally without owner; returns when the user ends it.
-void ShowConverterDialog(HINSTANCE instance);
+// Runs the dialog modally without owner; returns when the user ends it. Exit releases the
+// program's single-instance guard first.
+void ShowConverterDialog(HINSTANCE instance, HANDLE* instanceMutex);

@@ -7,8 +7,6 @@
 #include "single_instance.h"
 
 HINSTANCE g_hInstance = nullptr;
-HANDLE g_instanceMutex = nullptr;
-LegacySettings g_legacySettings = {};
 
 namespace {
 
@@ -24,12 +22,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     g_hInstance = instance;
     RegisterControlClasses(ICC_STANDARD_CLASSES);
-    if (RefuseSecondInstance(kMutexName, kSecondInstance, &g_instanceMutex)) return 0;
+    HANDLE instanceMutex = nullptr;
+    if (RefuseSecondInstance(kMutexName, kSecondInstance, &instanceMutex)) return 0;
     if (!IsJapaneseUi()) {
         ShowMessage(nullptr, L"Non-Japanese version of Windows environment cannot start.",
                     L"Quillmere Setting Converter", MB_ICONERROR);
         return 0;
     }
-    ShowConverterDialog(instance);
+    ShowConverterDialog(instance, &instanceMutex);
     return 0;
 }

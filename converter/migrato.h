@@ -1,9 +1,5 @@
-// Process-wide state of Migrato.
+// Migrato's instance, the one handle its files share.
 #pragma once
 #include <windows.h>
 
-#include "legacy_settings.h"
-
 extern HINSTANCE g_hInstance;
-extern HANDLE g_instanceMutex;
-extern LegacySettings g_legacySettings;

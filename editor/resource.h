@@ -343,7 +343,7 @@
 #define IDC_SLIDER_PROGRESS         302
 
 // Menu commands
-#include "command_ids.h"
+#include "core/command_ids.h"
 
 // Toolbar tooltips: IDS_TOOLTIP_FIRST + the button's index
 #define IDS_TOOLTIP_FIRST           1000

@@ -67,9 +67,9 @@ void CopySetupFile(const std::wstring& setupPath, const std::wstring& destinatio
 
 }  // namespace
 
-int RunBulkCopy(int count, wchar_t** setupFiles, const std::wstring& workingFolder)
+int RunBulkCopy(int count, wchar_t** setupFiles, const std::wstring& workingFolder, const wchar_t* skinsRoot)
 {
-    std::wstring destination = BulkCopyDestination(workingFolder, g_skinsRoot);
+    std::wstring destination = BulkCopyDestination(workingFolder, skinsRoot);
     if (destination.empty()) {
         ShowMessage(nullptr, IsJapaneseUi() ? L"Skins フォルダが見つからないため、一括コピーを行うことができません。"
                                             : L"Skins folder can not be found, so the bulk copy can not be done.",

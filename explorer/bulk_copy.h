@@ -7,7 +7,7 @@
 // Copies the packages of every setup file named, reporting per file, into the working
 // folder when it lies inside the skins folder, else into the skins folder; returns 0,
 // the process's exit code.
-int RunBulkCopy(int count, wchar_t** setupFiles, const std::wstring& workingFolder);
+int RunBulkCopy(int count, wchar_t** setupFiles, const std::wstring& workingFolder, const wchar_t* skinsRoot);
 
 // Ends with the id of the button chosen.
 INT_PTR CALLBACK OverwriteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

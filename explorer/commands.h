@@ -1,11 +1,9 @@
-// What the selection allows, the context menus, and help.
+// The main window's commands: one dispatch for menus, accelerators and toolbar, and help.
 #pragma once
 #include <windows.h>
 
-// Open and rename need exactly one selected entry, delete at least one; in the main
-// menu and on the toolbar.
-void UpdateCommandState(int selected);
-// The context menu for the selection, at the cursor; its commands go to the owner.
-void ShowContextMenu(HWND owner);
+// A command of the menus, the accelerators or the toolbar, for the main window.
+void OnCommand(HWND window, int id);
+
 // Fennick.chm beside the program, through HTML Help; silent when help cannot be had.
 void ShowHelp(HWND owner);

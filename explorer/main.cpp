@@ -1,12 +1,11 @@
 // Fennick's entry point and main window procedure.
-#include "about_box.h"
 #include "bulk_copy.h"
+#include "command_state.h"
 #include "commands.h"
 #include "control_classes.h"
 #include "fennick.h"
 #include "file_paths.h"
 #include "language.h"
-#include "message_box.h"
 #include "navigation.h"
 #include "package_check_dialog.h"
 #include "preview_pane.h"
@@ -14,7 +13,6 @@
 #include "screen_dpi.h"
 #include "single_instance.h"
 #include "skin_list.h"
-#include "skin_operations.h"
 #include "skins_folder.h"
 #include "status_bar.h"
 #include "thumbnails.h"
@@ -26,16 +24,16 @@
 #include <algorithm>
 
 HINSTANCE g_hInstance = nullptr;
-HWND g_hwndMain = nullptr;
+
+namespace {
+
+// The main window's children, which it lays out; made with it.
 HWND g_hwndList = nullptr;
 HWND g_hwndToolbar = nullptr;
 HWND g_hwndStatus = nullptr;
 HANDLE g_instanceMutex = nullptr;
+// The skins folder; empty when the application-data folder cannot be had.
 wchar_t g_skinsRoot[MAX_PATH] = L"";
-wchar_t g_currentFolder[MAX_PATH] = L"";
-SortDirection g_sortDirection[ColumnCount] = {SortNone, SortNone, SortNone};
-
-namespace {
 
 const wchar_t kClassName[] = L"Fennick";
 const wchar_t kTitle[] = L"Ferncastle";
@@ -43,10 +41,6 @@ const wchar_t kTitle[] = L"Ferncastle";
 const DWORD kCloseWait = 500;
 // At 96 DPI; it grows with the screen's DPI.
 const POINT kMinimumSize = {640, 400};
-
-const AboutBoxConfig kAboutBox = {
-    IDD_ABOUT_JP, IDD_ABOUT_EN, L"041104e4", L"040904e4", L"Ferncastle", L"Ferncastle", false,
-};
 
 // Another copy runs: bring its window forward instead, without a word.
 bool HandOverToRunningCopy()
@@ -71,17 +65,16 @@ void ReleaseImageLists()
 
 LRESULT OnCreate(HWND window)
 {
-    g_hwndMain = window;
     g_hwndToolbar = CreateExplorerToolbar(window);
-    g_hwndList = CreateSkinList(window);
+    g_hwndList = CreateSkinList(window, g_skinsRoot);
     g_hwndStatus = CreateExplorerStatusBar(window);
     if (!g_hwndList) {
         ReleaseImageLists();
         return -1;
     }
-    CreatePreviewPane(window);
-    StartThumbnails(window);
-    ShowFolder(g_skinsRoot);
+    CreatePreviewPane(window, g_hwndList);
+    StartThumbnails(window, g_hwndList);
+    ShowFolder(window, g_skinsRoot);
     return 0;
 }
 
@@ -104,9 +97,9 @@ void SetMinimumSize(HWND window, MINMAXINFO* limits)
     limits->ptMinTrackSize = {ScaleForDpi(kMinimumSize.x, dpi), ScaleForDpi(kMinimumSize.y, dpi)};
 }
 
-void FollowSelection()
+void FollowSelection(HWND window)
 {
-    UpdateCommandState(SelectedEntryCount());
+    UpdateCommandState(window, SelectedEntryCount());
     ShowSelectionState();
     PreviewSelectionLater();
 }
@@ -114,50 +107,14 @@ void FollowSelection()
 void OnListNotify(HWND window, const NMHDR* header)
 {
     switch (header->code) {
-    case NM_DBLCLK:       ActivateClickedItem(reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem); break;
+    case NM_DBLCLK:       ActivateClickedItem(window, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem); break;
     case NM_RCLICK:       ShowContextMenu(window); break;
     case LVN_COLUMNCLICK: SortSkinList(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem); break;
-    case LVN_ITEMCHANGED: FollowSelection(); break;
+    case LVN_ITEMCHANGED: FollowSelection(window); break;
     case LVN_KEYDOWN:
         // Enter, as the menu names it; other keys keep their list-view meaning.
-        if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) ActivateSelectedEntry();
+        if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) ActivateSelectedEntry(window);
         break;
-    }
-}
-
-// Operations leave the folder on screen to be re-listed here, before what they have to say.
-void Apply(const SkinChange& change)
-{
-    if (change.changed) ShowFolder(g_currentFolder);
-    if (!change.message.empty()) ShowMessage(g_hwndMain, change.message.c_str(), change.caption.c_str(), change.icon);
-}
-
-// Only the large-icon view shows pictures: a change of view asks for them.
-void ShowSkinListAs(DWORD view)
-{
-    SetSkinListView(view);
-    RequestThumbnails();
-}
-
-void OnCommand(HWND window, int id)
-{
-    switch (id) {
-    case IDM_OPEN_SKIN:    ActivateSelectedEntry(); break;
-    case IDM_DELETE_SKINS: Apply(DeleteSelectedSkins()); break;
-    case IDM_RENAME_SKIN:  Apply(RenameSelectedSkin()); break;
-    case IDM_ADD_SKINS:    Apply(AddSkin()); break;
-    case IDM_EXIT:         SendMessageW(window, WM_CLOSE, 0, 0); break;
-    case IDM_VIEW_ICON:    ShowSkinListAs(LVS_ICON); break;
-    case IDM_VIEW_LIST:    ShowSkinListAs(LVS_LIST); break;
-    case IDM_VIEW_DETAILS: ShowSkinListAs(LVS_REPORT); break;
-    case IDM_SORT_NAME:    SortSkinList(ColumnName); break;
-    case IDM_SORT_SIZE:    SortSkinList(ColumnSize); break;
-    case IDM_SORT_DATE:    SortSkinList(ColumnDate); break;
-    case IDM_REFRESH:      ShowFolder(g_currentFolder); break;
-    case IDM_HELP:         ShowHelp(window); break;
-    case IDM_ABOUT:        ShowAboutBox(g_hInstance, window, kAboutBox); break;
-    case IDM_PREVIEW:      TogglePreviewPane(); break;
-    case IDM_CHECK_PACKAGE: CheckSelectedPackage(window); break;
     }
 }
 
@@ -227,17 +184,17 @@ int RunBulkCopyOfCommandLine()
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!arguments) return 0;
     // The working folder the program was started in is where the packages go.
-    int result = RunBulkCopy(count - 1, arguments + 1, FullFolderPath(L"."));
+    int result = RunBulkCopy(count - 1, arguments + 1, FullFolderPath(L"."), g_skinsRoot);
     LocalFree(arguments);
     return result;
 }
 
 // The keys of the table go to the main window first, so the list never sees them.
-int RunMessageLoop(HACCEL accelerators)
+int RunMessageLoop(HWND window, HACCEL accelerators)
 {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorW(g_hwndMain, accelerators, &msg)) continue;
+        if (TranslateAcceleratorW(window, accelerators, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -260,8 +217,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
     HWND window = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (!window) return 0;
-    UpdateCommandState(0);
+    UpdateCommandState(window, 0);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    return RunMessageLoop(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
+    return RunMessageLoop(window, LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
 }

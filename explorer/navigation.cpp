@@ -1,8 +1,7 @@
 // Moving through the skins folder: entries activated, folders listed with their counts.
 #include "navigation.h"
 
-#include "commands.h"
-#include "fennick.h"
+#include "command_state.h"
 #include "file_paths.h"
 #include "skin_list.h"
 #include "skin_operations.h"
@@ -11,39 +10,39 @@
 
 #include <string>
 
-void ShowFolder(const wchar_t* folder)
+void ShowFolder(HWND window, const wchar_t* folder)
 {
     FillSkinList(folder);
     RequestThumbnails();
-    UpdateCommandState(0);
+    UpdateCommandState(window, 0);
     ShowItemCount();
 }
 
-void ActivateEntry(const wchar_t* text, bool parent)
+void ActivateEntry(HWND window, const wchar_t* text, bool parent)
 {
-    OpenEntryPath(EntryPath(parent ? L".." : text).c_str());
+    OpenEntryPath(window, EntryPath(parent ? L".." : text).c_str());
 }
 
-void ActivateSelectedEntry()
+void ActivateSelectedEntry(HWND window)
 {
     int item = ActedOnEntry();
     wchar_t name[kEntryNameCapacity] = L"";
     ReadEntryName(item, name, _countof(name));
-    ActivateEntry(name, KindOfEntry(item) == EntryParent);
+    ActivateEntry(window, name, KindOfEntry(item) == EntryParent);
 }
 
-void ActivateClickedItem(int item)
+void ActivateClickedItem(HWND window, int item)
 {
     wchar_t name[kEntryNameCapacity] = L"";
     ReadEntryName(item, name, _countof(name));
-    ActivateEntry(name, KindOfEntry(item) == EntryParent);
+    ActivateEntry(window, name, KindOfEntry(item) == EntryParent);
 }
 
-void OpenEntryPath(const wchar_t* path)
+void OpenEntryPath(HWND window, const wchar_t* path)
 {
     // A failed query answers all bits set: a name gone meanwhile re-lists the folder.
     if (GetFileAttributesW(path) & FILE_ATTRIBUTE_DIRECTORY)
-        ShowFolder(path);
+        ShowFolder(window, path);
     else
-        OpenSkinPackage(path);
+        OpenSkinPackage(window, path);
 }

@@ -31,94 +31,103 @@ struct PaneResult {
     PackagePreview preview;
 };
 
-HWND g_pane = nullptr;
-HWND g_text = nullptr;
-PreviewPaneSettings g_settings;
-bool g_selectionPending = false;
-bool g_dragging = false;
-// One thread: a new selection calls off the picture being drawn for the last.
-SkinWorkers g_workers;
-unsigned g_request = 0;
-std::unique_ptr<PackagePreview> g_preview;   // null when nothing is shown
-std::wstring g_shownKey;
-FittedPicture g_fitted;
+// The preview pane beside the list: one for the program's life.
+struct PreviewPane {
+    HWND parent = nullptr;     // the main window, which lays out the pane
+    HWND list = nullptr;       // beside the pane, sharing its width
+    HWND window = nullptr;
+    HWND text = nullptr;
+    PreviewPaneSettings settings;
+    bool selectionPending = false;
+    bool dragging = false;
+    // One thread: a new selection calls off the picture being drawn for the last.
+    SkinWorkers workers;
+    unsigned request = 0;
+    std::unique_ptr<PackagePreview> preview;   // null when nothing is shown
+    std::wstring shownKey;
+    FittedPicture fitted;
+};
+
+PreviewPane g_pane;
 
 int Scaled(int pixelsAt96)
 {
-    return ScaleForDpi(pixelsAt96, ScreenDpi(g_pane));
+    return ScaleForDpi(pixelsAt96, ScreenDpi(g_pane.window));
 }
 
 bool ShowsPicture()
 {
-    return g_preview && g_preview->state == PreviewShown && g_preview->picture.viewFound;
+    return g_pane.preview && g_pane.preview->state == PreviewShown && g_pane.preview->picture.viewFound;
 }
 
 int LineHeight()
 {
-    HDC dc = GetDC(g_text);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(g_text, WM_GETFONT, 0, 0)));
+    HDC dc = GetDC(g_pane.text);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(g_pane.text, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics = {};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
-    ReleaseDC(g_text, dc);
+    ReleaseDC(g_pane.text, dc);
     return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
 // The picture fits above the facts; the text stands right under it, or at the top alone.
 void LayOutPane()
 {
-    if (!g_text) return;   // sized while being made
+    if (!g_pane.text) return;   // sized while being made
     RECT client;
-    GetClientRect(g_pane, &client);
+    GetClientRect(g_pane.window, &client);
     const int left = Scaled(kSplitterWidth + kMargin), margin = Scaled(kMargin);
     const int width = std::max(0, static_cast<int>(client.right) - left - margin);
     const int factsHeight = kFactLines * LineHeight();
-    g_fitted = FittedPicture();
+    g_pane.fitted = FittedPicture();
     if (ShowsPicture())
-        FitSkinPicture(g_preview->picture, width, std::max(0, static_cast<int>(client.bottom) - 3 * margin - factsHeight),
-                       &g_fitted);
-    const int textTop = g_fitted.height > 0 ? 2 * margin + g_fitted.height : margin;
-    MoveWindow(g_text, left, textTop, width, std::max(0, static_cast<int>(client.bottom) - textTop - margin), TRUE);
-    InvalidateRect(g_pane, nullptr, TRUE);
+        FitSkinPicture(g_pane.preview->picture, width,
+                       std::max(0, static_cast<int>(client.bottom) - 3 * margin - factsHeight), &g_pane.fitted);
+    const int textTop = g_pane.fitted.height > 0 ? 2 * margin + g_pane.fitted.height : margin;
+    const int textHeight = std::max(0, static_cast<int>(client.bottom) - textTop - margin);
+    MoveWindow(g_pane.text, left, textTop, width, textHeight, TRUE);
+    InvalidateRect(g_pane.window, nullptr, TRUE);
 }
 
 // Premultiplied pixels laid on the window's colour, since the DC takes no alpha.
 void PaintPicture(HDC dc)
 {
-    if (g_fitted.pixels.empty()) return;
+    if (g_pane.fitted.pixels.empty()) return;
     const COLORREF back = GetSysColor(COLOR_WINDOW);
     const uint32_t under = GetRValue(back) << 16 | GetGValue(back) << 8 | GetBValue(back);
-    std::vector<uint32_t> pixels(g_fitted.pixels.size());
-    for (size_t at = 0; at < pixels.size(); ++at) pixels[at] = OverOpaqueColour(g_fitted.pixels[at], under);
-    BITMAPINFO info = TopDownPixelsInfo(g_fitted.width, g_fitted.height);
-    SetDIBitsToDevice(dc, Scaled(kSplitterWidth + kMargin), Scaled(kMargin), g_fitted.width, g_fitted.height, 0, 0, 0,
-                      g_fitted.height, pixels.data(), &info, DIB_RGB_COLORS);
+    std::vector<uint32_t> pixels(g_pane.fitted.pixels.size());
+    for (size_t at = 0; at < pixels.size(); ++at) pixels[at] = OverOpaqueColour(g_pane.fitted.pixels[at], under);
+    BITMAPINFO info = TopDownPixelsInfo(g_pane.fitted.width, g_pane.fitted.height);
+    SetDIBitsToDevice(dc, Scaled(kSplitterWidth + kMargin), Scaled(kMargin), g_pane.fitted.width, g_pane.fitted.height,
+                      0, 0, 0, g_pane.fitted.height, pixels.data(), &info, DIB_RGB_COLORS);
 }
 
 void Paint()
 {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(g_pane, &paint);
+    HDC dc = BeginPaint(g_pane.window, &paint);
     RECT client, splitter;
-    GetClientRect(g_pane, &client);
+    GetClientRect(g_pane.window, &client);
     splitter = client;
     splitter.right = Scaled(kSplitterWidth);
     FillRect(dc, &splitter, GetSysColorBrush(COLOR_BTNFACE));
     // Edged like a bar, so it can be found to be dragged.
     DrawEdge(dc, &splitter, EDGE_RAISED, BF_LEFT | BF_RIGHT);
     PaintPicture(dc);
-    EndPaint(g_pane, &paint);
+    EndPaint(g_pane.window, &paint);
 }
 
 void ShowPreviewText()
 {
     const bool japanese = IsJapaneseUi();
     std::wstring text;
-    if (g_preview) {
-        text = PackagePreviewProblemText(*g_preview, japanese);
-        if (g_preview->state == PreviewShown) text += (text.empty() ? L"" : L"\r\n") + PackageFactsText(*g_preview, japanese);
+    if (g_pane.preview) {
+        text = PackagePreviewProblemText(*g_pane.preview, japanese);
+        if (g_pane.preview->state == PreviewShown)
+            text += (text.empty() ? L"" : L"\r\n") + PackageFactsText(*g_pane.preview, japanese);
     }
-    SetWindowTextW(g_text, text.c_str());
+    SetWindowTextW(g_pane.text, text.c_str());
 }
 
 // The picture is kept no larger than the screen, where it is fitted to the pane: a hostile view
@@ -135,9 +144,9 @@ void ReducePicture(SkinPicture* picture, int width, int height)
 
 void QueuePreview(const std::wstring& path, unsigned request)
 {
-    const HWND pane = g_pane;
+    const HWND pane = g_pane.window;
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    g_workers.Queue([pane, request, path, width, height](SkinImageCache& cache, const std::atomic<bool>& cancel) {
+    g_pane.workers.Queue([pane, request, path, width, height](SkinImageCache& cache, const std::atomic<bool>& cancel) {
         auto result = std::make_unique<PaneResult>();
         result->request = request;
         SkinRenderOptions options;
@@ -153,17 +162,17 @@ void QueuePreview(const std::wstring& path, unsigned request)
 
 void PreviewSelection()
 {
-    g_selectionPending = false;
-    if (!g_settings.shown) return;
+    g_pane.selectionPending = false;
+    if (!g_pane.settings.shown) return;
     const std::wstring path = SelectedPackagePath();
     std::wstring key;
     if (!path.empty() && !PackageFileKey(path, &key)) key = path;
-    if (key == g_shownKey) return;
-    g_shownKey = key;
-    g_preview.reset();
-    ++g_request;
-    g_workers.CancelAll();
-    if (!path.empty()) QueuePreview(path, g_request);
+    if (key == g_pane.shownKey) return;
+    g_pane.shownKey = key;
+    g_pane.preview.reset();
+    ++g_pane.request;
+    g_pane.workers.CancelAll();
+    if (!path.empty()) QueuePreview(path, g_pane.request);
     ShowPreviewText();
     LayOutPane();
 }
@@ -172,8 +181,8 @@ void PreviewSelection()
 void TakePreview(LPARAM lParam)
 {
     std::unique_ptr<PaneResult> result(reinterpret_cast<PaneResult*>(lParam));
-    if (result->request != g_request || !g_settings.shown) return;
-    g_preview = std::make_unique<PackagePreview>(std::move(result->preview));
+    if (result->request != g_pane.request || !g_pane.settings.shown) return;
+    g_pane.preview = std::make_unique<PackagePreview>(std::move(result->preview));
     ShowPreviewText();
     LayOutPane();
 }
@@ -181,14 +190,14 @@ void TakePreview(LPARAM lParam)
 void LayOutMainWindow()
 {
     RECT client;
-    GetClientRect(g_hwndMain, &client);
-    SendMessageW(g_hwndMain, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    GetClientRect(g_pane.parent, &client);
+    SendMessageW(g_pane.parent, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
 void SaveSettings()
 {
-    if (SavePreviewPaneSettings(g_settings)) return;
-    ShowMessage(g_hwndMain,
+    if (SavePreviewPaneSettings(g_pane.settings)) return;
+    ShowMessage(g_pane.parent,
                 IsJapaneseUi() ? L"プレビューの表示と幅を保存できませんでした。次回の起動では元に戻ります。"
                                : L"The preview pane's state and width could not be saved. The next start will not know them.",
                 L"Ferncastle", MB_ICONWARNING);
@@ -197,12 +206,12 @@ void SaveSettings()
 void Drag(LPARAM position)
 {
     POINT point = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    MapWindowPoints(g_pane, g_hwndMain, &point, 1);
+    MapWindowPoints(g_pane.window, g_pane.parent, &point, 1);
     RECT client;
-    GetClientRect(g_hwndMain, &client);
-    const int dpi = ScreenDpi(g_pane);
+    GetClientRect(g_pane.parent, &client);
+    const int dpi = ScreenDpi(g_pane.window);
     const int width = MulDiv(client.right - point.x, 96, dpi);
-    g_settings.width = ClampPreviewWidth(width, MulDiv(client.right, 96, dpi));
+    g_pane.settings.width = ClampPreviewWidth(width, MulDiv(client.right, 96, dpi));
     LayOutMainWindow();
 }
 
@@ -210,7 +219,7 @@ bool OverSplitter()
 {
     POINT cursor;
     GetCursorPos(&cursor);
-    ScreenToClient(g_pane, &cursor);
+    ScreenToClient(g_pane.window, &cursor);
     return cursor.x < Scaled(kSplitterWidth);
 }
 
@@ -228,16 +237,16 @@ LRESULT CALLBACK PreviewPaneProc(HWND window, UINT message, WPARAM wParam, LPARA
         return TRUE;
     case WM_LBUTTONDOWN:
         if (!OverSplitter()) break;
-        g_dragging = true;
+        g_pane.dragging = true;
         SetCapture(window);
         return 0;
     case WM_MOUSEMOVE:
-        if (g_dragging) Drag(lParam);
+        if (g_pane.dragging) Drag(lParam);
         return 0;
     case WM_LBUTTONUP: ReleaseCapture(); return 0;
     case WM_CAPTURECHANGED:
-        if (g_dragging) SaveSettings();
-        g_dragging = false;
+        if (g_pane.dragging) SaveSettings();
+        g_pane.dragging = false;
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -245,13 +254,16 @@ LRESULT CALLBACK PreviewPaneProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 void CheckPreviewCommand()
 {
-    CheckMenuItem(GetMenu(g_hwndMain), IDM_PREVIEW, MF_BYCOMMAND | (g_settings.shown ? MF_CHECKED : MF_UNCHECKED));
+    const UINT check = g_pane.settings.shown ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(GetMenu(g_pane.parent), IDM_PREVIEW, MF_BYCOMMAND | check);
 }
 
 }  // namespace
 
-HWND CreatePreviewPane(HWND parent)
+HWND CreatePreviewPane(HWND parent, HWND list)
 {
+    g_pane.parent = parent;
+    g_pane.list = list;
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = PreviewPaneProc;
@@ -260,55 +272,55 @@ HWND CreatePreviewPane(HWND parent)
     wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     wc.lpszClassName = kPaneClass;
     RegisterClassExW(&wc);
-    g_settings = LoadPreviewPaneSettings();
-    g_pane = CreateWindowExW(0, kPaneClass, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
-                             reinterpret_cast<HMENU>(IDC_PREVIEW_PANE), g_hInstance, nullptr);
-    if (!g_pane) return nullptr;
-    g_text = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, g_pane,
-                             reinterpret_cast<HMENU>(IDC_PREVIEW_TEXT), g_hInstance, nullptr);
-    g_workers.Start(1, kCacheBytes);
-    SendMessageW(g_text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    g_pane.settings = LoadPreviewPaneSettings();
+    g_pane.window = CreateWindowExW(0, kPaneClass, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                                    reinterpret_cast<HMENU>(IDC_PREVIEW_PANE), g_hInstance, nullptr);
+    if (!g_pane.window) return nullptr;
+    g_pane.text = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                                  g_pane.window, reinterpret_cast<HMENU>(IDC_PREVIEW_TEXT), g_hInstance, nullptr);
+    g_pane.workers.Start(1, kCacheBytes);
+    SendMessageW(g_pane.text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     CheckPreviewCommand();
-    return g_pane;
+    return g_pane.window;
 }
 
 void TogglePreviewPane()
 {
-    g_settings.shown = !g_settings.shown;
+    g_pane.settings.shown = !g_pane.settings.shown;
     CheckPreviewCommand();
     SaveSettings();
-    g_shownKey = L"\n";   // no key: the selection is read again
+    g_pane.shownKey = L"\n";   // no key: the selection is read again
     LayOutMainWindow();
-    if (g_settings.shown)
+    if (g_pane.settings.shown)
         PreviewSelection();
     else
-        g_workers.CancelAll();
+        g_pane.workers.CancelAll();
 }
 
 void PlaceListAndPreview(int left, int top, int width, int height)
 {
     int paneWidth = 0;
-    if (g_settings.shown && g_pane) {
-        const int dpi = ScreenDpi(g_pane);
-        paneWidth = std::min(width, ScaleForDpi(ClampPreviewWidth(g_settings.width, MulDiv(width, 96, dpi)), dpi));
-        MoveWindow(g_pane, left + width - paneWidth, top, paneWidth, height, TRUE);
+    if (g_pane.settings.shown && g_pane.window) {
+        const int dpi = ScreenDpi(g_pane.window);
+        paneWidth = std::min(width, ScaleForDpi(ClampPreviewWidth(g_pane.settings.width, MulDiv(width, 96, dpi)), dpi));
+        MoveWindow(g_pane.window, left + width - paneWidth, top, paneWidth, height, TRUE);
     }
-    if (g_pane) ShowWindow(g_pane, paneWidth > 0 ? SW_SHOWNA : SW_HIDE);
-    MoveWindow(g_hwndList, left, top, width - paneWidth, height, TRUE);
+    if (g_pane.window) ShowWindow(g_pane.window, paneWidth > 0 ? SW_SHOWNA : SW_HIDE);
+    MoveWindow(g_pane.list, left, top, width - paneWidth, height, TRUE);
 }
 
-void StopPreviewPane() { g_workers.AskToStop(); }
+void StopPreviewPane() { g_pane.workers.AskToStop(); }
 
 void WaitForPreviewPane(DWORD milliseconds)
 {
-    g_workers.Stop(milliseconds);
+    g_pane.workers.Stop(milliseconds);
     MSG message;
-    while (g_pane && PeekMessageW(&message, g_pane, WM_PREVIEW_DONE, WM_PREVIEW_DONE, PM_REMOVE))
+    while (g_pane.window && PeekMessageW(&message, g_pane.window, WM_PREVIEW_DONE, WM_PREVIEW_DONE, PM_REMOVE))
         delete reinterpret_cast<PaneResult*>(message.lParam);
 }
 
 void PreviewSelectionLater()
 {
-    if (!g_settings.shown || g_selectionPending) return;
-    g_selectionPending = PostMessageW(g_pane, WM_PREVIEW_SELECTION, 0, 0) != 0;
+    if (!g_pane.settings.shown || g_pane.selectionPending) return;
+    g_pane.selectionPending = PostMessageW(g_pane.window, WM_PREVIEW_SELECTION, 0, 0) != 0;
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 // Created shown or hidden as the last run left it.
-HWND CreatePreviewPane(HWND parent);
+HWND CreatePreviewPane(HWND parent, HWND list);
 // View → Preview: shows or hides the pane, remembers it and lays the window out again.
 void TogglePreviewPane();
 // Places the list and, when shown, the pane in the area below the toolbar.

@@ -4,6 +4,7 @@
 #include "fennick.h"
 #include "file_paths.h"
 #include "language.h"
+#include "list_order.h"
 #include "resource.h"
 #include "screen_dpi.h"
 
@@ -40,6 +41,13 @@ const ColumnLayout kColumns[ColumnCount] = {
 // instead of searching the list view for each item it compares.
 std::vector<ListedEntry> g_entries;
 std::wstring g_listedFolder;
+HWND g_hwndList = nullptr;
+// The skins folder, above which the list never goes; empty when there is none.
+std::wstring g_skinsRoot;
+// The folder on screen, as the last listing that met a ".." entry found it.
+wchar_t g_currentFolder[MAX_PATH] = L"";
+// Per column (name, size, date).
+SortDirection g_sortDirection[ColumnCount] = {SortNone, SortNone, SortNone};
 
 HIMAGELIST g_smallIcons = nullptr;
 HIMAGELIST g_largeIcons = nullptr;
@@ -135,8 +143,9 @@ const wchar_t* EntryText(LPARAM entry, LPARAM column)
 
 }  // namespace
 
-HWND CreateSkinList(HWND parent)
+HWND CreateSkinList(HWND parent, const wchar_t* skinsRoot)
 {
+    g_skinsRoot = skinsRoot;
     UINT depth = IconColourDepth(parent);
     int dpi = ScreenDpi(parent);
     g_smallIcons = MakeIconList(ScaleForDpi(16, dpi), depth);
@@ -147,6 +156,7 @@ HWND CreateSkinList(HWND parent)
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_smallIcons));
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(g_largeIcons));
     AddColumns(list);
+    g_hwndList = list;
     return list;
 }
 
@@ -176,6 +186,11 @@ void FillSkinList(const wchar_t* folder)
     for (ListedEntry& entry : listing.entries) AddEntry(std::move(entry));
     SendMessageW(g_hwndList, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(g_hwndList, nullptr, TRUE);
+}
+
+const wchar_t* CurrentFolder()
+{
+    return g_currentFolder;
 }
 
 const std::wstring& ListedFolder()
@@ -239,6 +254,11 @@ EntryKind KindOfEntry(int item)
         request.lParam < 0 || static_cast<size_t>(request.lParam) >= g_entries.size())
         return EntryNone;
     return g_entries[request.lParam].kind;
+}
+
+int NextSelectedEntry(int item)
+{
+    return static_cast<int>(SendMessageW(g_hwndList, LVM_GETNEXTITEM, item, LVNI_SELECTED));
 }
 
 int SelectedEntryCount()

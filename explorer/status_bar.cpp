@@ -41,9 +41,11 @@ StatusHelp g_statusHelp[] = {
     {IDM_ABOUT, L"If your version of Ferncastle.", L"お使いの Ferncastle のバージョンを表示します。"},
 };
 
+HWND g_status = nullptr;
+
 void SetStatusText(const wchar_t* text)
 {
-    SendMessageW(g_hwndStatus, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageW(g_status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text));
 }
 
 void ShowCount(const wchar_t* japanese, const wchar_t* english, int count)
@@ -57,8 +59,9 @@ void ShowCount(const wchar_t* japanese, const wchar_t* english, int count)
 
 HWND CreateExplorerStatusBar(HWND parent)
 {
-    return CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(IDC_STATUS), g_hInstance, nullptr);
+    g_status = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                               reinterpret_cast<HMENU>(IDC_STATUS), g_hInstance, nullptr);
+    return g_status;
 }
 
 void UseEnglishStatusHelp()

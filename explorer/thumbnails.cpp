@@ -36,14 +36,20 @@ struct ThumbnailResult {
     bool passing;                   // stopped, or short of memory or resources: not kept
 };
 
-HWND g_window = nullptr;
-// Two threads at most: the pictures come about twice as fast where two cores are free.
-SkinWorkers g_workers;
-int g_side = kThumbnailSize;
-// Image index by key; the package icon (0) for a package that shows no picture.
-std::map<std::wstring, int> g_cache;
-// The packages the list shows now, by key.
-std::map<std::wstring, std::wstring> g_listed;
+// The thumbnails of the main window's list: one for the program's life.
+struct Thumbnails {
+    HWND window = nullptr;
+    HWND list = nullptr;
+    // Two threads at most: the pictures come about twice as fast where two cores are free.
+    SkinWorkers workers;
+    int side = kThumbnailSize;
+    // Image index by key; the package icon (0) for a package that shows no picture.
+    std::map<std::wstring, int> cache;
+    // The packages the list shows now, by key.
+    std::map<std::wstring, std::wstring> listed;
+};
+
+Thumbnails g_thumbnails;
 
 void DrawThumbnail(const std::wstring& path, SkinImageCache& cache, const std::atomic<bool>& cancel,
                    ThumbnailResult* result)
@@ -70,9 +76,9 @@ void DrawThumbnail(const std::wstring& path, SkinImageCache& cache, const std::a
 
 void QueueThumbnail(const std::wstring& path, const std::wstring& key)
 {
-    const HWND window = g_window;
-    const int side = g_side;
-    g_workers.Queue([window, side, path, key](SkinImageCache& cache, const std::atomic<bool>& cancel) {
+    const HWND window = g_thumbnails.window;
+    const int side = g_thumbnails.side;
+    g_thumbnails.workers.Queue([window, side, path, key](SkinImageCache& cache, const std::atomic<bool>& cancel) {
         // Called off before it began: a folder of thousands would otherwise fill the window's queue.
         if (cancel) return;
         auto result = std::make_unique<ThumbnailResult>(ThumbnailResult{key, side, {}, true});
@@ -92,7 +98,7 @@ HBITMAP BitmapOf(const std::vector<uint32_t>& pixels, int side)
 
 HIMAGELIST ImageListOf(int which)
 {
-    return reinterpret_cast<HIMAGELIST>(SendMessageW(g_hwndList, LVM_GETIMAGELIST, which, 0));
+    return reinterpret_cast<HIMAGELIST>(SendMessageW(g_thumbnails.list, LVM_GETIMAGELIST, which, 0));
 }
 
 // The small list gets the package icon at the same index, so that the other views, which
@@ -125,7 +131,7 @@ void SetItemImage(int item, int image)
     change.mask = LVIF_IMAGE;
     change.iItem = item;
     change.iImage = image;
-    SendMessageW(g_hwndList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+    SendMessageW(g_thumbnails.list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
 }
 
 void SetImageOfPackage(const std::wstring& name, int image)
@@ -134,7 +140,7 @@ void SetImageOfPackage(const std::wstring& name, int image)
     find.flags = LVFI_STRING;
     find.psz = name.c_str();
     for (int item = -1;;) {
-        item = static_cast<int>(SendMessageW(g_hwndList, LVM_FINDITEMW, item, reinterpret_cast<LPARAM>(&find)));
+        item = static_cast<int>(SendMessageW(g_thumbnails.list, LVM_FINDITEMW, item, reinterpret_cast<LPARAM>(&find)));
         if (item < 0) return;
         if (KindOfEntry(item) == EntryPackage) SetItemImage(item, image);
     }
@@ -150,36 +156,37 @@ void ForgetPicturesPast(int needed)
         if (KindOfEntry(item) == EntryPackage) SetItemImage(item, 0);
     ImageList_SetImageCount(largeList, kFirstPicture);
     ImageList_SetImageCount(smallList, kFirstPicture);
-    g_cache.clear();
+    g_thumbnails.cache.clear();
 }
 
 }  // namespace
 
-bool StartThumbnails(HWND window)
+bool StartThumbnails(HWND window, HWND list)
 {
-    g_window = window;
-    g_side = ScaleForDpi(kThumbnailSize, ScreenDpi(window));
+    g_thumbnails.window = window;
+    g_thumbnails.list = list;
+    g_thumbnails.side = ScaleForDpi(kThumbnailSize, ScreenDpi(window));
     SYSTEM_INFO system;
     GetSystemInfo(&system);
-    return g_workers.Start(system.dwNumberOfProcessors > 1 ? 2 : 1, kCacheBytes);
+    return g_thumbnails.workers.Start(system.dwNumberOfProcessors > 1 ? 2 : 1, kCacheBytes);
 }
 
-void StopThumbnails() { g_workers.AskToStop(); }
+void StopThumbnails() { g_thumbnails.workers.AskToStop(); }
 
 void WaitForThumbnails(DWORD milliseconds)
 {
-    g_workers.Stop(milliseconds);
+    g_thumbnails.workers.Stop(milliseconds);
     MSG message;
-    while (PeekMessageW(&message, g_window, WM_THUMBNAIL_DONE, WM_THUMBNAIL_DONE, PM_REMOVE))
+    while (PeekMessageW(&message, g_thumbnails.window, WM_THUMBNAIL_DONE, WM_THUMBNAIL_DONE, PM_REMOVE))
         delete reinterpret_cast<ThumbnailResult*>(message.lParam);
 }
 
 void RequestThumbnails()
 {
-    if (!g_workers.Started()) return;
-    g_workers.CancelAll();
-    g_listed.clear();
-    if ((GetWindowLongPtrW(g_hwndList, GWL_STYLE) & LVS_TYPEMASK) != LVS_ICON) return;
+    if (!g_thumbnails.workers.Started()) return;
+    g_thumbnails.workers.CancelAll();
+    g_thumbnails.listed.clear();
+    if ((GetWindowLongPtrW(g_thumbnails.list, GWL_STYLE) & LVS_TYPEMASK) != LVS_ICON) return;
     std::vector<std::pair<std::wstring, std::wstring>> packages;   // path, name
     for (int item = 0, count = EntryCount(); item < count; ++item) {
         if (KindOfEntry(item) != EntryPackage) continue;
@@ -191,9 +198,9 @@ void RequestThumbnails()
     for (const auto& package : packages) {
         std::wstring key;
         if (!PackageFileKey(package.first, &key)) continue;
-        g_listed[key] = package.second;
-        auto cached = g_cache.find(key);
-        if (cached != g_cache.end())
+        g_thumbnails.listed[key] = package.second;
+        auto cached = g_thumbnails.cache.find(key);
+        if (cached != g_thumbnails.cache.end())
             SetImageOfPackage(package.second, cached->second);
         else
             QueueThumbnail(package.first, key);
@@ -204,11 +211,11 @@ void TakeThumbnail(LPARAM lParam)
 {
     std::unique_ptr<ThumbnailResult> result(reinterpret_cast<ThumbnailResult*>(lParam));
     // Drawn again when it is asked for again; and a picture drawn twice keeps the first.
-    if (result->passing || g_cache.count(result->key)) return;
+    if (result->passing || g_thumbnails.cache.count(result->key)) return;
     int image = 0;
     if (!result->pixels.empty()) image = AddToImageLists(result->pixels, result->size);
     if (image < 0) return;
-    g_cache[result->key] = image;
-    auto listed = g_listed.find(result->key);
-    if (listed != g_listed.end() && image != 0) SetImageOfPackage(listed->second, image);
+    g_thumbnails.cache[result->key] = image;
+    auto listed = g_thumbnails.listed.find(result->key);
+    if (listed != g_thumbnails.listed.end() && image != 0) SetImageOfPackage(listed->second, image);
 }

@@ -7,7 +7,7 @@
 const UINT WM_THUMBNAIL_DONE = WM_APP + 1;
 
 // The workers start at once and wait for work; results go to the window.
-bool StartThumbnails(HWND window);
+bool StartThumbnails(HWND window, HWND list);
 // Asks the workers to stop what they draw; WaitForThumbnails then waits for them at most that
 // long. Results not yet taken are dropped.
 void StopThumbnails();

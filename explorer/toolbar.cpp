@@ -26,6 +26,7 @@ const ButtonPlace kButtons[] = {
 };
 const int kButtonCount = _countof(kButtons);
 
+HWND g_toolbar = nullptr;
 HIMAGELIST g_toolbarImages = nullptr;
 
 }  // namespace
@@ -52,17 +53,18 @@ HWND CreateExplorerToolbar(HWND parent)
     SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
     AddToolbarTooltips(parent, toolbar, g_hInstance, kButtons,
                        IsJapaneseUi() ? IDS_TOOLTIP_JP_FIRST : IDS_TOOLTIP_EN_FIRST);
+    g_toolbar = toolbar;
     return toolbar;
 }
 
 void EnableToolbarCommand(int command, bool enabled)
 {
-    SendMessageW(g_hwndToolbar, TB_ENABLEBUTTON, command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+    SendMessageW(g_toolbar, TB_ENABLEBUTTON, command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
 }
 
 void ReleaseToolbarImages()
 {
-    if (g_hwndToolbar) SendMessageW(g_hwndToolbar, TB_SETIMAGELIST, 0, 0);
+    if (g_toolbar) SendMessageW(g_toolbar, TB_SETIMAGELIST, 0, 0);
     if (g_toolbarImages) ImageList_Destroy(g_toolbarImages);
     g_toolbarImages = nullptr;
 }

@@ -5,7 +5,6 @@
 #include "single_instance.h"
 
 HINSTANCE g_hInstance = nullptr;
-HANDLE g_instanceMutex = nullptr;
 
 namespace {
 
@@ -21,7 +20,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     g_hInstance = instance;
     RegisterControlClasses(ICC_STANDARD_CLASSES);
-    if (RefuseSecondInstance(kMutexName, kSecondInstance, &g_instanceMutex)) return 0;
-    ShowSetupMakerDialog(instance);
+    HANDLE instanceMutex = nullptr;
+    if (RefuseSecondInstance(kMutexName, kSecondInstance, &instanceMutex)) return 0;
+    ShowSetupMakerDialog(instance, &instanceMutex);
     return 0;
 }

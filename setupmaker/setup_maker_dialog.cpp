@@ -132,8 +132,15 @@ void ChooseOutput(HWND dialog)
     if (GetSaveFileNameW(&save)) SetDlgItemTextW(dialog, IDC_OUTPUT_FILE, path);
 }
 
-void OnInitDialog(HWND dialog)
+// The guard comes with the dialog's opening.
+HANDLE* InstanceMutexOf(HWND dialog)
 {
+    return reinterpret_cast<HANDLE*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+void OnInitDialog(HWND dialog, LPARAM instanceMutex)
+{
+    SetWindowLongPtrW(dialog, DWLP_USER, instanceMutex);
     g_hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     HICON icon = LoadIconW(g_hInstance, MAKEINTRESOURCEW(IDI_APP));
     SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -150,11 +157,11 @@ int CALLBACK TargetPickerCallback(HWND browser, UINT message, LPARAM lParam, LPA
         IsJapaneseUi() ? L"QLMC ファイル作成ツール" : L"QLMC File Creation Tool");
 }
 
-INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        OnInitDialog(dialog);
+        OnInitDialog(dialog, lParam);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -162,15 +169,16 @@ INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         case IDC_BROWSE_OUTPUT: ChooseOutput(dialog); return TRUE;
         case IDC_SHOW_ABOUT:    ShowAboutBox(g_hInstance, dialog, kAboutBox); return TRUE;
         case IDOK:              OnCreate(dialog); return TRUE;
-        case IDCANCEL:          EndGuardedDialog(dialog, &g_instanceMutex); return TRUE;
+        case IDCANCEL:          EndGuardedDialog(dialog, InstanceMutexOf(dialog)); return TRUE;
         }
         break;
     }
     return FALSE;
 }
 
-void ShowSetupMakerDialog(HINSTANCE instance)
+void ShowSetupMakerDialog(HINSTANCE instance, HANDLE* instanceMutex)
 {
     int id = IsJapaneseUi() ? IDD_SETUP_MAKER_JP : IDD_SETUP_MAKER_EN;
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(id), nullptr, SetupMakerDialogProc, 0);
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(id), nullptr, SetupMakerDialogProc,
+                    reinterpret_cast<LPARAM>(instanceMutex));
 }

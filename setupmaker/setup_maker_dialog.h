@@ -6,5 +6,6 @@
 int CALLBACK TargetPickerCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data);
 INT_PTR CALLBACK SetupMakerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Runs the dialog of the user's language modally without owner.
-void ShowSetupMakerDialog(HINSTANCE instance);
+// Runs the dialog of the user's language modally without owner. Exit releases the program's
+// single-instance guard first.
+void ShowSetupMakerDialog(HINSTANCE instance, HANDLE* instanceMutex);

@@ -1,6 +1,5 @@
-// Process-wide state of Setwright.
+// Setwright's instance, the one handle its files share.
 #pragma once
 #include <windows.h>
 
 extern HINSTANCE g_hInstance;
-extern HANDLE g_instanceMutex;

@@ -10,6 +10,9 @@ case "$1" in
   *) echo "usage: check-exes.sh x86|x64 EXE..."; exit 2 ;;
 esac
 shift
+# The version the manifest names, as shared/version.h gives it.
+version=$(sed -n 's/^#define QLM_VERSION_\(MAJOR\|MINOR\|BUILD\|REVISION\) *//p' "$(dirname "$0")/../shared/version.h" | paste -sd.)
+[[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "FAIL no version of four numbers in shared/version.h"; exit 1; }
 allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|shfolder|version|ole32|oleaut32|advapi32|msvcrt)\.dll$'
 status=0
 for exe in "$@"; do
@@ -25,7 +28,7 @@ for exe in "$@"; do
   manifest=$($tools-windres -J coff -i "$exe" -O rc 2>/dev/null |
              awk '/^1 24 /{on=1; next} on && /^END/{exit} on' | tr -d '\n')
   missing=""
-  for want in "name=\"\"HalvenorSoftware.Quillmere\"\" version=\"\"3.20.2009.208\"\" processorArchitecture=\"\"$arch\"\"" \
+  for want in "name=\"\"HalvenorSoftware.Quillmere\"\" version=\"\"$version\"\" processorArchitecture=\"\"$arch\"\"" \
               'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""' 'level=""asInvoker""' \
               e2011457-1546-43c5-a5fe-008deee3d3f0 35138b9a-5d96-4fbd-8e2d-a2440225f93a \
               4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 1f676c76-80e1-4239-95bb-83d0f6d0da78 \

@@ -5,7 +5,7 @@
 # Usage: flavour-test.sh core|full COMMAND [ARGUMENT...]; a .exe runs under Wine.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/flavours.sh"
+source "$root/tools/wine-env.sh"
 qlm_host_flavour
 scope=$1
 shift

@@ -4,10 +4,11 @@
 # given third (96 when omitted).
 set -eu
 dir=$1 arch=$2 dpi=${3:-96}
-source "$(dirname "$0")/../tools/flavours.sh"
+source "$(dirname "$0")/../tools/wine-env.sh"
 # Through the flavour's own loader, whose reg.exe writes the registry view its programs read.
 wine=$(qlm_wine "${QLM_FLAVOUR:-x86}")
-export WINEPREFIX=$dir WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+qlm_wine_environment
+export WINEPREFIX=$dir WINEARCH=$arch
 # Booted in Japanese, Wine links its system fonts to a Japanese font; otherwise captions
 # and message boxes show Japanese text as boxes in every later run.
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8

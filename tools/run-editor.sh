@@ -7,19 +7,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 export BUILD_DIR=$build
 bash "$root/tools/build.sh"
-source "$root/tools/flavours.sh"
+source "$root/tools/wine-env.sh"
 qlm_host_flavour
 flavour=$QLM_HOST_FLAVOUR
 cmake --build "$build/$flavour" --target dist >/dev/null
 
 export QLM_FLAVOUR=$flavour
 export WINEPREFIX=${QLM_WINEPREFIX:-$build/wine/run-$flavour}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=${QLM_LANG:-ja_JP.UTF-8}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  if [ "$flavour" = x86 ]; then arch=win32; else arch=win64; fi
-  bash "$root/tests/wine-prefix.sh" "$WINEPREFIX" "$arch"
-fi
+qlm_wine_environment
+qlm_wine_prefix "$WINEPREFIX" "$flavour"
 wine=$(qlm_wine "$flavour")
 editor="$build/dist/Quillmere-$flavour/Quillpad.exe"
 
@@ -27,7 +23,6 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$wine" "$editor" "$@"
 fi
 
-source "$root/tools/display.sh"
 start_private_display
 trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true' EXIT
 "$wine" "$editor" "$@" &

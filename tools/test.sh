@@ -13,12 +13,11 @@ export BUILD_DIR=$build
 bash "$root/tools/build.sh"
 for flavour in ${QLM_FLAVOURS:-x86 x64}; do cmake --build "$build/$flavour" --target dist >/dev/null; done
 
-source "$root/tools/flavours.sh"
+source "$root/tools/wine-env.sh"
 qlm_host_flavour
 echo "test.sh: testing the $QLM_HOST_FLAVOUR flavour in full${QLM_NO_X86_REASON:+; x86 runs skipped: $QLM_NO_X86_REASON}"
 
 # A display of our own, so tests never draw on (or are disturbed by) the user's.
-source "$root/tools/display.sh"
 start_private_display
 load=()
 cleanup() {

@@ -4,13 +4,16 @@
 # no installer prompts, and a display (without one, a private screen of QLM_SCREEN,
 # 1024x768x24 by default).
 set -u
-source "$(dirname "$0")/flavours.sh"
+source "$(dirname "$0")/wine-env.sh"
 wine=$(qlm_wine "${QLM_FLAVOUR:-x86}")
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG="${QLM_LANG:-ja_JP.UTF-8}"
+qlm_wine_environment
+# A test run pins every locale category, not only LANG.
 export LC_ALL="$LANG"
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 ${QLM_SCREEN:-1024x768x24}" "$wine" "$@"
+  start_private_display "${QLM_SCREEN:-1024x768x24}" || exit 1
+  # The display goes with the run, however it ends.
+  trap 'kill "$XVFB_PID" 2>/dev/null' EXIT
+  "$wine" "$@"
+  exit
 fi
 exec "$wine" "$@"

@@ -41,6 +41,10 @@ void AppendOption(std::wstring& text, bool checked, const wchar_t* fragment)
 }
 
 const wchar_t kTabCountHelp[] = L"タグの前に入れるタブ文字の数を 0 ～ 100 の範囲で指定します。";
+const wchar_t kIdHelp[] =
+    L"この要素を見分けるための名前を指定します。id 属性になり、JScript からこの要素を参照するときに使います。省略できます。";
+const wchar_t kCoordinatesHelp[] =
+    L"要素を置く位置 (横・縦) と大きさ (幅・高) をピクセル単位で指定します。それぞれ left、top、width、height 属性になります。入力できるのは数字だけです。横と縦は必須項目で、幅と高は省略できます。";
 
 bool IndexInRange(int index, int count)
 {

@@ -37,6 +37,9 @@ std::wstring ColorCodeText(unsigned red, unsigned green, unsigned blue);
 
 // The help paragraph of the tab-count field that most wizards share.
 extern const wchar_t kTabCountHelp[];
+// The id and coordinate paragraphs that the text, effects, video and playlist wizards share.
+extern const wchar_t kIdHelp[];
+extern const wchar_t kCoordinatesHelp[];
 
 struct HelpSection {
     const wchar_t* heading;

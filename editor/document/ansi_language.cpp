@@ -1,7 +1,6 @@
 // The code page used for ANSI files in a Unicode window, and dialog 139 that chooses it.
 #include "ansi_language.h"
 
-#include "editor_windows.h"
 #include "message_box.h"
 #include "resource.h"
 
@@ -11,8 +10,10 @@ const UINT kJapaneseCodePage = 932;
 // Taken once, as the list's "Auto" entry promises the code page the program started with.
 const UINT kStartCodePage = GetACP();
 
-void OnInitDialog(HWND dialog)
+// The choice goes to the int whose address the dialog was given.
+void OnInitDialog(HWND dialog, LPARAM choice)
 {
+    SetWindowLongPtrW(dialog, DWLP_USER, choice);
     HWND list = GetDlgItem(dialog, IDC_ANSI_LANGUAGE_LIST);
     for (const AnsiCodePage& entry : g_ansiCodePages)
         SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name));
@@ -26,15 +27,15 @@ void OnOk(HWND dialog)
         ShowMessage(dialog, L"使用する言語を選択してください。", L"Quillmere", MB_ICONWARNING);
         return;
     }
-    g_ansiLanguageIndex = static_cast<int>(chosen);
+    *reinterpret_cast<int*>(GetWindowLongPtrW(dialog, DWLP_USER)) = static_cast<int>(chosen);
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK AnsiLanguageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK AnsiLanguageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        OnInitDialog(dialog);
+        OnInitDialog(dialog, lParam);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -62,17 +63,15 @@ const AnsiCodePage g_ansiCodePages[7] = {
     {L"Hebrew", 1255},
 };
 
-int g_ansiLanguageIndex = 0;
-
-bool ChooseAnsiLanguage(HWND owner)
+bool ChooseAnsiLanguage(const EditorWindow& window, EditorDocument* document)
 {
     if (GetACP() == kJapaneseCodePage) return true;
-    return DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_ANSI_LANGUAGE), owner, AnsiLanguageDialogProc, 0) ==
-           IDOK;
+    return DialogBoxParamW(window.instance, MAKEINTRESOURCEW(IDD_ANSI_LANGUAGE), window.main, AnsiLanguageDialogProc,
+                           reinterpret_cast<LPARAM>(&document->ansiLanguage)) == IDOK;
 }
 
-UINT ChosenAnsiCodePage()
+UINT ChosenAnsiCodePage(const EditorDocument& document)
 {
-    UINT codePage = g_ansiCodePages[g_ansiLanguageIndex].codePage;
+    UINT codePage = g_ansiCodePages[document.ansiLanguage].codePage;
     return codePage ? codePage : kStartCodePage;
 }

@@ -2,16 +2,18 @@
 #pragma once
 #include <windows.h>
 
+#include "editor_context.h"
+
 struct AnsiCodePage {
     const wchar_t* name;
     UINT codePage;      // 0 for "Auto": the process's own, taken at start
 };
 
 extern const AnsiCodePage g_ansiCodePages[7];
-extern int g_ansiLanguageIndex;
 
-// Shows dialog 139 when the system's code page is not 932; false when it was cancelled.
-bool ChooseAnsiLanguage(HWND owner);
+// Shows dialog 139 over the main window when the system's code page is not 932, and keeps
+// the choice in the document; false when it was cancelled.
+bool ChooseAnsiLanguage(const EditorWindow& window, EditorDocument* document);
 
-// The code page of the current choice.
-UINT ChosenAnsiCodePage();
+// The code page of the document's choice.
+UINT ChosenAnsiCodePage(const EditorDocument& document);

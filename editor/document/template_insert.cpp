@@ -1,7 +1,6 @@
 // The "雛形の挿入" command: a template file's whole text inserted at the caret.
 #include "template_insert.h"
 
-#include "editor_windows.h"
 #include "file_info.h"
 #include "file_paths.h"
 #include "insert_text.h"
@@ -49,7 +48,7 @@ void TemplateFolder(const wchar_t* folderName, wchar_t (&folder)[MAX_PATH])
 }
 
 // The chosen file and the 1-based filter it was chosen under; false on cancel.
-bool ChooseTemplate(const wchar_t* folderName, wchar_t (&path)[MAX_PATH], DWORD* filterIndex)
+bool ChooseTemplate(HWND owner, const wchar_t* folderName, wchar_t (&path)[MAX_PATH], DWORD* filterIndex)
 {
     wchar_t title[MAX_PATH] = L"";
     wchar_t folder[MAX_PATH];
@@ -57,7 +56,7 @@ bool ChooseTemplate(const wchar_t* folderName, wchar_t (&path)[MAX_PATH], DWORD*
     path[0] = L'\0';
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = g_hwndMain;
+    dialog.hwndOwner = owner;
     dialog.lpstrFilter = kFilter;
     dialog.nFilterIndex = TemplateFilterAll;
     dialog.lpstrFile = path;
@@ -72,30 +71,30 @@ bool ChooseTemplate(const wchar_t* folderName, wchar_t (&path)[MAX_PATH], DWORD*
     return true;
 }
 
-void ShowCannotOpen()
+void ShowCannotOpen(HWND owner)
 {
-    ShowMessage(g_hwndMain, kCannotOpen, kCaption, MB_ICONWARNING);
+    ShowMessage(owner, kCannotOpen, kCaption, MB_ICONWARNING);
 }
 
 }  // namespace
 
-void InsertTemplate(const wchar_t* folderName)
+void InsertTemplate(const EditorWindow& window, const wchar_t* folderName)
 {
     wchar_t path[MAX_PATH];
     DWORD filterIndex = TemplateFilterAll;
-    if (!ChooseTemplate(folderName, path, &filterIndex)) return;
-    if (!FileExists(path)) return ShowCannotOpen();
+    if (!ChooseTemplate(window.main, folderName, path, &filterIndex)) return;
+    if (!FileExists(path)) return ShowCannotOpen(window.main);
     ReadPlan plan = PlanTemplateRead(DetectEncodingMark(path), filterIndex);
-    if (plan.encoding == EncodingUnreadable) return ShowCannotOpen();
+    if (plan.encoding == EncodingUnreadable) return ShowCannotOpen(window.main);
     if (!TemplateSizeAccepted(plan.encoding, GetFileSizeByName(path))) {
-        ShowMessage(g_hwndMain, SizeMessage(plan.encoding), kCaption, MB_ICONWARNING);
+        ShowMessage(window.main, SizeMessage(plan.encoding), kCaption, MB_ICONWARNING);
         return;
     }
     std::string bytes;
-    if (!ReadWholeFile(path, &bytes)) return ShowCannotOpen();
+    if (!ReadWholeFile(path, &bytes)) return ShowCannotOpen(window.main);
     std::size_t addedUnits = 0;
     std::wstring text = DecodeTemplateBytes(bytes, plan, GetACP(), &addedUnits);
     // The size rules are the file's: the CRs its LF line ends gain on the way in do not count.
-    if (!InsertConvertedTextAtCaret(g_hwndEdit, text.c_str(), addedUnits))
-        ShowMessage(g_hwndMain, L"雛形の挿入処理中にエラーが発生しました。", kCaption, MB_ICONERROR);
+    if (!InsertConvertedTextAtCaret(window.edit, text.c_str(), addedUnits))
+        ShowMessage(window.main, L"雛形の挿入処理中にエラーが発生しました。", kCaption, MB_ICONERROR);
 }

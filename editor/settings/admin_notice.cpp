@@ -1,7 +1,6 @@
 // The notice shown instead of the associations dialog to a user without elevation.
 #include "admin_notice.h"
 
-#include "editor_windows.h"
 #include "resource.h"
 
 INT_PTR CALLBACK RestrictedAdminNoticeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -22,7 +21,7 @@ INT_PTR CALLBACK RestrictedAdminNoticeProc(HWND dialog, UINT message, WPARAM wPa
     return FALSE;
 }
 
-void ShowRestrictedAdminNotice(HWND owner)
+void ShowRestrictedAdminNotice(const EditorWindow& window)
 {
-    DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_ADMIN_NOTICE), owner, RestrictedAdminNoticeProc, 0);
+    DialogBoxParamW(window.instance, MAKEINTRESOURCEW(IDD_ADMIN_NOTICE), window.main, RestrictedAdminNoticeProc, 0);
 }

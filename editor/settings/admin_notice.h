@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "editor_context.h"
+
 INT_PTR CALLBACK RestrictedAdminNoticeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-void ShowRestrictedAdminNotice(HWND owner);
+void ShowRestrictedAdminNotice(const EditorWindow& window);

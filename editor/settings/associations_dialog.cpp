@@ -3,7 +3,6 @@
 
 #include "admin_notice.h"
 #include "associations.h"
-#include "editor_windows.h"
 #include "message_box.h"
 #include "os_checks.h"
 #include "program_folder.h"
@@ -82,13 +81,13 @@ INT_PTR CALLBACK AssociationsDialogProc(HWND dialog, UINT message, WPARAM wParam
     return FALSE;
 }
 
-void ShowAssociations(HWND owner)
+void ShowAssociations(const EditorWindow& window)
 {
     DWORD platform = 0, major = 0;
     QueryPlatformVersion(&platform, &major);
     if (ChooseAssociationsWindow(platform, major, AskIsUserAnAdmin()) == AssociationsWindowNotice) {
-        ShowRestrictedAdminNotice(owner);
+        ShowRestrictedAdminNotice(window);
         return;
     }
-    DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_ASSOCIATIONS), owner, AssociationsDialogProc, 0);
+    DialogBoxParamW(window.instance, MAKEINTRESOURCEW(IDD_ASSOCIATIONS), window.main, AssociationsDialogProc, 0);
 }

@@ -2,7 +2,6 @@
 #include "options_dialog.h"
 
 #include "editor_settings.h"
-#include "editor_windows.h"
 #include "message_box.h"
 #include "os_checks.h"
 #include "resource.h"
@@ -98,7 +97,7 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
-INT_PTR ShowOptionsDialog(HWND owner)
+INT_PTR ShowOptionsDialog(const EditorWindow& window)
 {
-    return DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_OPTIONS), owner, OptionsDialogProc, 0);
+    return DialogBoxParamW(window.instance, MAKEINTRESOURCEW(IDD_OPTIONS), window.main, OptionsDialogProc, 0);
 }

@@ -2,7 +2,9 @@
 #pragma once
 #include <windows.h>
 
-// Opens the dialog modally; 1 after OK (settings stored), 2 after Cancel.
-INT_PTR ShowOptionsDialog(HWND owner);
+#include "editor_context.h"
+
+// Opens the dialog modally over the main window; 1 after OK (settings stored), 2 after Cancel.
+INT_PTR ShowOptionsDialog(const EditorWindow& window);
 
 INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,7 +2,6 @@
 #include "color_survey.h"
 
 #include "color_picker.h"
-#include "editor_windows.h"
 #include "insert_text.h"
 #include "message_box.h"
 #include "resource.h"
@@ -46,19 +45,21 @@ void CopyCode(HWND dialog)
     ShowMessage(dialog, L"取得したカラーコードをクリップボードへコピーしました。", kCaption, MB_ICONINFORMATION);
 }
 
+// The edit control comes with the dialog's opening.
 void InsertCode(HWND dialog)
 {
     wchar_t code[8] = L"";   // "#RRGGBB" and its terminator
     GetDlgItemTextW(dialog, IDC_COLOR_CODE, code, _countof(code));
-    InsertTextAtCaret(g_hwndEdit, code);
+    InsertTextAtCaret(reinterpret_cast<HWND>(GetWindowLongPtrW(dialog, DWLP_USER)), code);
 }
 
 }  // namespace
 
-INT_PTR CALLBACK ColorSurveyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK ColorSurveyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:   // Copy and Insert start disabled in the template
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -73,7 +74,8 @@ INT_PTR CALLBACK ColorSurveyDialogProc(HWND dialog, UINT message, WPARAM wParam,
     return FALSE;
 }
 
-void ShowColorSurvey(HWND owner)
+void ShowColorSurvey(const EditorWindow& window)
 {
-    DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_COLOR_SURVEY), owner, ColorSurveyDialogProc, 0);
+    DialogBoxParamW(window.instance, MAKEINTRESOURCEW(IDD_COLOR_SURVEY), window.main, ColorSurveyDialogProc,
+                    reinterpret_cast<LPARAM>(window.edit));
 }

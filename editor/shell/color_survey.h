@@ -2,6 +2,9 @@
 #pragma once
 #include <windows.h>
 
+#include "editor_context.h"
+
 INT_PTR CALLBACK ColorSurveyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-void ShowColorSurvey(HWND owner);
+// Modal over the main window; Insert puts the code at the caret of window.edit.
+void ShowColorSurvey(const EditorWindow& window);

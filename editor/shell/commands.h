@@ -1,5 +1,5 @@
 // The main window's commands: one dispatch for menus, accelerators and toolbar.
 #pragma once
-#include <windows.h>
+#include "editor.h"
 
-void DispatchCommand(HWND window, unsigned id);
+void DispatchCommand(Editor* editor, unsigned id);

@@ -1,13 +1,11 @@
 // The programs and help files that ship beside the editor, and the desktop shortcut.
 #include "companions.h"
 
-#include "editor_windows.h"
 #include "file_info.h"
 #include "html_help.h"
 #include "message_box.h"
 #include "program_folder.h"
 #include "resource.h"
-#include "running_settings.h"
 #include "shell_open.h"
 
 #include <htmlhelp.h>
@@ -67,24 +65,24 @@ bool SaveShortcut(const std::wstring& linkPath)
 
 }  // namespace
 
-void StartCompanion(unsigned command)
+void StartCompanion(HWND owner, unsigned command)
 {
     const Companion* program = Find(kPrograms, command);
     if (!program) return;
     std::wstring path = OwnProgramFolder() + program->file;
-    if (!ShellOpen(g_hwndMain, path.c_str())) ShowMessage(g_hwndMain, program->failure, kCaption, MB_ICONWARNING);
+    if (!ShellOpen(owner, path.c_str())) ShowMessage(owner, program->failure, kCaption, MB_ICONWARNING);
 }
 
-void OpenHelpFile(unsigned command)
+void OpenHelpFile(HWND owner, const EditorSettings& settings, unsigned command)
 {
     const Companion* help = Find(kHelpFiles, command);
     if (!help) return;
-    std::wstring path = help->file ? OwnProgramFolder() + help->file : std::wstring(g_settings.WMPSDKManualPath);
+    std::wstring path = help->file ? OwnProgramFolder() + help->file : std::wstring(settings.WMPSDKManualPath);
     if (!FileExists(path.c_str())) {
-        ShowMessage(g_hwndMain, help->failure, kCaption, MB_ICONWARNING);
+        ShowMessage(owner, help->failure, kCaption, MB_ICONWARNING);
         return;
     }
-    CallHtmlHelp(g_hwndMain, path.c_str(), HH_DISPLAY_TOPIC, 0);
+    CallHtmlHelp(owner, path.c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
 int CreateDesktopShortcut()
@@ -97,18 +95,18 @@ int CreateDesktopShortcut()
     return saved ? 1 : 0;
 }
 
-void OfferDesktopShortcut()
+void OfferDesktopShortcut(HWND owner)
 {
-    if (ShowMessage(g_hwndMain,
+    if (ShowMessage(owner,
                     L"デスクトップに Quillmere へのショートカットを作成してもよろしいですか？\n"
                     L"(すでに同名の Quillmere.lnk が存在する場合は上書きされます。)",
                     L"ショートカットの作成", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     if (CreateDesktopShortcut())
-        ShowMessage(g_hwndMain,
+        ShowMessage(owner,
                     L"ショートカットの作成が完了しました。\n"
                     L"(ショートカットはアンインストールしても残りますので、アンインストールした場合は手動で削除してください。)",
                     L"作成完了", MB_ICONINFORMATION);
     else
-        ShowMessage(g_hwndMain, L"ショートカットの作成中にエラーが発生しました。", L"作成失敗", MB_ICONERROR);
+        ShowMessage(owner, L"ショートカットの作成中にエラーが発生しました。", L"作成失敗", MB_ICONERROR);
 }

@@ -2,13 +2,15 @@
 #pragma once
 #include <windows.h>
 
-// Fennick, Migrato or Setwright, by the command that starts it.
-void StartCompanion(unsigned command);
+#include "editor_settings.h"
 
-// Quillpad.chm, Reference.chm or the SDK manual, by the command that opens it.
-void OpenHelpFile(unsigned command);
+// Fennick, Migrato or Setwright, by the command that starts it; messages go over owner.
+void StartCompanion(HWND owner, unsigned command);
+
+// Quillpad.chm, Reference.chm or the SDK manual of the settings, by the command that opens it.
+void OpenHelpFile(HWND owner, const EditorSettings& settings, unsigned command);
 
 // 1 when "Quillmere.lnk" on the desktop now points at this editor, 0 otherwise.
 int CreateDesktopShortcut();
-// The command: its question, the shortcut and the result message.
-void OfferDesktopShortcut();
+// The command: its question, the shortcut and the result message, over owner.
+void OfferDesktopShortcut(HWND owner);

@@ -3,111 +3,110 @@
 
 #include "command_rules.h"
 #include "command_state.h"
-#include "current_document.h"
 #include "document_files.h"
-#include "editor_windows.h"
 #include "message_box.h"
 #include "status_bar.h"
 
 namespace {
 
-void ShowNewDocument()
+void ShowNewDocument(Editor* editor)
 {
-    g_lineEndStyle = LineEndCrLf;
-    ShowDocumentName();
-    SetStatusText(StatusPartMessage, L"初期化しました。");
-    SetStatusText(StatusPartPath, nullptr);
+    editor->document.lineEnds = LineEndCrLf;
+    ShowDocumentName(*editor);
+    SetStatusText(editor->window, StatusPartMessage, L"初期化しました。");
+    SetStatusText(editor->window, StatusPartPath, nullptr);
 }
 
-void ShowOpenedDocument(const OpenedDocument& opened)
+void ShowOpenedDocument(Editor* editor, const OpenedDocument& opened)
 {
     if (!opened.opened) {
         // An open that emptied the window leaves a new document behind.
-        if (opened.windowCleared) ShowNewDocument();
+        if (opened.windowCleared) ShowNewDocument(editor);
         return;
     }
-    ShowDocumentName();
-    const wchar_t* style = g_lineEndStyle == LineEndLf ? L"LF" : g_lineEndStyle == LineEndCr ? L"CR" : L"CR+LF";
+    ShowDocumentName(*editor);
+    const LineEndStyle lineEnds = editor->document.lineEnds;
+    const wchar_t* style = lineEnds == LineEndLf ? L"LF" : lineEnds == LineEndCr ? L"CR" : L"CR+LF";
     std::wstring text = L"ファイルを開きました。";
     if (opened.mixedLineEnds)
         text += L" 改行コードが混在しているため、保存時には " + std::wstring(style) + L" に統一されます。";
-    SetStatusText(StatusPartMessage, text.c_str());
-    SetStatusText(StatusPartPath, g_currentPath);
+    SetStatusText(editor->window, StatusPartMessage, text.c_str());
+    SetStatusText(editor->window, StatusPartPath, editor->document.path);
 }
 
 }  // namespace
 
-void ShowDocumentName()
+void ShowDocumentName(const Editor& editor)
 {
-    SetWindowTextW(g_hwndMain, DocumentWindowTitle(g_currentTitle).c_str());
-    UpdateRunCommandState(g_currentPath);
+    SetWindowTextW(editor.window.main, DocumentWindowTitle(editor.document.title).c_str());
+    UpdateRunCommandState(editor.window, editor.document.path);
 }
 
-void NewDocument()
+void NewDocument(Editor* editor)
 {
-    if (!PassSaveGate()) return;
-    SetWindowTextW(g_hwndEdit, L"");
-    g_currentPath[0] = L'\0';
-    g_currentTitle[0] = L'\0';
-    ShowNewDocument();
+    if (!PassSaveGate(editor)) return;
+    SetWindowTextW(editor->window.edit, L"");
+    editor->document.path[0] = L'\0';
+    editor->document.title[0] = L'\0';
+    ShowNewDocument(editor);
 }
 
-bool OpenDocumentCommand()
+bool OpenDocumentCommand(Editor* editor)
 {
-    if (!PassSaveGate()) return false;
-    OpenedDocument opened = OpenDocumentWithDialog();
-    ShowOpenedDocument(opened);
+    if (!PassSaveGate(editor)) return false;
+    OpenedDocument opened = OpenDocumentWithDialog(editor->window, &editor->document);
+    ShowOpenedDocument(editor, opened);
     return opened.opened;
 }
 
-bool OpenFileAsDocument(const std::wstring& path)
+bool OpenFileAsDocument(Editor* editor, const std::wstring& path)
 {
-    OpenedDocument opened = OpenDocumentAsCurrent(path);
-    ShowOpenedDocument(opened);
+    OpenedDocument opened = OpenDocumentAsCurrent(editor->window, &editor->document, path);
+    ShowOpenedDocument(editor, opened);
     return opened.opened;
 }
 
-bool SaveAsCommand()
+bool SaveAsCommand(Editor* editor)
 {
-    if (!SaveDocumentAs()) return false;
-    ShowDocumentName();
-    SetStatusText(StatusPartMessage, L"ファイルを保存しました。");
-    SetStatusText(StatusPartPath, g_currentPath);
+    if (!SaveDocumentAs(editor->window, &editor->document)) return false;
+    ShowDocumentName(*editor);
+    SetStatusText(editor->window, StatusPartMessage, L"ファイルを保存しました。");
+    SetStatusText(editor->window, StatusPartPath, editor->document.path);
     return true;
 }
 
-bool SaveCommand()
+bool SaveCommand(Editor* editor)
 {
-    if (!SaveDocument()) return SaveAsCommand();
-    SetStatusText(StatusPartMessage, L"ファイルを更新しました。");
+    if (!SaveDocument(editor->window, &editor->document)) return SaveAsCommand(editor);
+    SetStatusText(editor->window, StatusPartMessage, L"ファイルを更新しました。");
     return true;
 }
 
-void OpenDroppedFiles(HDROP drop)
+void OpenDroppedFiles(Editor* editor, HDROP drop)
 {
     UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     if (count > 1) {
-        ShowMessage(g_hwndMain, L"一度に複数のファイルを開くことはできません。", L"Quillmere", MB_ICONERROR);
-    } else if (count == 1 && PassSaveGate()) {
+        ShowMessage(editor->window.main, L"一度に複数のファイルを開くことはできません。", L"Quillmere", MB_ICONERROR);
+    } else if (count == 1 && PassSaveGate(editor)) {
         UINT length = DragQueryFileW(drop, 0, nullptr, 0);
         std::wstring path(length + 1, L'\0');
         path.resize(DragQueryFileW(drop, 0, &path[0], length + 1));
-        OpenFileAsDocument(path);
+        OpenFileAsDocument(editor, path);
     }
     DragFinish(drop);
 }
 
-int PromptSaveChanges()
+int PromptSaveChanges(Editor* editor)
 {
-    if (SendMessageW(g_hwndEdit, EM_GETMODIFY, 0, 0) != 1) return 0;
-    return ShowMessage(g_hwndMain, SaveChangesQuestion(g_currentPath).c_str(), L"Quillmere",
+    if (SendMessageW(editor->window.edit, EM_GETMODIFY, 0, 0) != 1) return 0;
+    return ShowMessage(editor->window.main, SaveChangesQuestion(editor->document.path).c_str(), L"Quillmere",
                        MB_YESNOCANCEL | MB_ICONWARNING);
 }
 
-bool PassSaveGate()
+bool PassSaveGate(Editor* editor)
 {
-    switch (PromptSaveChanges()) {
-    case IDYES:    return SaveCommand();
+    switch (PromptSaveChanges(editor)) {
+    case IDYES:    return SaveCommand(editor);
     case IDCANCEL: return false;
     default:       return true;
     }

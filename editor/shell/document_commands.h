@@ -4,25 +4,27 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "editor.h"
+
 #include <string>
 
-void NewDocument();
+void NewDocument(Editor* editor);
 // The save question and Open; true when a file was opened.
-bool OpenDocumentCommand();
+bool OpenDocumentCommand(Editor* editor);
 // Opens the file as the document (drops, the command line); true when it was opened.
-bool OpenFileAsDocument(const std::wstring& path);
+bool OpenFileAsDocument(Editor* editor, const std::wstring& path);
 // Save to the document's file, or Save As without one; true when saved.
-bool SaveCommand();
-bool SaveAsCommand();
+bool SaveCommand(Editor* editor);
+bool SaveAsCommand(Editor* editor);
 
 // Opens the one file dropped (refusing several at once) and releases the drop.
-void OpenDroppedFiles(HDROP drop);
+void OpenDroppedFiles(Editor* editor, HDROP drop);
 
 // 0 when the document has no changes, else the answer IDYES, IDNO or IDCANCEL.
-int PromptSaveChanges();
+int PromptSaveChanges(Editor* editor);
 // The question and its gate: true when the caller may go on replacing or leaving the document.
-bool PassSaveGate();
+bool PassSaveGate(Editor* editor);
 
 // Puts "Quillmere - <file title>" (or the new-document title for "") on the main window,
 // and enables the commands that hang on the document's file.
-void ShowDocumentName();
+void ShowDocumentName(const Editor& editor);

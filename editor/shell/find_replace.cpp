@@ -1,7 +1,6 @@
 // The editor's Find and Replace dialogs, Find next, and the notifications the dialogs send.
 #include "find_replace.h"
 
-#include "editor_windows.h"
 #include "message_box.h"
 #include "text_search.h"
 #include "window_text.h"
@@ -11,19 +10,9 @@
 #include <cwchar>
 #include <string>
 
-wchar_t g_findWhat[256] = L"";
-wchar_t g_replaceWith[256] = L"";
-int g_searchStart = 0;
-
 namespace {
 
 const DWORD kHiddenOptions = FR_HIDEUPDOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD;
-
-// The dialogs keep pointers to these for as long as they are open.
-FINDREPLACEW g_findStructure = {};
-FINDREPLACEW g_replaceStructure = {};
-HWND g_hwndFindDialog = nullptr;
-const FINDREPLACEW* g_openStructure = nullptr;   // which of the two g_hwndFindDialog shows
 
 using OpenDialogFunction = HWND(WINAPI*)(FINDREPLACEW*);
 
@@ -34,9 +23,9 @@ int SelectionEnd(HWND edit)
     return static_cast<int>(end);
 }
 
-std::size_t SearchPosition()
+std::size_t SearchPosition(int searchStart)
 {
-    return g_searchStart > 0 ? static_cast<std::size_t>(g_searchStart) : 0;
+    return searchStart > 0 ? static_cast<std::size_t>(searchStart) : 0;
 }
 
 void ShowNotFound(HWND owner)
@@ -44,63 +33,65 @@ void ShowNotFound(HWND owner)
     ShowMessage(owner, L"指定された文字列が見つからないか、最後まで検索しました。", L"Quillmere", MB_ICONWARNING);
 }
 
-void PrepareStructure(FINDREPLACEW* structure, HINSTANCE instance, bool withReplace)
+void PrepareStructure(SearchState* search, FINDREPLACEW* structure, HWND owner, HINSTANCE instance,
+                      bool withReplace)
 {
     *structure = {};
     structure->lStructSize = sizeof(FINDREPLACEW);
-    structure->hwndOwner = g_hwndMain;
+    structure->hwndOwner = owner;
     structure->hInstance = instance;
     structure->Flags = kHiddenOptions;
-    structure->lpstrFindWhat = g_findWhat;
-    structure->wFindWhatLen = _countof(g_findWhat);
+    structure->lpstrFindWhat = search->findWhat;
+    structure->wFindWhatLen = _countof(search->findWhat);
     if (withReplace) {
-        structure->lpstrReplaceWith = g_replaceWith;
-        structure->wReplaceWithLen = _countof(g_replaceWith);
+        structure->lpstrReplaceWith = search->replaceWith;
+        structure->wReplaceWithLen = _countof(search->replaceWith);
     }
 }
 
-void CloseOpenDialog()
+void CloseOpenDialog(SearchState* search)
 {
-    HWND dialog = g_hwndFindDialog;
+    HWND dialog = search->dialog;
     // What the user typed but did not search for yet goes over into the other dialog.
-    GetDlgItemTextW(dialog, edt1, g_findWhat, _countof(g_findWhat));
+    GetDlgItemTextW(dialog, edt1, search->findWhat, _countof(search->findWhat));
     // Cancel, as the user would close it: the dialog tells us with FR_DIALOGTERM.
     SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     if (IsWindow(dialog)) DestroyWindow(dialog);
-    g_hwndFindDialog = nullptr;
+    search->dialog = nullptr;
 }
 
 // One dialog at a time: the same kind again is brought forward, the other kind replaces it.
-void OpenSearchDialog(FINDREPLACEW* structure, HINSTANCE instance, bool withReplace, OpenDialogFunction open)
+void OpenSearchDialog(const EditorWindow& window, SearchState* search, FINDREPLACEW* structure, HINSTANCE instance,
+                      bool withReplace, OpenDialogFunction open)
 {
-    g_searchStart = SelectionEnd(g_hwndEdit);
-    if (g_hwndFindDialog && g_openStructure == structure) {
-        SetActiveWindow(g_hwndFindDialog);
+    search->start = SelectionEnd(window.edit);
+    if (search->dialog && search->openStructure == structure) {
+        SetActiveWindow(search->dialog);
         return;
     }
-    if (g_hwndFindDialog) CloseOpenDialog();
-    PrepareStructure(structure, instance, withReplace);
-    g_hwndFindDialog = open(structure);
-    g_openStructure = structure;
+    if (search->dialog) CloseOpenDialog(search);
+    PrepareStructure(search, structure, window.main, instance, withReplace);
+    search->dialog = open(structure);
+    search->openStructure = structure;
 }
 
-void FindOrWarn(const wchar_t* findWhat)
+void FindOrWarn(HWND edit, SearchState* search, const wchar_t* findWhat)
 {
-    if (FindNextInText(findWhat, g_hwndEdit)) return;
-    ShowNotFound(g_hwndFindDialog);
-    g_searchStart = 0;
+    if (FindNextInText(findWhat, edit, &search->start)) return;
+    ShowNotFound(search->dialog);
+    search->start = 0;
 }
 
-void ReplaceNext(const wchar_t* findWhat, const wchar_t* replaceWith)
+void ReplaceNext(HWND edit, SearchState* search, const wchar_t* findWhat, const wchar_t* replaceWith)
 {
-    if (!FindNextInText(findWhat, g_hwndEdit)) {
-        ShowNotFound(g_hwndFindDialog);
-        g_searchStart = 0;
+    if (!FindNextInText(findWhat, edit, &search->start)) {
+        ShowNotFound(search->dialog);
+        search->start = 0;
         return;
     }
-    SendMessageW(g_hwndEdit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(replaceWith));
+    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(replaceWith));
     // Read back: a full control inserts only what fits.
-    g_searchStart = SelectionEnd(g_hwndEdit);
+    search->start = SelectionEnd(edit);
 }
 
 // The Windows 9x control holds 64 KB at most, and SetWindowText would cut the rest off.
@@ -126,44 +117,45 @@ void ApplyReplaceAll(HWND edit, const ReplaceAllResult& result)
 
 }  // namespace
 
-void ShowFindDialog()
+void ShowFindDialog(const EditorWindow& window, SearchState* search)
 {
-    OpenSearchDialog(&g_findStructure, g_hInstance, false, FindTextW);
+    OpenSearchDialog(window, search, &search->findStructure, window.instance, false, FindTextW);
 }
 
-void ShowReplaceDialog()
+void ShowReplaceDialog(const EditorWindow& window, SearchState* search)
 {
-    OpenSearchDialog(&g_replaceStructure, nullptr, true, ReplaceTextW);
+    OpenSearchDialog(window, search, &search->replaceStructure, nullptr, true, ReplaceTextW);
 }
 
-void FindNextFromSelection()
+void FindNextFromSelection(const EditorWindow& window, SearchState* search)
 {
-    g_searchStart = SelectionEnd(g_hwndEdit);
-    if (!g_findWhat[0]) {
-        ShowFindDialog();
+    search->start = SelectionEnd(window.edit);
+    if (!search->findWhat[0]) {
+        ShowFindDialog(window, search);
         return;
     }
     // A miss is not reported here.
-    FindNextInText(g_findWhat, g_hwndEdit);
+    FindNextInText(search->findWhat, window.edit, &search->start);
 }
 
-int FindNextInText(const wchar_t* findWhat, HWND edit)
+int FindNextInText(const wchar_t* findWhat, HWND edit, int* searchStart)
 {
     if (!findWhat || GetWindowTextLengthW(edit) == 0) return 0;
-    std::size_t at = FindInText(WholeWindowText(edit), findWhat, SearchPosition());
+    std::size_t at = FindInText(WholeWindowText(edit), findWhat, SearchPosition(*searchStart));
     if (at == kNoMatch) return 0;
     std::size_t end = at + std::wcslen(findWhat);
-    g_searchStart = static_cast<int>(end);
+    *searchStart = static_cast<int>(end);
     SendMessageW(edit, EM_SETSEL, at, static_cast<LPARAM>(end));
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
     return 1;
 }
 
-int ReplaceAllInEdit(HWND edit, const wchar_t* findWhat, const wchar_t* replaceWith, HWND warningOwner)
+int ReplaceAllInEdit(HWND edit, const wchar_t* findWhat, const wchar_t* replaceWith, HWND warningOwner,
+                     int* searchStart)
 {
     if (!findWhat || !replaceWith) return 0;
     std::wstring text = WholeWindowText(edit);
-    ReplaceAllResult result = ReplaceAllInText(text, findWhat, replaceWith, SearchPosition());
+    ReplaceAllResult result = ReplaceAllInText(text, findWhat, replaceWith, SearchPosition(*searchStart));
     if (result.notFoundWarning) {
         ShowNotFound(warningOwner);
         // The box leaves the document open to typing: replace in what it holds now.
@@ -171,21 +163,23 @@ int ReplaceAllInEdit(HWND edit, const wchar_t* findWhat, const wchar_t* replaceW
         if (now != text) result = ReplaceAllInText(now, findWhat, replaceWith, 0);
     }
     if (result.count > 0 && !FitsInControl(edit, result.text.size(), warningOwner)) return 0;
-    g_searchStart = static_cast<int>(result.searchStart);
+    *searchStart = static_cast<int>(result.searchStart);
     if (result.count > 0) ApplyReplaceAll(edit, result);
     return static_cast<int>(result.count);
 }
 
-void HandleFindReplaceMessage(const FINDREPLACEW* notification)
+void HandleFindReplaceMessage(const EditorWindow& window, SearchState* search, const FINDREPLACEW* notification)
 {
     if (!notification) return;
     DWORD flags = notification->Flags;
     if (flags & FR_DIALOGTERM) {
-        g_hwndFindDialog = nullptr;
-        g_openStructure = nullptr;
+        search->dialog = nullptr;
+        search->openStructure = nullptr;
     }
-    if (flags & FR_FINDNEXT) FindOrWarn(notification->lpstrFindWhat);
-    if (flags & FR_REPLACE) ReplaceNext(notification->lpstrFindWhat, notification->lpstrReplaceWith);
+    if (flags & FR_FINDNEXT) FindOrWarn(window.edit, search, notification->lpstrFindWhat);
+    if (flags & FR_REPLACE)
+        ReplaceNext(window.edit, search, notification->lpstrFindWhat, notification->lpstrReplaceWith);
     if (flags & FR_REPLACEALL)
-        ReplaceAllInEdit(g_hwndEdit, notification->lpstrFindWhat, notification->lpstrReplaceWith, g_hwndFindDialog);
+        ReplaceAllInEdit(window.edit, notification->lpstrFindWhat, notification->lpstrReplaceWith, search->dialog,
+                         &search->start);
 }

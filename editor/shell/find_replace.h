@@ -3,21 +3,33 @@
 #include <windows.h>
 #include <commdlg.h>
 
-extern wchar_t g_findWhat[256];
-extern wchar_t g_replaceWith[256];
-extern int g_searchStart;   // offset where the next search begins
+#include "editor_context.h"
+
+// What the two dialogs share; they keep pointers into it for as long as they are open.
+struct SearchState {
+    wchar_t findWhat[256] = L"";
+    wchar_t replaceWith[256] = L"";
+    int start = 0;   // offset where the next search begins
+    FINDREPLACEW findStructure = {};
+    FINDREPLACEW replaceStructure = {};
+    HWND dialog = nullptr;
+    const FINDREPLACEW* openStructure = nullptr;   // which of the two dialog shows
+};
 
 // The three commands: each first takes the end of the selection as the search position.
-void ShowFindDialog();
-void ShowReplaceDialog();
-void FindNextFromSelection();   // F3: opens the Find dialog while there is nothing to find
+void ShowFindDialog(const EditorWindow& window, SearchState* search);
+void ShowReplaceDialog(const EditorWindow& window, SearchState* search);
+// F3: opens the Find dialog while there is nothing to find.
+void FindNextFromSelection(const EditorWindow& window, SearchState* search);
 
-// 1 when findWhat was found at or after g_searchStart: it is then selected.
-int FindNextInText(const wchar_t* findWhat, HWND edit);
+// 1 when findWhat was found at or after *searchStart: it is then selected and *searchStart
+// moves behind it.
+int FindNextInText(const wchar_t* findWhat, HWND edit, int* searchStart);
 
 // Replaces every occurrence at once and returns how many. When none lies at or after
-// g_searchStart, the not-found warning (owned by warningOwner) comes first.
-int ReplaceAllInEdit(HWND edit, const wchar_t* findWhat, const wchar_t* replaceWith, HWND warningOwner);
+// *searchStart, the not-found warning (owned by warningOwner) comes first.
+int ReplaceAllInEdit(HWND edit, const wchar_t* findWhat, const wchar_t* replaceWith, HWND warningOwner,
+                     int* searchStart);
 
 // The registered message of the dialogs (lParam: their FINDREPLACEW).
-void HandleFindReplaceMessage(const FINDREPLACEW* notification);
+void HandleFindReplaceMessage(const EditorWindow& window, SearchState* search, const FINDREPLACEW* notification);

@@ -6,10 +6,9 @@
 #include "command_state.h"
 #include "commands.h"
 #include "control_classes.h"
-#include "current_document.h"
 #include "document_commands.h"
 #include "document_files.h"
-#include "editor_windows.h"
+#include "editor.h"
 #include "file_paths.h"
 #include "find_replace.h"
 #include "menu_help.h"
@@ -17,7 +16,6 @@
 #include "os_checks.h"
 #include "program_folder.h"
 #include "resource.h"
-#include "running_settings.h"
 #include "screen_dpi.h"
 #include "status_bar.h"
 #include "suspend.h"
@@ -37,11 +35,6 @@ const UINT kTimerPeriod = 1000;
 // The document's font: 16 pixels high at 96 DPI.
 const int kEditFontPoints = 12;
 
-HFONT g_editFont = nullptr;
-WNDPROC g_origEditProc = nullptr;
-UINT g_findReplaceMessage = 0;
-HIMAGELIST g_toolbarImages = nullptr;
-
 struct ToolbarButton {
     int image;      // -1: separator
     int command;
@@ -56,87 +49,98 @@ const ToolbarButton kToolbarButtons[] = {
 };
 const int kToolbarButtonCount = _countof(kToolbarButtons);
 
-void ReleaseWindowResources()
+// The Editor of the main window or of its edit control: none before WM_NCCREATE.
+Editor* EditorOf(HWND window)
 {
-    if (g_editFont) DeleteObject(g_editFont);
-    g_editFont = nullptr;
-    if (g_toolbarImages) ImageList_Destroy(g_toolbarImages);
-    g_toolbarImages = nullptr;
+    return reinterpret_cast<Editor*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void LayOutChildren(HWND window, int width, int height)
+void ReleaseWindowResources(Editor* editor)
+{
+    if (editor->editFont) DeleteObject(editor->editFont);
+    editor->editFont = nullptr;
+    if (editor->toolbarImages) ImageList_Destroy(editor->toolbarImages);
+    editor->toolbarImages = nullptr;
+}
+
+void LayOutChildren(const EditorWindow& children, HWND window, int width, int height)
 {
     int edges[2] = {width / 2, width};
-    SendMessageW(g_hwndStatus, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
-    SendMessageW(g_hwndStatus, WM_SIZE, 0, MAKELPARAM(width, height));
-    SendMessageW(g_hwndToolbar, WM_SIZE, 0, MAKELPARAM(width, height));
+    SendMessageW(children.status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+    SendMessageW(children.status, WM_SIZE, 0, MAKELPARAM(width, height));
+    SendMessageW(children.toolbar, WM_SIZE, 0, MAKELPARAM(width, height));
 
     RECT toolbar, status, client;
-    GetClientRect(g_hwndToolbar, &toolbar);
-    GetClientRect(g_hwndStatus, &status);
+    GetClientRect(children.toolbar, &toolbar);
+    GetClientRect(children.status, &status);
     GetClientRect(window, &client);
     int top = toolbar.bottom + ScaleForDpi(2, ScreenDpi(window));
-    MoveWindow(g_hwndEdit, 0, top, client.right, height - status.bottom - top, TRUE);
+    MoveWindow(children.edit, 0, top, client.right, height - status.bottom - top, TRUE);
 }
 
-LRESULT OnCreate(HWND window, const CREATESTRUCTW* create)
+// The main window itself becomes editor->window.main only once CreateWindowEx returns.
+LRESULT OnCreate(Editor* editor, HWND window, const CREATESTRUCTW* create)
 {
-    g_hInstance = create->hInstance;
+    EditorWindow& children = editor->window;
+    children.instance = create->hInstance;
     SetTimer(window, IDT_MAIN_TIMER, kTimerPeriod, nullptr);
     RegisterControlClasses(ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES);
-    g_hwndEdit = CreateEditControl(window);
-    g_hwndToolbar = CreateMainToolbar(window);
-    g_hwndStatus = CreateMainStatusBar(window);
-    g_origEditProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(g_hwndEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditSubclassProc)));
-    SetStatusText(StatusPartMessage, L"Quillmere へようこそ！");
-    SetStatusText(StatusPartPath, nullptr);
-    UpdateEditCommandState(GetMenu(window), g_hwndEdit);
-    g_findReplaceMessage = RegisterWindowMessageW(FINDMSGSTRINGW);
+    children.edit = CreateEditControl(window, children.instance, &editor->editFont);
+    children.toolbar = CreateMainToolbar(window, children.instance, &editor->toolbarImages);
+    children.status = CreateMainStatusBar(window, children.instance);
+    SetWindowLongPtrW(children.edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
+    editor->originalEditProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(children.edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditSubclassProc)));
+    SetStatusText(children, StatusPartMessage, L"Quillmere へようこそ！");
+    SetStatusText(children, StatusPartPath, nullptr);
+    UpdateEditCommandState(children, GetMenu(window));
+    editor->findReplaceMessage = RegisterWindowMessageW(FINDMSGSTRINGW);
     RECT client;
     GetClientRect(window, &client);
-    LayOutChildren(window, client.right, client.bottom);
+    LayOutChildren(children, window, client.right, client.bottom);
     return 0;
 }
 
 // Closing and suspending both end here, so the window's resources go here.
-LRESULT OnDestroy(HWND window)
+LRESULT OnDestroy(Editor* editor, HWND window)
 {
     KillTimer(window, IDT_MAIN_TIMER);
-    ReleaseWindowResources();
+    ReleaseWindowResources(editor);
     PostQuitMessage(0);
     return 0;
 }
 
-LRESULT OnClose(HWND window)
+LRESULT OnClose(Editor* editor, HWND window)
 {
-    if (PassSaveGate()) DestroyWindow(window);
+    if (PassSaveGate(editor)) DestroyWindow(window);
     return 0;
 }
 
-LRESULT OnQueryEndSession()
+LRESULT OnQueryEndSession(Editor* editor)
 {
-    return PassSaveGate() ? TRUE : FALSE;
+    return PassSaveGate(editor) ? TRUE : FALSE;
 }
 
-LRESULT OnEndSession(HWND window, bool ending)
+LRESULT OnEndSession(Editor* editor, HWND window, bool ending)
 {
     if (ending) {
         KillTimer(window, IDT_MAIN_TIMER);
-        ReleaseWindowResources();
+        ReleaseWindowResources(editor);
     }
     return 0;
 }
 
 // Start-up checks that may end the program before its window is shown; false: end now.
-bool PassStartupChecks(HWND window)
+bool PassStartupChecks(Editor* editor)
 {
+    HWND window = editor->window.main;
+    EditorSettings& settings = editor->settings;
     if (!LocaleAllowsStart(IsWindowUnicode(window) != FALSE, GetACP())) {
         ShowMessage(window, L"Non-Japanese version of Windows environment cannot start.", kCaption, MB_ICONWARNING);
         return false;
     }
-    g_settings = LoadEditorSettings();
-    if (IsRunningUnderWow64() && g_settings.NoX64RunningWarning == 0) {
+    settings = LoadEditorSettings();
+    if (IsRunningUnderWow64() && settings.NoX64RunningWarning == 0) {
         int answer = ShowMessage(window,
             L"64 ビット (x64) 環境であることが検出されました。\n\n"
             L"Quillmere は Windows 98/Me/2000 および Windows XP/Vista の各 32 ビット (x86) 版を前提に設計されており、"
@@ -149,51 +153,53 @@ bool PassStartupChecks(HWND window)
         ShowMessage(window, L"Windows 95/NT4 以前の環境では起動できません。", kCaption, MB_ICONWARNING);
         return false;
     }
-    if (g_settings.TemplateFolderName[0] && !EnsureTemplateFolder(g_settings.TemplateFolderName))
+    if (settings.TemplateFolderName[0] && !EnsureTemplateFolder(settings.TemplateFolderName))
         ShowMessage(window, L"雛形フォルダの作成に失敗しました。", kCaption, MB_ICONERROR);
     return true;
 }
 
-void GrayStartupCommands()
+void GrayStartupCommands(const Editor& editor)
 {
-    HMENU menu = GetMenu(g_hwndMain);
+    const EditorWindow& window = editor.window;
+    HMENU menu = GetMenu(window.main);
     EnableMenuCommand(menu, IDM_FILE_PRINT_PREVIEW, false);
-    SetCommandEnabled(menu, IDM_FILE_PRINT, false);
-    SetCommandEnabled(menu, IDM_TOOLS_RUN, false);
-    if (!g_settings.WMPSDKManualPath[0]) EnableMenuCommand(menu, IDM_HELP_SDK_MANUAL, false);
+    SetCommandEnabled(window, menu, IDM_FILE_PRINT, false);
+    SetCommandEnabled(window, menu, IDM_TOOLS_RUN, false);
+    if (!editor.settings.WMPSDKManualPath[0]) EnableMenuCommand(menu, IDM_HELP_SDK_MANUAL, false);
 }
 
 // A restored document keeps its own path and name; without one it is a new document.
-void RestoreSuspendedDocument()
+void RestoreSuspendedDocument(Editor* editor)
 {
-    g_currentPath[0] = L'\0';
-    if (!ResumeDocument(g_settings, g_hwndMain)) return;
-    CopyToBuffer(g_currentPath, MAX_PATH, g_settings.FileNameFullPath);
-    CopyToBuffer(g_currentTitle, MAX_PATH, g_settings.FileName);
-    ShowDocumentName();
-    SetStatusText(StatusPartMessage, L"書きかけ終了データを復元しました。");
-    SetStatusText(StatusPartPath, g_currentPath);
+    EditorDocument& document = editor->document;
+    document.path[0] = L'\0';
+    if (!ResumeDocument(editor->window, &document, editor->settings)) return;
+    CopyToBuffer(document.path, MAX_PATH, editor->settings.FileNameFullPath);
+    CopyToBuffer(document.title, MAX_PATH, editor->settings.FileName);
+    ShowDocumentName(*editor);
+    SetStatusText(editor->window, StatusPartMessage, L"書きかけ終了データを復元しました。");
+    SetStatusText(editor->window, StatusPartPath, document.path);
 }
 
-void OpenStartupDocument(const std::wstring& file)
+void OpenStartupDocument(Editor* editor, const std::wstring& file)
 {
     if (file.empty()) {
-        if (g_settings.SleepModeFlag == 1) RestoreSuspendedDocument();
+        if (editor->settings.SleepModeFlag == 1) RestoreSuspendedDocument(editor);
         return;
     }
-    if (g_settings.SleepModeFlag == 1) {
-        int answer = ShowMessage(g_hwndMain,
+    if (editor->settings.SleepModeFlag == 1) {
+        int answer = ShowMessage(editor->window.main,
             L"前回、書きかけ終了していることが検出されました。ここでファイルを開くと書きかけ終了時のデータが読み込まれず、"
             L"開こうとしたファイルが読み込まれます。\nここでファイルを開いても書きかけ終了時のデータが消失することはありません。\n\n"
             L"ファイルを開きますか？",
             kCaption, MB_YESNO | MB_ICONWARNING);
         if (answer == IDNO) {
-            RestoreSuspendedDocument();
+            RestoreSuspendedDocument(editor);
             return;
         }
     }
     // A failed open leaves the new document's empty path, so a later Save cannot overwrite that file.
-    OpenFileAsDocument(file);
+    OpenFileAsDocument(editor, file);
 }
 
 // The named file as a full path of any length, taken before the template folder moves the
@@ -216,14 +222,14 @@ void DeleteObsoleteLibraries()
     for (const wchar_t* name : {L"Brindle.dll", L"Merrowtext.dll"}) DeleteFileW((folder + name).c_str());
 }
 
-int RunMessageLoop(HACCEL accelerators)
+int RunMessageLoop(HWND main, HACCEL accelerators)
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Keys for an active modeless dialog go to it, not to the main window's accelerators.
         HWND active = GetActiveWindow();
-        if (active && active != g_hwndMain && IsDialogMessageW(active, &message)) continue;
-        if (TranslateAcceleratorW(g_hwndMain, accelerators, &message)) continue;
+        if (active && active != main && IsDialogMessageW(active, &message)) continue;
+        if (TranslateAcceleratorW(main, accelerators, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -250,23 +256,22 @@ ATOM RegisterMainClass(HINSTANCE instance)
     return RegisterClassExW(&windowClass);
 }
 
-HWND CreateEditControl(HWND parent)
+HWND CreateEditControl(HWND parent, HINSTANCE instance, HFONT* font)
 {
     HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
             ES_NOHIDESEL | ES_WANTRETURN,
-        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(IDC_MAIN_EDIT), g_hInstance, nullptr);
+        0, 0, 0, 0, parent, reinterpret_cast<HMENU>(IDC_MAIN_EDIT), instance, nullptr);
     if (!edit) return nullptr;
-    g_editFont = CreateFontW(FontCellHeight(kEditFontPoints, ScreenDpi(parent)), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                             FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 0,
-                             L"ＭＳ ゴシック");
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(g_editFont), TRUE);
+    *font = CreateFontW(FontCellHeight(kEditFontPoints, ScreenDpi(parent)), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 0, L"ＭＳ ゴシック");
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(*font), TRUE);
     // The 9x edit control holds 64 KB at most; 0 lets the NT control use its largest limit.
     SendMessageW(edit, EM_LIMITTEXT, GetOsFamily() != 0 ? 65536 : 0, 0);
     return edit;
 }
 
-HWND CreateMainToolbar(HWND parent)
+HWND CreateMainToolbar(HWND parent, HINSTANCE instance, HIMAGELIST* images)
 {
     TBBUTTON buttons[kToolbarButtonCount] = {};
     for (int index = 0; index < kToolbarButtonCount; ++index) {
@@ -286,90 +291,99 @@ HWND CreateMainToolbar(HWND parent)
         int size = ToolbarImageSize(ScreenDpi(parent));
         int bitmap = art == ToolbarArtClassic ? (size == 24 ? IDB_TOOLBAR_CLASSIC_24 : IDB_TOOLBAR_CLASSIC)
                                               : (size == 24 ? IDB_TOOLBAR_24 : IDB_TOOLBAR);
-        g_toolbarImages = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(bitmap), size, 9, CLR_DEFAULT,
-                                               IMAGE_BITMAP, LR_CREATEDIBSECTION);
-        SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(g_toolbarImages));
+        *images = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(bitmap), size, 9, CLR_DEFAULT, IMAGE_BITMAP,
+                                       LR_CREATEDIBSECTION);
+        SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(*images));
     }
     SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
-    AddToolbarTooltips(parent, toolbar, g_hInstance, kToolbarButtons, IDS_TOOLTIP_FIRST);
+    AddToolbarTooltips(parent, toolbar, instance, kToolbarButtons, IDS_TOOLTIP_FIRST);
     return toolbar;
 }
 
-HWND CreateMainStatusBar(HWND parent)
+HWND CreateMainStatusBar(HWND parent, HINSTANCE instance)
 {
     // 0x0010 is the size-grip bit of the scroll-bar styles, kept as the bar always had it.
     return CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | 0x0010, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(IDC_MAIN_STATUS), g_hInstance, nullptr);
+                           reinterpret_cast<HMENU>(IDC_MAIN_STATUS), instance, nullptr);
 }
 
 LRESULT CALLBACK EditSubclassProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    Editor* editor = EditorOf(edit);
     switch (message) {
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP: {
         // Read before the control moves the caret: key down shows the old line, key up the new.
-        LRESULT line = CallWindowProcW(g_origEditProc, edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
+        LRESULT line = CallWindowProcW(editor->originalEditProc, edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
         wchar_t text[32];
         swprintf(text, _countof(text), L"Line : %01d", static_cast<int>(line) + 1);
-        SetStatusText(StatusPartMessage, text);
-        UpdateEditCommandState(GetMenu(g_hwndMain), edit);
+        SetStatusText(editor->window, StatusPartMessage, text);
+        UpdateEditCommandState(editor->window, GetMenu(editor->window.main));
         break;
     }
     }
-    return CallWindowProcW(g_origEditProc, edit, message, wParam, lParam);
+    return CallWindowProcW(editor->originalEditProc, edit, message, wParam, lParam);
 }
 
+// Messages before WM_NCCREATE, with no Editor yet, take the default path.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_NCCREATE) {
+        auto create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    Editor* editor = EditorOf(window);
+    if (!editor) return DefWindowProcW(window, message, wParam, lParam);
+    const EditorWindow& children = editor->window;
     // A registered message matches no case below: after its handler it takes the default path.
-    if (g_findReplaceMessage && message == g_findReplaceMessage)
-        HandleFindReplaceMessage(reinterpret_cast<const FINDREPLACEW*>(lParam));
+    if (editor->findReplaceMessage && message == editor->findReplaceMessage)
+        HandleFindReplaceMessage(children, &editor->search, reinterpret_cast<const FINDREPLACEW*>(lParam));
 
     switch (message) {
     case WM_CREATE:
-        return OnCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+        return OnCreate(editor, window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
     case WM_SIZE:
-        LayOutChildren(window, LOWORD(lParam), HIWORD(lParam));
+        LayOutChildren(children, window, LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_ACTIVATE:
         // Only on our own activation: taking the focus back as a dialog activates would
         // make the main window active again and leave no key for the dialog.
-        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(g_hwndEdit);
+        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(children.edit);
         return 0;
     case WM_COMMAND:
-        DispatchCommand(window, LOWORD(wParam));
+        DispatchCommand(editor, LOWORD(wParam));
         return 0;
     case WM_ENABLE:
         // A dialog that disabled the window has ended, maybe after it changed the document.
-        if (wParam) UpdateEditCommandState(GetMenu(window), g_hwndEdit);
+        if (wParam) UpdateEditCommandState(children, GetMenu(window));
         break;
     case WM_MENUSELECT:
-        SetStatusText(StatusPartMessage, MenuHelpText(LOWORD(wParam)));
+        SetStatusText(children, StatusPartMessage, MenuHelpText(LOWORD(wParam)));
         return 0;
     case WM_EXITMENULOOP:
-        SetStatusText(StatusPartMessage, L"レディ");
+        SetStatusText(children, StatusPartMessage, L"レディ");
         return 0;
     case WM_TIMER:
-        CheckPrintToolInBackground();
+        CheckPrintToolInBackground(children, editor->settings);
         return 0;
     case WM_APP_PRINT_TOOL_CHECKED:
-        UpdatePrintCommandState(wParam != 0);
+        UpdatePrintCommandState(children, wParam != 0);
         return 0;
     case WM_DROPFILES:
-        OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
+        OpenDroppedFiles(editor, reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_CLOSE:
-        return OnClose(window);
+        return OnClose(editor, window);
     case WM_QUERYENDSESSION:
-        return OnQueryEndSession();
+        return OnQueryEndSession(editor);
     case WM_ENDSESSION:
-        return OnEndSession(window, wParam != FALSE);
+        return OnEndSession(editor, window, wParam != FALSE);
     case WM_DESTROY:
-        return OnDestroy(window);
+        return OnDestroy(editor, window);
     }
-    UpdateFindCommandState();
+    UpdateFindCommandState(children);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -379,22 +393,24 @@ int RunEditor(HINSTANCE instance, const wchar_t* commandLine, int showCommand)
     // of asking the user from deep inside a file call.
     SetErrorMode(SetErrorMode(SEM_FAILCRITICALERRORS) | SEM_FAILCRITICALERRORS);
     if (!RegisterMainClass(instance)) return 0;
+    // Owned here, it outlives the window and the message loop.
+    Editor editor;
     HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, DocumentWindowTitle(L"").c_str(), WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                  instance, nullptr);
+                                  instance, &editor);
     if (!window) return 0;
-    g_hwndMain = window;
+    editor.window.main = window;
 
     std::wstring startupFile = StartupFileOf(commandLine);
     DeleteObsoleteLibraries();
-    if (!PassStartupChecks(window)) return 0;
+    if (!PassStartupChecks(&editor)) return 0;
 
-    GrayStartupCommands();
-    OpenStartupDocument(startupFile);
+    GrayStartupCommands(editor);
+    OpenStartupDocument(&editor, startupFile);
 
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    g_hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    HACCEL accelerators = LoadAcceleratorsW(g_hInstance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-    return RunMessageLoop(accelerators);
+    editor.window.instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    HACCEL accelerators = LoadAcceleratorsW(editor.window.instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    return RunMessageLoop(window, accelerators);
 }

@@ -1,8 +1,6 @@
 // The packaging dialog: a skin folder and an output file, handed to the packager.
 #include "packaging_dialog.h"
 
-#include "current_document.h"
-#include "editor_windows.h"
 #include "file_paths.h"
 #include "folder_picker.h"
 #include "message_box.h"
@@ -29,6 +27,12 @@ const int kLockedControls[] = {IDC_PACKAGING_FOLDER, IDC_PACKAGING_BROWSE_FOLDER
 const int kPackagerNotStarted = -1;
 
 bool g_packagerRunning = false;
+
+// The document's path, which the dialog was opened with.
+const wchar_t* DocumentPathOf(HWND dialog)
+{
+    return reinterpret_cast<const wchar_t*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
 
 void BrowseForSkinFolder(HWND dialog)
 {
@@ -179,14 +183,15 @@ void OnPackage(HWND dialog)
     wchar_t text[96];
     swprintf(text, _countof(text), L"パッケージ化に失敗しました。\n(エラーコード : %01d)", exitCode);
     ShowMessage(dialog, text, L"パッケージ化失敗", MB_ICONWARNING);
-    SetControlsEnabled(dialog, true, g_currentPath[0] != L'\0');
+    SetControlsEnabled(dialog, true, DocumentPathOf(dialog)[0] != L'\0');
 }
 
-void OnInitDialog(HWND dialog)
+void OnInitDialog(HWND dialog, LPARAM documentPath)
 {
+    SetWindowLongPtrW(dialog, DWLP_USER, documentPath);
     SendDlgItemMessageW(dialog, IDC_PACKAGING_FOLDER, EM_LIMITTEXT, kFieldLimit, 0);
     SendDlgItemMessageW(dialog, IDC_PACKAGING_OUTPUT, EM_LIMITTEXT, kFieldLimit, 0);
-    EnableWindow(GetDlgItem(dialog, IDC_PACKAGING_AUTO_FILL), IsSkinDefinitionPath(g_currentPath));
+    EnableWindow(GetDlgItem(dialog, IDC_PACKAGING_AUTO_FILL), IsSkinDefinitionPath(DocumentPathOf(dialog)));
 }
 
 void OnCommand(HWND dialog, int id)
@@ -194,7 +199,7 @@ void OnCommand(HWND dialog, int id)
     switch (id) {
     case IDC_PACKAGING_BROWSE_FOLDER: BrowseForSkinFolder(dialog); break;
     case IDC_PACKAGING_AUTO_FILL:
-        SetDlgItemTextW(dialog, IDC_PACKAGING_FOLDER, SkinFolderOfDocument(g_currentPath).c_str());
+        SetDlgItemTextW(dialog, IDC_PACKAGING_FOLDER, SkinFolderOfDocument(DocumentPathOf(dialog)).c_str());
         break;
     case IDC_PACKAGING_BROWSE_OUTPUT: ChooseOutputFile(dialog); break;
     case IDOK:      OnPackage(dialog); break;
@@ -209,11 +214,11 @@ int CALLBACK BrowseFolderCallback(HWND browser, UINT message, LPARAM lParam, LPA
     return HandleFolderPickerMessage(browser, message, lParam, L"選択されたフォルダは使用できません。", kCaption);
 }
 
-INT_PTR CALLBACK PackagingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK PackagingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        OnInitDialog(dialog);
+        OnInitDialog(dialog, lParam);
         return TRUE;
     case WM_COMMAND:
         // A command posted while the packager runs would act on a locked dialog.
@@ -223,7 +228,8 @@ INT_PTR CALLBACK PackagingDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     return FALSE;
 }
 
-INT_PTR ShowPackagingDialog(HWND owner)
+INT_PTR ShowPackagingDialog(const EditorWindow& window, const EditorDocument& document)
 {
-    return DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_PACKAGING), owner, PackagingDialogProc, 0);
+    return DialogBoxParamW(window.instance, MAKEINTRESOURCEW(IDD_PACKAGING), window.main, PackagingDialogProc,
+                           reinterpret_cast<LPARAM>(document.path));
 }

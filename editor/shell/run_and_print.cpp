@@ -1,15 +1,11 @@
 // Run the document through its file type's program, and print or preview it with PPM.
 #include "run_and_print.h"
 
-#include "current_document.h"
 #include "document_commands.h"
-#include "editor_windows.h"
 #include "file_info.h"
 #include "message_box.h"
-#include "running_settings.h"
 #include "shell_open.h"
 #include "status_bar.h"
-
 
 #include <string>
 
@@ -20,69 +16,70 @@ const wchar_t kCaption[] = L"Quillmere";
 enum SaveAnswer { SaveGoOn, SaveStop, SaveCancelled };
 
 // The save question before a command that hands the file on disk to another program.
-SaveAnswer SaveFirst(const wchar_t* question)
+SaveAnswer SaveFirst(Editor* editor, const wchar_t* question)
 {
-    if (SendMessageW(g_hwndEdit, EM_GETMODIFY, 0, 0) != 1) return SaveGoOn;
-    switch (ShowMessage(g_hwndMain, question, L"実行確認", MB_YESNOCANCEL | MB_ICONQUESTION)) {
-    case IDYES:    return SaveCommand() ? SaveGoOn : SaveStop;
+    if (SendMessageW(editor->window.edit, EM_GETMODIFY, 0, 0) != 1) return SaveGoOn;
+    switch (ShowMessage(editor->window.main, question, L"実行確認", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:    return SaveCommand(editor) ? SaveGoOn : SaveStop;
     case IDNO:     return SaveGoOn;
     default:       return SaveCancelled;
     }
 }
 
-void StartPpm(const std::wstring& parameters)
+void StartPpm(const Editor& editor, const std::wstring& parameters)
 {
-    if (!ShellOpen(g_hwndMain, g_settings.PPMPath, parameters.c_str()))
-        ShowMessage(g_hwndMain, L"PPM を起動できませんでした。", kCaption, MB_ICONWARNING);
+    if (!ShellOpen(editor.window.main, editor.settings.PPMPath, parameters.c_str()))
+        ShowMessage(editor.window.main, L"PPM を起動できませんでした。", kCaption, MB_ICONWARNING);
 }
 
-std::wstring QuotedDocumentPath()
+std::wstring QuotedDocumentPath(const Editor& editor)
 {
-    return L"\"" + std::wstring(g_currentPath) + L"\"";
+    return L"\"" + std::wstring(editor.document.path) + L"\"";
 }
 
 }  // namespace
 
-void RunCurrentFile()
+void RunCurrentFile(Editor* editor)
 {
-    SetStatusText(StatusPartMessage, L"実行しています...");
-    switch (SaveFirst(L"実行する前に保存しますか？")) {
+    const EditorWindow& window = editor->window;
+    SetStatusText(window, StatusPartMessage, L"実行しています...");
+    switch (SaveFirst(editor, L"実行する前に保存しますか？")) {
     case SaveStop:
         return;
     case SaveCancelled:
-        SetStatusText(StatusPartMessage, L"処理を中止しました。");
+        SetStatusText(window, StatusPartMessage, L"処理を中止しました。");
         return;
     case SaveGoOn:
         break;
     }
-    if (ShellOpen(g_hwndMain, g_currentPath)) {
-        SetStatusText(StatusPartMessage, L"実行処理が完了しました。");
+    if (ShellOpen(window.main, editor->document.path)) {
+        SetStatusText(window, StatusPartMessage, L"実行処理が完了しました。");
         return;
     }
-    ShowMessage(g_hwndMain, L"実行処理中にエラーが発生しました。", kCaption, MB_ICONWARNING);
-    SetStatusText(StatusPartMessage, L"実行できませんでした。");
+    ShowMessage(window.main, L"実行処理中にエラーが発生しました。", kCaption, MB_ICONWARNING);
+    SetStatusText(window, StatusPartMessage, L"実行できませんでした。");
 }
 
-void PreviewWithPpm()
+void PreviewWithPpm(Editor* editor)
 {
-    if (!FileExists(g_currentPath)) {
-        ShowMessage(g_hwndMain, L"印刷プレビューする前に保存してください。", kCaption, MB_ICONWARNING);
+    if (!FileExists(editor->document.path)) {
+        ShowMessage(editor->window.main, L"印刷プレビューする前に保存してください。", kCaption, MB_ICONWARNING);
         return;
     }
-    if (SaveFirst(L"印刷プレビューする前に保存しますか？") != SaveGoOn) return;
-    StartPpm(QuotedDocumentPath());
+    if (SaveFirst(editor, L"印刷プレビューする前に保存しますか？") != SaveGoOn) return;
+    StartPpm(*editor, QuotedDocumentPath(*editor));
 }
 
-void PrintWithPpm()
+void PrintWithPpm(Editor* editor)
 {
-    if (GetWindowTextLengthW(g_hwndEdit) == 0) {
-        ShowMessage(g_hwndMain, L"印刷できるものはありません。", kCaption, MB_ICONWARNING);
+    if (GetWindowTextLengthW(editor->window.edit) == 0) {
+        ShowMessage(editor->window.main, L"印刷できるものはありません。", kCaption, MB_ICONWARNING);
         return;
     }
-    if (!FileExists(g_currentPath)) {
-        ShowMessage(g_hwndMain, L"印刷する前に保存してください。", kCaption, MB_ICONWARNING);
+    if (!FileExists(editor->document.path)) {
+        ShowMessage(editor->window.main, L"印刷する前に保存してください。", kCaption, MB_ICONWARNING);
         return;
     }
-    if (SaveFirst(L"印刷する前に保存しますか？") != SaveGoOn) return;
-    StartPpm(QuotedDocumentPath() + L" -p -q");
+    if (SaveFirst(editor, L"印刷する前に保存しますか？") != SaveGoOn) return;
+    StartPpm(*editor, QuotedDocumentPath(*editor) + L" -p -q");
 }

@@ -2,9 +2,7 @@
 // click goes to the line, in the file it is in.
 #include "skin_check_dialog.h"
 
-#include "current_document.h"
 #include "document_commands.h"
-#include "editor_windows.h"
 #include "file_paths.h"
 #include "message_box.h"
 #include "packager_command.h"
@@ -96,27 +94,36 @@ void FillList(HWND dialog)
 
 // Selects the whole line in the document and scrolls it into view; a line that edits
 // have since removed falls back to the last one.
-void GoToLine(int line)
+void GoToLine(const EditorWindow& window, int line)
 {
-    int count = static_cast<int>(SendMessageW(g_hwndEdit, EM_GETLINECOUNT, 0, 0));
+    HWND edit = window.edit;
+    int count = static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
     int index = line - 1 < count ? line - 1 : count - 1;
-    int start = static_cast<int>(SendMessageW(g_hwndEdit, EM_LINEINDEX, index, 0));
-    int length = static_cast<int>(SendMessageW(g_hwndEdit, EM_LINELENGTH, start, 0));
-    SendMessageW(g_hwndEdit, EM_SETSEL, start, start + length);
-    SendMessageW(g_hwndEdit, EM_SCROLLCARET, 0, 0);
-    SetActiveWindow(g_hwndMain);
+    int start = static_cast<int>(SendMessageW(edit, EM_LINEINDEX, index, 0));
+    int length = static_cast<int>(SendMessageW(edit, EM_LINELENGTH, start, 0));
+    SendMessageW(edit, EM_SETSEL, start, start + length);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    SetActiveWindow(window.main);
+}
+
+// The editor comes with the dialog's creation.
+Editor* EditorOf(HWND dialog)
+{
+    return reinterpret_cast<Editor*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
 // A finding in another file opens that file first, after the save question.
-void GoToItem(int item)
+void GoToItem(Editor* editor, int item)
 {
     if (item < 0 || item >= static_cast<int>(g_findings.size())) return;
     const SkinFinding& finding = g_findings[item];
     std::wstring path = g_checkedPath, script;
     if (NormaliseSkinFileName(finding.file, &script)) path = JoinPath(SkinFolderOfDocument(g_checkedPath), script);
     const int line = finding.line;
-    if (!path.empty() && !SameName(path, g_currentPath) && (!PassSaveGate() || !OpenFileAsDocument(path))) return;
-    GoToLine(line);
+    if (!path.empty() && !SameName(path, editor->document.path) &&
+        (!PassSaveGate(editor) || !OpenFileAsDocument(editor, path)))
+        return;
+    GoToLine(editor->window, line);
 }
 
 void LayOut(HWND dialog, int width, int height)
@@ -137,8 +144,9 @@ void LayOut(HWND dialog, int width, int height)
     MoveWindow(close, width - margin - closeWidth, closeTop, closeWidth, closeHeight, TRUE);
 }
 
-void OnInitDialog(HWND dialog)
+void OnInitDialog(HWND dialog, LPARAM editor)
 {
+    SetWindowLongPtrW(dialog, DWLP_USER, editor);
     HWND list = GetDlgItem(dialog, IDC_SKIN_CHECK_LIST);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     RECT client;
@@ -153,10 +161,10 @@ void OnInitDialog(HWND dialog)
     AddColumn(list, 3, L"メッセージ", client.right - fileWidth - lineWidth - kindWidth - scrollBar);
 }
 
-void OnNotify(const NMHDR* header)
+void OnNotify(HWND dialog, const NMHDR* header)
 {
     if (header->idFrom == IDC_SKIN_CHECK_LIST && header->code == NM_DBLCLK)
-        GoToItem(reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
+        GoToItem(EditorOf(dialog), reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
 }
 
 void OnCommand(HWND dialog, int id)
@@ -164,7 +172,9 @@ void OnCommand(HWND dialog, int id)
     HWND list = GetDlgItem(dialog, IDC_SKIN_CHECK_LIST);
     switch (id) {
     // Enter in the list: go to the selected finding.
-    case IDOK:     GoToItem(static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED))); break;
+    case IDOK:
+        GoToItem(EditorOf(dialog), static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED)));
+        break;
     case IDCANCEL: DestroyWindow(dialog); break;
     }
 }
@@ -175,7 +185,7 @@ INT_PTR CALLBACK SkinCheckDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 {
     switch (message) {
     case WM_INITDIALOG:
-        OnInitDialog(dialog);
+        OnInitDialog(dialog, lParam);
         return TRUE;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) LayOut(dialog, LOWORD(lParam), HIWORD(lParam));
@@ -184,7 +194,7 @@ INT_PTR CALLBACK SkinCheckDialogProc(HWND dialog, UINT message, WPARAM wParam, L
         SetLeastDialogSize(dialog, 200, 100, reinterpret_cast<MINMAXINFO*>(lParam));
         return TRUE;
     case WM_NOTIFY:
-        OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+        OnNotify(dialog, reinterpret_cast<const NMHDR*>(lParam));
         return TRUE;
     case WM_COMMAND:
         OnCommand(dialog, LOWORD(wParam));
@@ -197,27 +207,29 @@ INT_PTR CALLBACK SkinCheckDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     return FALSE;
 }
 
-void CheckCurrentSkin(HWND owner)
+void CheckCurrentSkin(Editor* editor)
 {
+    const HWND owner = editor->window.main;
+    const wchar_t* path = editor->document.path;
     // A new document has no folder yet, so the files it names are not looked for, nor its scripts read.
-    std::wstring folder = SkinFolderOfDocument(g_currentPath);
+    std::wstring folder = SkinFolderOfDocument(path);
     std::vector<SkinFinding> findings =
-        CheckSkinDefinition(WholeWindowText(g_hwndEdit), folder, TitleOfPath(g_currentPath));
+        CheckSkinDefinition(WholeWindowText(editor->window.edit), folder, TitleOfPath(path));
     if (findings.empty()) {
         if (g_hwndSkinCheck) DestroyWindow(g_hwndSkinCheck);
         ShowMessage(owner, L"問題は見つかりませんでした。", kCaption, MB_ICONINFORMATION);
         return;
     }
     if (!g_hwndSkinCheck) {
-        g_hwndSkinCheck =
-            CreateDialogParamW(g_hInstance, MAKEINTRESOURCEW(IDD_SKIN_CHECK), owner, SkinCheckDialogProc, 0);
+        g_hwndSkinCheck = CreateDialogParamW(editor->window.instance, MAKEINTRESOURCEW(IDD_SKIN_CHECK), owner,
+                                             SkinCheckDialogProc, reinterpret_cast<LPARAM>(editor));
         if (!g_hwndSkinCheck) {
             ShowMessage(owner, L"チェックの結果を表示できませんでした。", kCaption, MB_ICONWARNING);
             return;
         }
     }
     g_findings = std::move(findings);
-    g_checkedPath = g_currentPath;
+    g_checkedPath = path;
     FillList(g_hwndSkinCheck);
     ShowWindow(g_hwndSkinCheck, SW_SHOW);
     SetActiveWindow(g_hwndSkinCheck);

@@ -3,8 +3,7 @@
 // the caret, and its PNG copy.
 #include "skin_preview_window.h"
 
-#include "current_document.h"
-#include "editor_windows.h"
+#include "editor_context.h"
 #include "message_box.h"
 #include "packager_command.h"
 #include "preview_settings.h"
@@ -42,6 +41,10 @@ const DWORD kStopWait = 500;
 const size_t kSaveCacheBytes = 64u << 20;
 
 struct Preview {
+    // The editor's, which outlive the preview: its text and caret are read live, and the
+    // document's path as Save As changes it.
+    const EditorWindow* editor = nullptr;
+    const EditorDocument* document = nullptr;
     HWND dialog = nullptr;
     HWND picture = nullptr;
     // Renders for the window, each calling off the last; saves beside them, never called off by one.
@@ -69,9 +72,9 @@ std::unique_ptr<Preview> g_preview;
 
 void RefreshHover(Preview& preview);
 
-std::wstring DocumentFolder()
+std::wstring DocumentFolder(const Preview& preview)
 {
-    return SkinFolderOfDocument(g_currentPath);
+    return SkinFolderOfDocument(preview.document->path);
 }
 
 // The element's name has the whole line unless something went wrong: then they share it.
@@ -212,7 +215,7 @@ void TakeSave(Preview& preview, LPARAM lParam)
 void FollowCaret(Preview& preview)
 {
     DWORD start = 0, end = 0;
-    SendMessageW(g_hwndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(preview.editor->edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     if (start == preview.caretStart) return;
     preview.caretStart = start;
     SkinElementHit hit = SkinElementAtOffset(preview.rendered, start);
@@ -226,8 +229,8 @@ void FollowCaret(Preview& preview)
 void OnPollTimer(Preview& preview)
 {
     if (IsIconic(preview.dialog)) return;
-    std::wstring text = WholeWindowText(g_hwndEdit);
-    std::wstring folder = DocumentFolder();
+    std::wstring text = WholeWindowText(preview.editor->edit);
+    std::wstring folder = DocumentFolder(preview);
     DWORD now = GetTickCount();
     if (text != preview.seenText || folder != preview.seenFolder) {
         preview.seenText = std::move(text);
@@ -351,9 +354,9 @@ void RefreshHover(Preview& preview)
 void OnClick(Preview& preview, LPARAM point)
 {
     SkinTagPlace place = SkinHitPlace(preview.rendered, HitAt(preview, point));
-    if (place.length == 0 || preview.renderedText != WholeWindowText(g_hwndEdit)) return;
-    SendMessageW(g_hwndEdit, EM_SETSEL, place.offset, place.offset + place.length);
-    SendMessageW(g_hwndEdit, EM_SCROLLCARET, 0, 0);
+    if (place.length == 0 || preview.renderedText != WholeWindowText(preview.editor->edit)) return;
+    SendMessageW(preview.editor->edit, EM_SETSEL, place.offset, place.offset + place.length);
+    SendMessageW(preview.editor->edit, EM_SCROLLCARET, 0, 0);
     FollowCaret(preview);
 }
 
@@ -402,13 +405,13 @@ LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool RegisterPictureClass()
+bool RegisterPictureClass(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(g_hInstance, kPictureClass, &windowClass)) return true;
+    if (GetClassInfoExW(instance, kPictureClass, &windowClass)) return true;
     windowClass.lpfnWndProc = PictureProc;
-    windowClass.hInstance = g_hInstance;
+    windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kPictureClass;
     return RegisterClassExW(&windowClass) != 0;
@@ -502,7 +505,7 @@ void OnInitDialog(HWND dialog)
     g_preview->dialog = dialog;
     // Made here, not in the template, so the template needs no class of ours to be made.
     g_preview->picture = CreateWindowExW(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0,
-                                         0, 0, dialog, reinterpret_cast<HMENU>(IDC_PREVIEW_PICTURE), g_hInstance,
+                                         0, 0, dialog, reinterpret_cast<HMENU>(IDC_PREVIEW_PICTURE), g_preview->editor->instance,
                                          nullptr);
     const SkinPreviewSettings& settings = g_preview->settings;
     HWND zoom = GetDlgItem(dialog, IDC_PREVIEW_ZOOM);
@@ -605,25 +608,28 @@ INT_PTR CALLBACK SkinPreviewDialogProc(HWND dialog, UINT message, WPARAM wParam,
 
 }  // namespace
 
-void ShowSkinPreview(HWND owner)
+void ShowSkinPreview(const EditorWindow& editor, const EditorDocument& document)
 {
+    HWND owner = editor.main;
     if (g_preview) {
         ShowWindow(g_preview->dialog, IsIconic(g_preview->dialog) ? SW_RESTORE : SW_SHOW);
         SetActiveWindow(g_preview->dialog);
         return;
     }
-    if (!RegisterPictureClass()) {
+    if (!RegisterPictureClass(editor.instance)) {
         ShowMessage(owner, L"プレビューを表示できませんでした。", kCaption, MB_ICONWARNING);
         return;
     }
     g_preview = std::make_unique<Preview>();
+    g_preview->editor = &editor;
+    g_preview->document = &document;
     // The editor's own cache, as before the renders moved off its thread.
     if (!g_preview->renders.Start(1, 256u << 20) || !g_preview->saves.Start(1, kSaveCacheBytes)) {
         g_preview.reset();
         ShowMessage(owner, L"プレビューを表示できませんでした。", kCaption, MB_ICONWARNING);
         return;
     }
-    HWND dialog = CreateDialogParamW(g_hInstance, MAKEINTRESOURCEW(IDD_SKIN_PREVIEW), owner, SkinPreviewDialogProc, 0);
+    HWND dialog = CreateDialogParamW(editor.instance, MAKEINTRESOURCEW(IDD_SKIN_PREVIEW), owner, SkinPreviewDialogProc, 0);
     if (dialog && !g_preview->picture) DestroyWindow(dialog);
     if (!dialog || !g_preview) {
         g_preview.reset();
@@ -631,8 +637,8 @@ void ShowSkinPreview(HWND owner)
         return;
     }
     // Drawn at once, not after the pause that typing waits for.
-    g_preview->seenText = WholeWindowText(g_hwndEdit);
-    g_preview->seenFolder = DocumentFolder();
+    g_preview->seenText = WholeWindowText(editor.edit);
+    g_preview->seenFolder = DocumentFolder(*g_preview);
     RedrawDocument(*g_preview);
     ShowWindow(g_preview->dialog, SW_SHOW);
 }

@@ -1,5 +1,5 @@
 // The button element wizard: a buttonelement or a predefined transport element, at the caret.
-#include "button_texts.h"
+#include "button_element_wizard_text.h"
 #include "resource.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
@@ -101,4 +101,4 @@ const WizardDialog kButtonElementWizard = {
 
 }  // namespace
 
-INT_PTR ShowButtonElementWizard(HWND owner) { return OpenWizard(owner, kButtonElementWizard); }
+INT_PTR ShowButtonElementWizard(const EditorWindow& window) { return OpenWizard(window, kButtonElementWizard); }

@@ -1,5 +1,5 @@
 // The button group wizard: a buttongroup element with its closing tag, at the caret.
-#include "button_texts.h"
+#include "button_group_wizard_text.h"
 #include "resource.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
@@ -68,4 +68,4 @@ const WizardDialog kButtonGroupWizard = {
 
 }  // namespace
 
-INT_PTR ShowButtonGroupWizard(HWND owner) { return OpenWizard(owner, kButtonGroupWizard); }
+INT_PTR ShowButtonGroupWizard(const EditorWindow& window) { return OpenWizard(window, kButtonGroupWizard); }

@@ -1,5 +1,5 @@
 // The button wizard: a standalone button or one of the predefined buttons, at the caret.
-#include "button_texts.h"
+#include "button_wizard_text.h"
 #include "resource.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
@@ -132,4 +132,4 @@ const WizardDialog kButtonWizard = {
 
 }  // namespace
 
-INT_PTR ShowButtonWizard(HWND owner) { return OpenWizard(owner, kButtonWizard); }
+INT_PTR ShowButtonWizard(const EditorWindow& window) { return OpenWizard(window, kButtonWizard); }

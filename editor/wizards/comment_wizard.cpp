@@ -1,6 +1,6 @@
 // The comment wizard: an XML or JScript comment, single- or multi-line, at the caret.
+#include "comment_wizard_text.h"
 #include "resource.h"
-#include "skin_texts.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 
@@ -67,4 +67,4 @@ const WizardDialog kCommentWizard = {
 
 }  // namespace
 
-INT_PTR ShowCommentWizard(HWND owner) { return OpenWizard(owner, kCommentWizard); }
+INT_PTR ShowCommentWizard(const EditorWindow& window) { return OpenWizard(window, kCommentWizard); }

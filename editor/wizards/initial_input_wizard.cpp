@@ -1,8 +1,7 @@
 // The initial input wizard: a starting skin definition or script replaces the whole document.
-#include "editor_windows.h"
+#include "initial_input_wizard_text.h"
 #include "message_box.h"
 #include "resource.h"
-#include "skin_texts.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 
@@ -78,8 +77,9 @@ void OnOk(HWND dialog)
     if (!BuildStartingText(dialog, &text)) return;
     // The whole document is replaced, so neither the 64 KB guard nor the caret applies.
     // Setting the text clears the modified flag, but the new text is in no file yet.
-    SetWindowTextW(g_hwndEdit, text.c_str());
-    SendMessageW(g_hwndEdit, EM_SETMODIFY, TRUE, 0);
+    HWND edit = WizardEditorWindow(dialog).edit;
+    SetWindowTextW(edit, text.c_str());
+    SendMessageW(edit, EM_SETMODIFY, TRUE, 0);
     EndDialog(dialog, 1);
 }
 
@@ -98,4 +98,4 @@ const WizardDialog kInitialInputWizard = {
 
 }  // namespace
 
-INT_PTR ShowInitialInputWizard(HWND owner) { return OpenWizard(owner, kInitialInputWizard); }
+INT_PTR ShowInitialInputWizard(const EditorWindow& window) { return OpenWizard(window, kInitialInputWizard); }

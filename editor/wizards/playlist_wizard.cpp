@@ -1,5 +1,5 @@
 // The playlist wizard: a playlist or one of the predefined playlists, at the caret.
-#include "display_texts.h"
+#include "playlist_wizard_text.h"
 #include "resource.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
@@ -83,4 +83,4 @@ const WizardDialog kPlaylistWizard = {
 
 }  // namespace
 
-INT_PTR ShowPlaylistWizard(HWND owner) { return OpenWizard(owner, kPlaylistWizard); }
+INT_PTR ShowPlaylistWizard(const EditorWindow& window) { return OpenWizard(window, kPlaylistWizard); }

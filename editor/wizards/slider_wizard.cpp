@@ -1,8 +1,7 @@
 // The slider wizard: a modeless dialog with three sub-dialogs that keep their values while
 // hidden, so the user can go back and forth between them before OK.
-#include "editor_windows.h"
 #include "resource.h"
-#include "slider_texts.h"
+#include "slider_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 
@@ -160,9 +159,10 @@ void Initialize(HWND dialog)
     SetDlgItemTextW(dialog, IDC_WIZARD_TABS, L"2");
     CheckDlgButton(dialog, IDC_SLIDER_STANDARD, BST_CHECKED);
     FillPredefinedList(dialog, IDC_SLIDER_KIND, kPredefinedSliders, kPredefinedSliderCount);
-    g_hwndSliderImages = CreateWizardWindow(dialog, kImagesDialog);
-    g_hwndSliderHandlers = CreateWizardWindow(dialog, kHandlersDialog);
-    g_hwndSliderOptions = CreateWizardWindow(dialog, kOptionsDialog);
+    const EditorWindow& window = WizardEditorWindow(dialog);
+    g_hwndSliderImages = CreateWizardWindow(window, dialog, kImagesDialog);
+    g_hwndSliderHandlers = CreateWizardWindow(window, dialog, kHandlersDialog);
+    g_hwndSliderOptions = CreateWizardWindow(window, dialog, kOptionsDialog);
     ApplyKindRule(dialog);
 }
 
@@ -186,13 +186,13 @@ const WizardDialog kSliderWizard = {
 
 }  // namespace
 
-void ShowSliderWizard(HWND owner)
+void ShowSliderWizard(const EditorWindow& window)
 {
     if (g_hwndSliderDialog) return;   // one at a time; the disabled owner keeps a second away
-    EnableWindow(owner, FALSE);
-    g_hwndSliderDialog = CreateWizardWindow(owner, kSliderWizard);
+    EnableWindow(window.main, FALSE);
+    g_hwndSliderDialog = CreateWizardWindow(window, window.main, kSliderWizard);
     if (!g_hwndSliderDialog) {
-        EnableWindow(owner, TRUE);
+        EnableWindow(window.main, TRUE);
         return;
     }
     ShowWindow(g_hwndSliderDialog, SW_SHOW);

@@ -1,6 +1,6 @@
 // The text wizard: a text element or one of the predefined text elements, at the caret.
-#include "display_texts.h"
 #include "resource.h"
+#include "text_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 
@@ -118,4 +118,4 @@ const WizardDialog kTextWizard = {
 
 }  // namespace
 
-INT_PTR ShowTextWizard(HWND owner) { return OpenWizard(owner, kTextWizard); }
+INT_PTR ShowTextWizard(const EditorWindow& window) { return OpenWizard(window, kTextWizard); }

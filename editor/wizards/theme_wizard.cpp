@@ -1,6 +1,6 @@
 // The theme wizard: an empty theme element at the caret; every field may stay empty.
 #include "resource.h"
-#include "skin_texts.h"
+#include "theme_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 
@@ -43,4 +43,4 @@ const WizardDialog kThemeWizard = {
 
 }  // namespace
 
-INT_PTR ShowThemeWizard(HWND owner) { return OpenWizard(owner, kThemeWizard); }
+INT_PTR ShowThemeWizard(const EditorWindow& window) { return OpenWizard(window, kThemeWizard); }

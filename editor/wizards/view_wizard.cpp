@@ -1,6 +1,6 @@
 // The view wizard: an empty view element, one TAB deep, at the caret.
 #include "resource.h"
-#include "skin_texts.h"
+#include "view_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 
@@ -54,4 +54,4 @@ const WizardDialog kViewWizard = {
 
 }  // namespace
 
-INT_PTR ShowViewWizard(HWND owner) { return OpenWizard(owner, kViewWizard); }
+INT_PTR ShowViewWizard(const EditorWindow& window) { return OpenWizard(window, kViewWizard); }

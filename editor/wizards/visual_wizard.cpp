@@ -1,7 +1,7 @@
 // The effects and video wizards, one dialog code for their shared layout: a visualisation or
 // a video element at the caret.
-#include "display_texts.h"
 #include "resource.h"
+#include "visual_wizard_text.h"
 #include "wizard_dialog.h"
 #include "wizards.h"
 
@@ -90,5 +90,5 @@ const WizardDialog kVideoWizard = {
 
 }  // namespace
 
-INT_PTR ShowEffectsWizard(HWND owner) { return OpenWizard(owner, kEffectsWizard); }
-INT_PTR ShowVideoWizard(HWND owner) { return OpenWizard(owner, kVideoWizard); }
+INT_PTR ShowEffectsWizard(const EditorWindow& window) { return OpenWizard(window, kEffectsWizard); }
+INT_PTR ShowVideoWizard(const EditorWindow& window) { return OpenWizard(window, kVideoWizard); }

@@ -2,8 +2,6 @@
 #include "wizard_dialog.h"
 
 #include "color_picker.h"
-#include "editor_windows.h"
-#include "file_paths.h"
 #include "insert_text.h"
 #include "message_box.h"
 #include "os_checks.h"
@@ -13,42 +11,51 @@
 
 #include <commdlg.h>
 
-wchar_t g_wizardHelpText[kWizardHelpTextSize];
+namespace {
+
+const wchar_t kConfirmCaption[] = L"挿入確認";
+const wchar_t kRefuseCaption[] = L"挿入失敗";
+
+// The colour pickers of every wizard start from the colour and custom colours chosen last.
 COLORREF g_lastChosenColor = RGB(0, 0, 0);
 COLORREF g_customColors[16] = {
     0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
     0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
 };
 
-namespace {
+// What a wizard dialog keeps from its opening until it is destroyed.
+struct WizardSession {
+    const WizardDialog* wizard;
+    EditorWindow window;
+};
 
-const wchar_t kConfirmCaption[] = L"挿入確認";
-const wchar_t kRefuseCaption[] = L"挿入失敗";
-
-const WizardDialog* WizardOf(HWND dialog)
+// Null until the dialog is initialised.
+const WizardSession* SessionOf(HWND dialog)
 {
-    return reinterpret_cast<const WizardDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return reinterpret_cast<const WizardSession*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-void SetDialogIcon(HWND dialog, int iconId)
+void SetDialogIcon(HWND dialog, HINSTANCE instance, int iconId)
 {
-    HICON icon = LoadIconW(g_hInstance, MAKEINTRESOURCEW(iconId));
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(iconId));
     if (icon) SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
-void InitializeWizard(HWND dialog, const WizardDialog& wizard)
+// The opener's session lives on its stack: the dialog keeps a copy of its own.
+void InitializeWizard(HWND dialog, const WizardSession& opened)
 {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&wizard));
-    if (wizard.iconId) SetDialogIcon(dialog, wizard.iconId);
+    const WizardSession* session = new WizardSession(opened);
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
+    const WizardDialog& wizard = *session->wizard;
+    if (wizard.iconId) SetDialogIcon(dialog, session->window.instance, wizard.iconId);
     for (const WizardFieldLimit& field : wizard.limits)
         SendDlgItemMessageW(dialog, field.fieldId, EM_LIMITTEXT, field.limit, 0);
     if (wizard.initialize) wizard.initialize(dialog);
 }
 
-void ShowHelpOf(HWND dialog, const WizardDialog& wizard)
+void ShowHelpOf(HWND dialog, const WizardSession& session)
 {
-    CopyToBuffer(g_wizardHelpText, _countof(g_wizardHelpText), wizard.helpText().c_str());
-    ShowWizardHelp(dialog);
+    ShowWizardHelp(session.window.instance, dialog, session.wizard->helpText());
 }
 
 bool RunPicker(HWND dialog, const WizardDialog& wizard, int id)
@@ -62,15 +69,16 @@ bool RunPicker(HWND dialog, const WizardDialog& wizard, int id)
     return false;
 }
 
-void OnWizardCommand(HWND dialog, const WizardDialog& wizard, int id)
+void OnWizardCommand(HWND dialog, const WizardSession& session, int id)
 {
+    const WizardDialog& wizard = *session.wizard;
     switch (id) {
     case IDOK:            wizard.onOk(dialog); return;
     case IDCANCEL:
         if (wizard.onCancel) wizard.onCancel(dialog);
         else EndDialog(dialog, IDCANCEL);
         return;
-    case IDC_WIZARD_HELP: ShowHelpOf(dialog, wizard); return;
+    case IDC_WIZARD_HELP: ShowHelpOf(dialog, session); return;
     }
     if (!RunPicker(dialog, wizard, id) && wizard.onCommand) wizard.onCommand(dialog, id);
 }
@@ -79,25 +87,30 @@ INT_PTR CALLBACK WizardDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 {
     switch (message) {
     case WM_INITDIALOG:
-        InitializeWizard(dialog, *reinterpret_cast<const WizardDialog*>(lParam));
+        InitializeWizard(dialog, *reinterpret_cast<const WizardSession*>(lParam));
         return TRUE;
     case WM_COMMAND:
-        if (const WizardDialog* wizard = WizardOf(dialog)) {
-            OnWizardCommand(dialog, *wizard, LOWORD(wParam));
+        if (const WizardSession* session = SessionOf(dialog)) {
+            OnWizardCommand(dialog, *session, LOWORD(wParam));
             return TRUE;
         }
+        break;
+    case WM_NCDESTROY:
+        delete SessionOf(dialog);
+        SetWindowLongPtrW(dialog, DWLP_USER, 0);
         break;
     }
     return FALSE;
 }
 
-INT_PTR CALLBACK HelpWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+// lParam: the text to show.
+INT_PTR CALLBACK HelpWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG: {
-        SetDialogIcon(dialog, IDI_APP);
+        SetDialogIcon(dialog, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE)), IDI_APP);
         HWND text = GetDlgItem(dialog, IDC_WIZARD_HELP_TEXT);
-        SetWindowTextW(text, g_wizardHelpText);
+        SetWindowTextW(text, reinterpret_cast<const wchar_t*>(lParam));
         // Focus in the text for scrolling by keys, without the whole text selected.
         SetFocus(text);
         SendMessageW(text, EM_SETSEL, 0, 0);
@@ -115,10 +128,16 @@ INT_PTR CALLBACK HelpWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-INT_PTR OpenWizard(HWND owner, const WizardDialog& wizard)
+INT_PTR OpenWizard(const EditorWindow& window, const WizardDialog& wizard)
 {
-    return DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(wizard.dialogId), owner, WizardDialogProc,
-                           reinterpret_cast<LPARAM>(&wizard));
+    WizardSession session = {&wizard, window};
+    return DialogBoxParamW(window.instance, MAKEINTRESOURCEW(wizard.dialogId), window.main, WizardDialogProc,
+                           reinterpret_cast<LPARAM>(&session));
+}
+
+const EditorWindow& WizardEditorWindow(HWND dialog)
+{
+    return SessionOf(dialog)->window;
 }
 
 bool ConfirmInsertion(HWND dialog, const wchar_t* question)
@@ -148,10 +167,11 @@ bool ReadTabCount(HWND dialog, int* count)
     return false;
 }
 
-HWND CreateWizardWindow(HWND owner, const WizardDialog& wizard)
+HWND CreateWizardWindow(const EditorWindow& window, HWND owner, const WizardDialog& wizard)
 {
-    return CreateDialogParamW(g_hInstance, MAKEINTRESOURCEW(wizard.dialogId), owner, WizardDialogProc,
-                              reinterpret_cast<LPARAM>(&wizard));
+    WizardSession session = {&wizard, window};
+    return CreateDialogParamW(window.instance, MAKEINTRESOURCEW(wizard.dialogId), owner, WizardDialogProc,
+                              reinterpret_cast<LPARAM>(&session));
 }
 
 bool InsertWizardText(HWND dialog, const std::wstring& text)
@@ -163,14 +183,15 @@ bool InsertWizardText(HWND dialog, const std::wstring& text)
 
 bool PutWizardText(HWND dialog, const std::wstring& text)
 {
+    HWND edit = WizardEditorWindow(dialog).edit;
     if (GetOsFamily() == 1) {
-        std::size_t document = static_cast<std::size_t>(GetWindowTextLengthW(g_hwndEdit));
+        std::size_t document = static_cast<std::size_t>(GetWindowTextLengthW(edit));
         if (!InsertionFitsWin9x(document, text.size())) {
             RefuseInsertion(dialog, L"挿入により 64 KB を超えることが判明したため、処理を中断します。");
             return false;
         }
     }
-    InsertTextAtCaret(g_hwndEdit, text.c_str());
+    InsertTextAtCaret(edit, text.c_str());
     return true;
 }
 
@@ -231,7 +252,9 @@ BOOL ChooseColorIntoField(HWND dialog, int fieldId)
     return TRUE;
 }
 
-void ShowWizardHelp(HWND owner)
+void ShowWizardHelp(HINSTANCE instance, HWND owner, const std::wstring& text)
 {
-    DialogBoxParamW(g_hInstance, MAKEINTRESOURCEW(IDD_WIZARD_HELP), owner, HelpWindowProc, 0);
+    const std::wstring shown = text.substr(0, kWizardHelpTextSize - 1);
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_WIZARD_HELP), owner, HelpWindowProc,
+                    reinterpret_cast<LPARAM>(shown.c_str()));
 }

@@ -2,16 +2,13 @@
 #pragma once
 #include <windows.h>
 
+#include "editor_context.h"
 #include "window_text.h"
 #include "wizard_text.h"
 
 #include <initializer_list>
 #include <string>
 #include <vector>
-
-extern wchar_t g_wizardHelpText[kWizardHelpTextSize];
-extern COLORREF g_lastChosenColor;
-extern COLORREF g_customColors[16];
 
 enum PickerKind { PickerImage, PickerColor };
 struct WizardPicker { int buttonId; int fieldId; PickerKind kind; };
@@ -30,11 +27,14 @@ struct WizardDialog {
     void (*onCancel)(HWND dialog) = nullptr;   // null: the modal dialog ends with 2
 };
 
-// Modal over owner; the dialog's result (1 inserted, 2 cancelled).
-INT_PTR OpenWizard(HWND owner, const WizardDialog& wizard);
-// The same dialog procedure for a modeless wizard, created hidden; iconId 0 sets no icon.
-// Its onOk and onCancel decide how it ends.
-HWND CreateWizardWindow(HWND owner, const WizardDialog& wizard);
+// Modal over the main window; the dialog's result (1 inserted, 2 cancelled). The wizard
+// inserts into window.edit.
+INT_PTR OpenWizard(const EditorWindow& window, const WizardDialog& wizard);
+// The same dialog procedure for a modeless wizard over owner, created hidden; iconId 0 sets
+// no icon. Its onOk and onCancel decide how it ends.
+HWND CreateWizardWindow(const EditorWindow& window, HWND owner, const WizardDialog& wizard);
+// The editor's windows a wizard dialog was opened with.
+const EditorWindow& WizardEditorWindow(HWND dialog);
 
 // Steps of OK. Confirmation "挿入確認" Yes/No; true for Yes.
 bool ConfirmInsertion(HWND dialog, const wchar_t* question);
@@ -59,5 +59,5 @@ void FillPredefinedList(HWND dialog, int listId, const PredefinedElement* entrie
 // The pickers of the "..." buttons; TRUE when the field was set.
 BOOL ChooseImageIntoField(HWND dialog, int fieldId);
 BOOL ChooseColorIntoField(HWND dialog, int fieldId);
-// The help window over owner, showing g_wizardHelpText.
-void ShowWizardHelp(HWND owner);
+// The help window over owner, showing as much of text as its buffer of kWizardHelpTextSize holds.
+void ShowWizardHelp(HINSTANCE instance, HWND owner, const std::wstring& text);

@@ -1,17 +1,20 @@
-// The Insert menu's wizards, each opened modally over owner.
+// The Insert menu's wizards, each opened modally over the main window; they insert into its
+// edit control.
 #pragma once
 #include <windows.h>
 
-INT_PTR ShowInitialInputWizard(HWND owner);
-INT_PTR ShowCommentWizard(HWND owner);
-INT_PTR ShowThemeWizard(HWND owner);
-INT_PTR ShowViewWizard(HWND owner);
-INT_PTR ShowButtonGroupWizard(HWND owner);
-INT_PTR ShowButtonElementWizard(HWND owner);
-INT_PTR ShowButtonWizard(HWND owner);
-INT_PTR ShowTextWizard(HWND owner);
-INT_PTR ShowEffectsWizard(HWND owner);
-INT_PTR ShowVideoWizard(HWND owner);
-INT_PTR ShowPlaylistWizard(HWND owner);
-// The slider wizard is modeless: it disables owner until it ends.
-void ShowSliderWizard(HWND owner);
+#include "editor_context.h"
+
+INT_PTR ShowInitialInputWizard(const EditorWindow& window);
+INT_PTR ShowCommentWizard(const EditorWindow& window);
+INT_PTR ShowThemeWizard(const EditorWindow& window);
+INT_PTR ShowViewWizard(const EditorWindow& window);
+INT_PTR ShowButtonGroupWizard(const EditorWindow& window);
+INT_PTR ShowButtonElementWizard(const EditorWindow& window);
+INT_PTR ShowButtonWizard(const EditorWindow& window);
+INT_PTR ShowTextWizard(const EditorWindow& window);
+INT_PTR ShowEffectsWizard(const EditorWindow& window);
+INT_PTR ShowVideoWizard(const EditorWindow& window);
+INT_PTR ShowPlaylistWizard(const EditorWindow& window);
+// The slider wizard is modeless: it disables the main window until it ends.
+void ShowSliderWizard(const EditorWindow& window);

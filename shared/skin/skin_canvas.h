@@ -1,7 +1,7 @@
 // The picture a view is drawn into, and the few ways anything is put on it.
 #pragma once
 #include "skin_image.h"
-#include "skin_render.h"
+#include "skin_geometry.h"
 
 #include <cstdint>
 

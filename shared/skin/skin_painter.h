@@ -3,7 +3,7 @@
 #include "skin_canvas.h"
 #include "skin_colour.h"
 #include "skin_document.h"
-#include "skin_render.h"
+#include "skin_picture.h"
 #include "skin_text.h"
 
 #include <initializer_list>

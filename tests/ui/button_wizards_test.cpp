@@ -17,23 +17,31 @@ const wchar_t kButtonTitle[] = L"ボタン タグの挿入";
 const wchar_t kNoOnClick[] = L"OnClick イベント ハンドラが設定されていません。";
 
 enum {
-    kGroupCommand = 144, kElementCommand = 145, kButtonCommand = 146, kTabs = 400,
+    kGroupCommand = IDM_INSERT_BUTTON_GROUP, kElementCommand = IDM_INSERT_BUTTON_ELEMENT,
+    kButtonCommand = IDM_INSERT_BUTTON, kTabs = IDC_WIZARD_TABS,
     // Button group
-    kGroupId = 300, kGroupLeft = 301, kGroupTop = 302, kGroupWidth = 303, kGroupHeight = 304,
-    kGroupImage = 305, kGroupMapping = 307, kGroupHover = 309, kGroupDown = 311, kGroupHoverDown = 313,
-    kGroupDisabled = 315, kGroupColor = 317, kGroupRadio = 319, kGroupShowBackground = 320,
+    kGroupId = IDC_GROUP_ID, kGroupLeft = IDC_GROUP_LEFT, kGroupTop = IDC_GROUP_TOP, kGroupWidth = IDC_GROUP_WIDTH,
+    kGroupHeight = IDC_GROUP_HEIGHT, kGroupImage = IDC_GROUP_IMAGE, kGroupMapping = IDC_GROUP_MAPPING,
+    kGroupHover = IDC_GROUP_HOVER, kGroupDown = IDC_GROUP_DOWN, kGroupHoverDown = IDC_GROUP_HOVER_DOWN,
+    kGroupDisabled = IDC_GROUP_DISABLED, kGroupColor = IDC_GROUP_TRANSPARENCY, kGroupRadio = IDC_GROUP_RADIO,
+    kGroupShowBackground = IDC_GROUP_SHOW_BACKGROUND,
     // Button element
-    kElementStandard = 300, kElementPlay = 301, kElementNext = 307, kElementColor = 308,
-    kElementUpTip = 310, kElementOnClick = 311, kElementDisabled = 312, kElementSticky = 313,
-    kElementDownTip = 314, kElementDown = 315,
-    kElementUpTipLabel = 401, kElementOnClickLabel = 402, kElementDownTipLabel = 403,
+    kElementStandard = IDC_ELEMENT_STANDARD, kElementPlay = IDC_ELEMENT_PLAY, kElementNext = IDC_ELEMENT_NEXT,
+    kElementColor = IDC_ELEMENT_MAPPING_COLOR, kElementUpTip = IDC_ELEMENT_UP_TOOLTIP,
+    kElementOnClick = IDC_ELEMENT_ON_CLICK, kElementDisabled = IDC_ELEMENT_DISABLED,
+    kElementSticky = IDC_ELEMENT_STICKY, kElementDownTip = IDC_ELEMENT_DOWN_TOOLTIP, kElementDown = IDC_ELEMENT_DOWN,
+    kElementUpTipLabel = IDC_ELEMENT_UP_TOOLTIP_LABEL, kElementOnClickLabel = IDC_ELEMENT_ON_CLICK_LABEL,
+    kElementDownTipLabel = IDC_ELEMENT_DOWN_TOOLTIP_LABEL,
     // Button
-    kButtonStandard = 300, kButtonPredefined = 301, kButtonKind = 302, kButtonId = 303,
-    kButtonLeft = 304, kButtonTop = 305, kButtonWidth = 306, kButtonHeight = 307,
-    kButtonImage = 308, kButtonHoverDown = 314, kButtonDisabledImage = 316, kButtonOnClick = 318, kButtonColor = 319,
-    kButtonUpTip = 321, kButtonDisabled = 322, kButtonTiled = 323, kButtonSticky = 324,
-    kButtonDownTip = 325, kButtonDown = 326, kButtonClipping = 327,
-    kButtonUpTipLabel = 401, kButtonDownTipLabel = 402,
+    kButtonStandard = IDC_BUTTON_STANDARD, kButtonPredefined = IDC_BUTTON_PREDEFINED, kButtonKind = IDC_BUTTON_KIND,
+    kButtonId = IDC_BUTTON_ID, kButtonLeft = IDC_BUTTON_LEFT, kButtonTop = IDC_BUTTON_TOP,
+    kButtonWidth = IDC_BUTTON_WIDTH, kButtonHeight = IDC_BUTTON_HEIGHT, kButtonImage = IDC_BUTTON_IMAGE,
+    kButtonHoverDown = IDC_BUTTON_HOVER_DOWN, kButtonDisabledImage = IDC_BUTTON_DISABLED_IMAGE,
+    kButtonOnClick = IDC_BUTTON_ON_CLICK, kButtonColor = IDC_BUTTON_TRANSPARENCY,
+    kButtonUpTip = IDC_BUTTON_UP_TOOLTIP, kButtonDisabled = IDC_BUTTON_DISABLED, kButtonTiled = IDC_BUTTON_TILED,
+    kButtonSticky = IDC_BUTTON_STICKY, kButtonDownTip = IDC_BUTTON_DOWN_TOOLTIP, kButtonDown = IDC_BUTTON_DOWN,
+    kButtonClipping = IDC_BUTTON_CLIPPING, kButtonUpTipLabel = IDC_BUTTON_UP_TOOLTIP_LABEL,
+    kButtonDownTipLabel = IDC_BUTTON_DOWN_TOOLTIP_LABEL,
 };
 
 class ButtonWizardTest : public WizardUiTest {};

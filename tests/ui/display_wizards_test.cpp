@@ -22,24 +22,36 @@ const wchar_t kPlaylistQuestion[] = L"入力した情報を使用してプレイ
 const wchar_t kCoordinates[] = L"座標 (X/Y) に入力不備があります。\n座標項目はすべて入力してください。";
 
 enum {
-    kTextCommand = 147, kEffectsCommand = 148, kVideoCommand = 149, kPlaylistCommand = 150, kTabs = 400,
+    kTextCommand = IDM_INSERT_TEXT, kEffectsCommand = IDM_INSERT_EFFECTS, kVideoCommand = IDM_INSERT_VIDEO,
+    kPlaylistCommand = IDM_INSERT_PLAYLIST, kTabs = IDC_WIZARD_TABS,
     // Text
-    kTextStandard = 300, kTextPredefined = 301, kTextKind = 302, kTextId = 303, kTextLeft = 304,
-    kTextTop = 305, kTextWidth = 306, kTextHeight = 307, kTextFont = 308, kTextSize = 310,
-    kTextColor = 311, kTextColorPick = 312, kTextHover = 313, kTextHoverPick = 314, kTextDisabled = 315,
-    kTextDisabledPick = 316, kTextLeftAlign = 317, kTextCenter = 318, kTextRight = 319, kTextValue = 320,
-    kTextTip = 321, kTextOnClick = 322, kTextSmoothing = 323, kTextWrap = 324,
-    kTextHoverLabel = 401, kTextDisabledLabel = 402, kTextValueLabel = 403, kTextTipLabel = 404,
-    kTextOnClickLabel = 405,
+    kTextStandard = IDC_TEXT_STANDARD, kTextPredefined = IDC_TEXT_PREDEFINED, kTextKind = IDC_TEXT_KIND,
+    kTextId = IDC_TEXT_ID, kTextLeft = IDC_TEXT_LEFT, kTextTop = IDC_TEXT_TOP, kTextWidth = IDC_TEXT_WIDTH,
+    kTextHeight = IDC_TEXT_HEIGHT, kTextFont = IDC_TEXT_FONT_FACE, kTextSize = IDC_TEXT_FONT_SIZE,
+    kTextColor = IDC_TEXT_COLOR, kTextColorPick = IDC_TEXT_COLOR_PICK, kTextHover = IDC_TEXT_HOVER_COLOR,
+    kTextHoverPick = IDC_TEXT_HOVER_COLOR_PICK, kTextDisabled = IDC_TEXT_DISABLED_COLOR,
+    kTextDisabledPick = IDC_TEXT_DISABLED_COLOR_PICK, kTextLeftAlign = IDC_TEXT_LEFT_ALIGN,
+    kTextCenter = IDC_TEXT_CENTER_ALIGN, kTextRight = IDC_TEXT_RIGHT_ALIGN, kTextValue = IDC_TEXT_VALUE,
+    kTextTip = IDC_TEXT_TOOLTIP, kTextOnClick = IDC_TEXT_ON_CLICK, kTextSmoothing = IDC_TEXT_SMOOTHING,
+    kTextWrap = IDC_TEXT_WORD_WRAP, kTextHoverLabel = IDC_TEXT_HOVER_COLOR_LABEL,
+    kTextDisabledLabel = IDC_TEXT_DISABLED_COLOR_LABEL, kTextValueLabel = IDC_TEXT_VALUE_LABEL,
+    kTextTipLabel = IDC_TEXT_TOOLTIP_LABEL, kTextOnClickLabel = IDC_TEXT_ON_CLICK_LABEL,
     // Effects and video
-    kVisualPlain = 300, kVisualWmp = 301, kVisualId = 302, kVisualLeft = 303, kVisualTop = 304,
-    kVisualWidth = 305, kVisualHeight = 306, kHLeft = 307, kHCenter = 308, kHRight = 309, kHStretch = 310,
-    kVTop = 311, kVCenter = 312, kVBottom = 313, kVStretch = 314, kVisualOnClick = 315, kVisualOption = 316,
+    kVisualPlain = IDC_VISUAL_PLAIN, kVisualWmp = IDC_VISUAL_WMP, kVisualId = IDC_VISUAL_ID,
+    kVisualLeft = IDC_VISUAL_LEFT, kVisualTop = IDC_VISUAL_TOP, kVisualWidth = IDC_VISUAL_WIDTH,
+    kVisualHeight = IDC_VISUAL_HEIGHT, kHLeft = IDC_VISUAL_H_LEFT, kHCenter = IDC_VISUAL_H_CENTER,
+    kHRight = IDC_VISUAL_H_RIGHT, kHStretch = IDC_VISUAL_H_STRETCH, kVTop = IDC_VISUAL_V_TOP,
+    kVCenter = IDC_VISUAL_V_CENTER, kVBottom = IDC_VISUAL_V_BOTTOM, kVStretch = IDC_VISUAL_V_STRETCH,
+    kVisualOnClick = IDC_VISUAL_ON_CLICK, kVisualOption = IDC_VISUAL_OPTION,
     // Playlist
-    kListStandard = 300, kListPredefined = 301, kListKind = 302, kListId = 303, kListLeft = 304,
-    kListTop = 305, kListWidth = 306, kListHeight = 307, kListColumns = 308, kListBackground = 309,
-    kListForeground = 311, kListDisabled = 313, kListPlayingBackground = 315, kListPlaying = 317,
-    kListNoDropDown = 319, kListNoItems = 320, kListNoColumns = 321, kListNoSorting = 322, kListNoEditing = 323,
+    kListStandard = IDC_PLAYLIST_STANDARD, kListPredefined = IDC_PLAYLIST_PREDEFINED, kListKind = IDC_PLAYLIST_KIND,
+    kListId = IDC_PLAYLIST_ID, kListLeft = IDC_PLAYLIST_LEFT, kListTop = IDC_PLAYLIST_TOP,
+    kListWidth = IDC_PLAYLIST_WIDTH, kListHeight = IDC_PLAYLIST_HEIGHT, kListColumns = IDC_PLAYLIST_COLUMNS,
+    kListBackground = IDC_PLAYLIST_BACKGROUND, kListForeground = IDC_PLAYLIST_FOREGROUND,
+    kListDisabled = IDC_PLAYLIST_DISABLED, kListPlayingBackground = IDC_PLAYLIST_PLAYING_BACKGROUND,
+    kListPlaying = IDC_PLAYLIST_PLAYING, kListNoDropDown = IDC_PLAYLIST_NO_DROPDOWN,
+    kListNoItems = IDC_PLAYLIST_NO_ITEMS, kListNoColumns = IDC_PLAYLIST_NO_COLUMNS,
+    kListNoSorting = IDC_PLAYLIST_NO_SORTING, kListNoEditing = IDC_PLAYLIST_NO_EDITING,
 };
 
 // The controls a predefined text element leaves out.

@@ -3,6 +3,7 @@
 #include "command_rules.h"
 #include "file_paths.h"
 #include "kit.h"
+#include "editor/resource.h"
 
 #include <commctrl.h>
 
@@ -25,9 +26,9 @@ inline const wchar_t kSaveFailed[] =
     L"・読み取り専用メディア上に保存しようとした\n・ディスク容量が足りない\n\nなどが挙げられます。";
 
 enum {
-    kEdit = 200, kStatus = 201, kToolbar = 202,
-    kNew = 32768, kOpen = 32769, kSave = 32770, kSaveAs = 32771,
-    kSelectAll = 32781, kFind = 32782, kFindNext = 32783, kReplace = 32784, kRun = 32785,
+    kEdit = IDC_MAIN_EDIT, kStatus = IDC_MAIN_STATUS, kToolbar = IDC_MAIN_TOOLBAR, kNew = IDM_FILE_NEW,
+    kOpen = IDM_FILE_OPEN, kSave = IDM_FILE_SAVE, kSaveAs = IDM_FILE_SAVE_AS, kSelectAll = IDM_EDIT_SELECT_ALL,
+    kFind = IDM_EDIT_FIND, kFindNext = IDM_EDIT_FIND_NEXT, kReplace = IDM_EDIT_REPLACE, kRun = IDM_TOOLS_RUN,
 };
 
 inline const std::string kMarkLE("\xFF\xFE", 2);

@@ -3,7 +3,7 @@
 #include "document_test.h"
 
 #include "admin_notice.h"
-#include "resource.h"
+#include "editor/resource.h"
 
 #include <shellapi.h>
 

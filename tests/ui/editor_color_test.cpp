@@ -1,7 +1,7 @@
 // UI tests of the colour survey dialog: the picker, the values and code, Copy and Insert.
 #include "document_test.h"
 
-#include "resource.h"
+#include <colordlg.h>
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@ namespace {
 const wchar_t kSurveyCaption[] = L"カラー調査";
 const wchar_t kPickerCaption[] = L"色";
 // Wine's colour picker: its red, green and blue fields
-const int kPickerFields[] = {706, 707, 708};
+const int kPickerFields[] = {COLOR_RED, COLOR_GREEN, COLOR_BLUE};
 
 class ColorSurvey : public DocumentTest {
 protected:

@@ -9,8 +9,9 @@
 namespace {
 
 enum {
-    kPreview = 32772, kPrint = 32773, kFerncastle = 32786, kConverter = 32787, kSetupMaker = 32788,
-    kShortcut = 32790, kHelp = 32791, kReference = 32792, kSdkManual = 32793,
+    kPreview = IDM_FILE_PRINT_PREVIEW, kPrint = IDM_FILE_PRINT, kFerncastle = IDM_TOOLS_FERNCASTLE,
+    kConverter = IDM_TOOLS_CONVERTER, kSetupMaker = IDM_TOOLS_SETUP_MAKER, kShortcut = IDM_TOOLS_SHORTCUT,
+    kHelp = IDM_HELP_CONTENTS, kReference = IDM_HELP_REFERENCE, kSdkManual = IDM_HELP_SDK_MANUAL,
 };
 const wchar_t kConfirm[] = L"実行確認";
 

@@ -3,6 +3,7 @@
 #include "document_test.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <cstdlib>
 #include <optional>
@@ -456,7 +457,7 @@ TEST_F(EnglishDocumentTest, AnsiFilesAskForTheirLanguageAtEveryReadAndWrite)
     main_.DropFiles({path});
     Dialog language = WaitLanguageDialog();
     kit::Screenshot(L"ansi-language", language.hwnd());
-    Window list = language.Item(300);
+    Window list = language.Item(IDC_ANSI_LANGUAGE_LIST);
     EXPECT_EQ(7, list.Send(CB_GETCOUNT));
     EXPECT_EQ(0, list.Send(CB_GETCURSEL)) << "starts at Auto";
     language.Answer(IDCANCEL);
@@ -464,11 +465,11 @@ TEST_F(EnglishDocumentTest, AnsiFilesAskForTheirLanguageAtEveryReadAndWrite)
 
     main_.DropFiles({path});
     language = WaitLanguageDialog();
-    language.Item(300).Send(CB_SETCURSEL, static_cast<WPARAM>(-1));
+    language.Item(IDC_ANSI_LANGUAGE_LIST).Send(CB_SETCURSEL, static_cast<WPARAM>(-1));
     language.Item(IDOK).Click();
     ExpectBox(L"Quillmere", L"使用する言語を選択してください。", Icon::Warning).Answer(IDOK);
     EXPECT_TRUE(language.Exists()) << "the dialog stays open";
-    language.Item(300).Send(CB_SETCURSEL, 1);   // Japanese
+    language.Item(IDC_ANSI_LANGUAGE_LIST).Send(CB_SETCURSEL, 1);   // Japanese
     language.Answer(IDOK);
     WaitTitle(L"Quillmere - sjis.wms");
     EXPECT_SOON_EQ(kWide, Edit().Text());
@@ -476,8 +477,8 @@ TEST_F(EnglishDocumentTest, AnsiFilesAskForTheirLanguageAtEveryReadAndWrite)
     Edit().Send(EM_SETMODIFY, TRUE);
     main_.PostCommand(kSave);
     language = WaitLanguageDialog();
-    EXPECT_EQ(0, language.Item(300).Send(CB_GETCURSEL)) << "the last choice is not preselected";
-    language.Item(300).Send(CB_SETCURSEL, 1);
+    EXPECT_EQ(0, language.Item(IDC_ANSI_LANGUAGE_LIST).Send(CB_GETCURSEL)) << "the last choice is not preselected";
+    language.Item(IDC_ANSI_LANGUAGE_LIST).Send(CB_SETCURSEL, 1);
     language.Answer(IDOK);
     WaitStatus(L"ファイルを更新しました。");
     EXPECT_SOON_EQ(kSjis, kit::FileBytes(path));
@@ -494,7 +495,7 @@ TEST_F(EnglishDocumentTest, AnsiFilesAskForTheirLanguageAtEveryReadAndWrite)
 TEST_F(DocumentTest, TagButtonShowsTheInsertMenuAtTheMouse)
 {
     Start();
-    main_.PostCommand(32794);
+    main_.PostCommand(IDM_INSERT_TAG_MENU);
     Window popup;
     ASSERT_TRUE(kit::WaitUntil([&] {
         popup = app().Find(L"#32768");
@@ -527,7 +528,7 @@ TEST_F(DocumentTest, YesAtExitSavesAndEnds)
 
 TEST_F(DocumentTest, FileDialogsOfferTheirFilters)
 {
-    auto filters = [](const Dialog& dialog) { return dialog.Item(1136).ComboTexts(); };
+    auto filters = [](const Dialog& dialog) { return dialog.Item(cmb1).ComboTexts(); };
     Start();
     main_.PostCommand(kOpen);
     Dialog open = app().WaitDialog(kOpenCaption);

@@ -1,5 +1,7 @@
 // UI tests of the editor's Find and Replace dialogs, F3, and the focus while they are open.
 #include "kit.h"
+#include "editor/resource.h"
+#include <dlgs.h>
 
 #include <string>
 
@@ -8,9 +10,12 @@ namespace {
 using kit::Dialog;
 using kit::Window;
 
-enum { kEdit = 200, kSelectAll = 32781, kFind = 32782, kFindNext = 32783, kReplace = 32784 };
+enum {
+    kEdit = IDC_MAIN_EDIT, kSelectAll = IDM_EDIT_SELECT_ALL, kFind = IDM_EDIT_FIND, kFindNext = IDM_EDIT_FIND_NEXT,
+    kReplace = IDM_EDIT_REPLACE,
+};
 // Wine's common Find and Replace dialogs.
-enum { kFindField = 0x480, kReplaceField = 0x481, kReplaceOne = 0x400, kReplaceAll = 0x401 };
+enum { kFindField = edt1, kReplaceField = edt2, kReplaceOne = psh1, kReplaceAll = psh2 };
 const wchar_t kFindCaption[] = L"検索";
 const wchar_t kReplaceCaption[] = L"文字列の置換";
 const wchar_t kNotFound[] = L"指定された文字列が見つからないか、最後まで検索しました。";

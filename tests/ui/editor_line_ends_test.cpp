@@ -51,11 +51,11 @@ TEST_F(LineEndTest, LfSurvivesSuspendAndTemplatesLandAsCrLf)
     std::wstring templ = WriteFile(L"lf.qlmt", "<view>\n</view>");
     Start(L"\"" + path + L"\"", L"Quillmere - lf.wms");
     Edit().Send(EM_SETSEL, 9, 9);
-    main_.PostCommand(32789);
+    main_.PostCommand(IDM_TOOLS_INSERT_TEMPLATE);
     kit::ChooseInFileDialog(app().WaitDialog(L"雛形の挿入"), templ);
     EXPECT_TRUE(kit::WaitUntil([&] { return Edit().Text() == L"<theme>\r\n<view>\r\n</view></theme>\r\n"; }))
         << kit::Utf8(Edit().Text());
-    main_.PostCommand(32774);
+    main_.PostCommand(IDM_FILE_SUSPEND);
     app().WaitDialog(L"書きかけ終了確認").Answer(IDYES);
     app().WaitDialog(L"Quillmere").Answer(IDOK);
     app().WaitExit();

@@ -6,7 +6,10 @@
 
 namespace {
 
-enum { kPackaging = 133, kFolder = 300, kBrowseFolder = 301, kAutoFill = 302, kOutput = 303, kBrowseOutput = 304 };
+enum {
+    kPackaging = IDM_PACKAGING, kFolder = IDC_PACKAGING_FOLDER, kBrowseFolder = IDC_PACKAGING_BROWSE_FOLDER,
+    kAutoFill = IDC_PACKAGING_AUTO_FILL, kOutput = IDC_PACKAGING_OUTPUT, kBrowseOutput = IDC_PACKAGING_BROWSE_OUTPUT,
+};
 const int kLocked[] = {kFolder, kBrowseFolder, kAutoFill, kOutput, kBrowseOutput, IDOK, IDCANCEL};
 const wchar_t kTitle[] = L"パッケージ化";
 

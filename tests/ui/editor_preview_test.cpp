@@ -7,7 +7,10 @@
 
 namespace {
 
-enum { kPreview = 32796, kSaveImage = 302, kPicture = 303, kStatusLine = 304, kPlayerState = 305 };
+enum {
+    kPreview = IDM_TOOLS_SKIN_PREVIEW, kSaveImage = IDC_PREVIEW_SAVE, kPicture = IDC_PREVIEW_PICTURE,
+    kStatusLine = IDC_PREVIEW_STATUS, kPlayerState = IDC_PREVIEW_STATE,
+};
 const wchar_t kCaption[] = L"スキンのプレビュー";
 
 class SkinPreviewTest : public DocumentTest {

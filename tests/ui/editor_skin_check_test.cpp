@@ -5,7 +5,10 @@
 
 namespace {
 
-enum { kSkinCheck = 32795, kFindings = 155, kSummary = 300, kList = 301 };
+enum {
+    kSkinCheck = IDM_TOOLS_SKIN_CHECK, kFindings = IDD_SKIN_CHECK, kSummary = IDC_SKIN_CHECK_SUMMARY,
+    kList = IDC_SKIN_CHECK_LIST,
+};
 const wchar_t kCaption[] = L"スキンのチェック";
 
 class SkinCheckTest : public DocumentTest {};

@@ -1,5 +1,7 @@
 // UI tests of the editor's start-up, its ends, the options dialog and the About box.
 #include "kit.h"
+#include "editor/resource.h"
+#include "version.h"
 
 #include <optional>
 #include <string>
@@ -20,10 +22,10 @@ const wchar_t kX64Question[] =
     L"このまま Quillmere を起動してもよろしいですか？";
 
 enum {
-    kEdit = 200, kStatus = 201, kToolbar = 202,
-    kAbout = 130, kOptions = 131,
-    kOptTemplate = 301, kOptSdk = 302, kOptPpm = 304, kOptNoX64 = 307,
-    kPrintPreview = 32772, kPrint = 32773, kExit = 32775, kRun = 32785, kSdkManual = 32793,
+    kEdit = IDC_MAIN_EDIT, kStatus = IDC_MAIN_STATUS, kToolbar = IDC_MAIN_TOOLBAR, kAbout = IDM_ABOUT,
+    kOptions = IDM_OPTIONS, kOptTemplate = IDC_OPTIONS_TEMPLATE_FOLDER, kOptSdk = IDC_OPTIONS_SDK_PATH,
+    kOptPpm = IDC_OPTIONS_PPM_PATH, kOptNoX64 = IDC_OPTIONS_NO_X64_WARNING, kPrintPreview = IDM_FILE_PRINT_PREVIEW,
+    kPrint = IDM_FILE_PRINT, kExit = IDM_FILE_EXIT, kRun = IDM_TOOLS_RUN, kSdkManual = IDM_HELP_SDK_MANUAL,
 };
 
 bool HasButton(const Dialog& box, int id)
@@ -294,10 +296,10 @@ TEST_F(EditorTest, AboutBoxShowsTheVersionAndClosesEitherWay)
     for (bool escape : {false, true}) {
         main.PostCommand(kAbout);
         Dialog about = app().WaitDialog(L"バージョン情報");
-        EXPECT_EQ(L"Quillmere", about.Item(301).Text());
-        EXPECT_EQ(L"Version 3.2 (3.20.2009.208)", about.Item(302).Text());
-        EXPECT_NE(std::wstring::npos, about.Item(303).Text().find(L"Halvenor's Software"));
-        EXPECT_EQ(L"Web サイト(&W)", about.Item(300).Text());
+        EXPECT_EQ(L"Quillmere", about.Item(IDC_ABOUT_DESCRIPTION).Text());
+        EXPECT_EQ(L"Version " QLM_VERSION_SHORT_TEXT " (" QLM_VERSION_TEXT ")", about.Item(IDC_ABOUT_VERSION).Text());
+        EXPECT_NE(std::wstring::npos, about.Item(IDC_ABOUT_COPYRIGHT).Text().find(L"Halvenor's Software"));
+        EXPECT_EQ(L"Web サイト(&W)", about.Item(IDC_ABOUT_WEBSITE).Text());
         if (!escape) kit::Screenshot(L"editor-about", about.hwnd());
         if (escape) {
             about.Item(IDOK).PostKey(VK_ESCAPE);

@@ -7,7 +7,7 @@
 
 namespace {
 
-const int kSuspend = 32774;
+const int kSuspend = IDM_FILE_SUSPEND;
 const wchar_t kDone[] = L"書きかけ終了処理が完了しました。\n次回起動時に復元されます。";
 const wchar_t kRestored[] = L"書きかけ終了データを復元しました。";
 const wchar_t kEncodingCaption[] = L"書きかけ終了データの復元確認";

@@ -5,7 +5,7 @@
 
 namespace {
 
-const int kInsertTemplate = 32789;
+const int kInsertTemplate = IDM_TOOLS_INSERT_TEMPLATE;
 const wchar_t kTitle[] = L"雛形の挿入";
 
 class TemplateTest : public DocumentTest {

@@ -1,6 +1,7 @@
 // UI tests of Fennick's bulk copy: setup files on its command line, the overwrite
 // question and its modes, the counts, and values that would leave their folders.
 #include "kit.h"
+#include "explorer/resource.h"
 
 #include <shlobj.h>
 
@@ -11,7 +12,7 @@ namespace {
 
 using kit::Dialog;
 
-enum { kYesToAll = 300, kNoToAll = 301, kMessage = 401 };
+enum { kYesToAll = IDC_OVERWRITE_YES_TO_ALL, kNoToAll = IDC_OVERWRITE_NO_TO_ALL, kMessage = IDC_OVERWRITE_MESSAGE };
 
 class BulkCopyTest : public kit::UiTest {
 protected:

@@ -1,5 +1,6 @@
 // UI tests of what Fennick does to its entries: rename and its refusals, delete, add, open.
 #include "kit.h"
+#include "explorer/resource.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -12,7 +13,10 @@ namespace {
 
 using Names = std::vector<std::wstring>;
 
-enum { kOpen = 32768, kDelete = 32769, kRename = 131, kAdd = 32770, kList = 200, kCurrent = 300, kNew = 301 };
+enum {
+    kOpen = IDM_OPEN_SKIN, kDelete = IDM_DELETE_SKINS, kRename = IDM_RENAME_SKIN, kAdd = IDM_ADD_SKINS,
+    kList = IDC_SKIN_LIST, kCurrent = IDC_RENAME_CURRENT, kNew = IDC_RENAME_NEW,
+};
 
 class FennickOpsTest : public kit::UiTest {
 protected:

@@ -1,6 +1,7 @@
 // UI tests of Ferncastle's preview pane, its thumbnails and the package check.
 #include "kit.h"
 #include "zip_reader.h"
+#include "explorer/resource.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -13,7 +14,10 @@
 
 namespace {
 
-enum { kList = 200, kPane = 204, kPaneText = 205, kViewIcon = 32772, kPreview = 32780, kCheck = 32781, kFindings = 311 };
+enum {
+    kList = IDC_SKIN_LIST, kPane = IDC_PREVIEW_PANE, kPaneText = IDC_PREVIEW_TEXT, kViewIcon = IDM_VIEW_ICON,
+    kPreview = IDM_PREVIEW, kCheck = IDM_CHECK_PACKAGE, kFindings = IDC_PACKAGE_CHECK_LIST,
+};
 
 class FennickPreviewTest : public kit::UiTest {
 protected:

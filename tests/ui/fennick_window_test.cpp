@@ -1,6 +1,7 @@
 // UI tests of Fennick's explorer window: listing and the way up, sorting, the counts and
 // commands that follow the selection, and a second start.
 #include "kit.h"
+#include "explorer/resource.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -13,9 +14,9 @@ namespace {
 using Names = std::vector<std::wstring>;
 
 enum {
-    kOpen = 32768, kDelete = 32769, kRename = 131, kViewIcon = 32772, kViewList = 32773,
-    kViewDetails = 32774, kSortSize = 32776, kSortDate = 32777, kRefresh = 32778,
-    kList = 200, kToolbar = 202, kStatus = 203,
+    kOpen = IDM_OPEN_SKIN, kDelete = IDM_DELETE_SKINS, kRename = IDM_RENAME_SKIN, kViewIcon = IDM_VIEW_ICON,
+    kViewList = IDM_VIEW_LIST, kViewDetails = IDM_VIEW_DETAILS, kSortSize = IDM_SORT_SIZE, kSortDate = IDM_SORT_DATE,
+    kRefresh = IDM_REFRESH, kList = IDC_SKIN_LIST, kToolbar = IDC_TOOLBAR, kStatus = IDC_STATUS,
 };
 
 class FennickWindowTest : public kit::UiTest {

@@ -1,5 +1,6 @@
 // UI tests of Migrato, the settings converter, driven through its real dialog.
 #include "kit.h"
+#include "converter/resource.h"
 
 #include <algorithm>
 #include <optional>
@@ -16,7 +17,7 @@ const std::wstring kV2 = L"Software\\Corvel-Halvenor\\Quillmere V2";
 const std::wstring kV3 = L"Software\\Corvel-Halvenor\\Quillmere V3";
 const std::wstring kCurrent = L"Software\\Halvenor's Software\\Quillmere";
 
-enum { kConvert = IDOK, kExit = IDCANCEL, kAbout = 131, kFromV2 = 300, kFromV3 = 301 };
+enum { kConvert = IDOK, kExit = IDCANCEL, kAbout = IDC_SHOW_ABOUT, kFromV2 = IDC_SOURCE_V2, kFromV3 = IDC_SOURCE_V3 };
 
 bool HasButton(const Dialog& box, int id)
 {
@@ -195,10 +196,10 @@ TEST_F(MigratoTest, AboutBoxShowsTheJapaneseTableAndCloses)
     for (int closer : {IDOK, IDCANCEL}) {
         converter.Item(kAbout).Click();
         Dialog about = app().WaitDialog(L"バージョン情報");
-        EXPECT_EQ(L"Quillmere 設定コンバータ", about.Item(301).Text());
-        EXPECT_EQ(L"Version 1.14b (1.14.2009.208)", about.Item(302).Text());
-        EXPECT_NE(std::wstring::npos, about.Item(303).Text().find(L"Halvenor's Software"));
-        EXPECT_EQ(L"Web サイト(&W)", about.Item(300).Text());
+        EXPECT_EQ(L"Quillmere 設定コンバータ", about.Item(IDC_ABOUT_DESCRIPTION).Text());
+        EXPECT_EQ(L"Version 1.14b (1.14.2009.208)", about.Item(IDC_ABOUT_VERSION).Text());
+        EXPECT_NE(std::wstring::npos, about.Item(IDC_ABOUT_COPYRIGHT).Text().find(L"Halvenor's Software"));
+        EXPECT_EQ(L"Web サイト(&W)", about.Item(IDC_ABOUT_WEBSITE).Text());
         if (closer == IDOK) {
             about.Answer(IDOK);
         } else {

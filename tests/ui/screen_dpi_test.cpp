@@ -2,6 +2,14 @@
 // of the common controls, their fonts, pictures and sizes grow with the DPI, and every
 // dialog's texts fit their controls.
 #include "kit.h"
+#include "editor/resource.h"
+#include "setupmaker/resource.h"
+// Fennick numbers these of its resources as it does, differently from the editor and Setwright.
+#undef IDB_TOOLBAR
+#undef IDB_TOOLBAR_24
+#undef IDR_ACCELERATORS
+#undef IDD_ABOUT_EN
+#include "explorer/resource.h"
 
 #include <commctrl.h>
 
@@ -15,7 +23,9 @@ const wchar_t* const kPrograms[] = {L"Quillpad.exe", L"Fennick.exe", L"Setwright
 const wchar_t kCommonControls6[] = L"_microsoft.windows.common-controls_6595b64144ccf1df_6.0.";
 
 // The editor's and Fennick's children share their ids.
-enum { kEdit = 200, kList = 200, kToolbar = 202, kSetwrightDialog = 131 };
+enum {
+    kEdit = IDC_MAIN_EDIT, kList = IDC_SKIN_LIST, kToolbar = IDC_MAIN_TOOLBAR, kSetwrightDialog = IDD_SETUP_MAKER_JP,
+};
 
 int Scaled(int pixelsAt96) { return MulDiv(pixelsAt96, kit::ScreenDpi(), 96); }
 // The toolbars' pictures: the 16-pixel strips, and from 144 DPI on the 24-pixel ones.

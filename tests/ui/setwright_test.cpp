@@ -1,6 +1,7 @@
 // UI tests of Setwright making setup files: the file, the checks in order, the failures,
 // and names outside the code page that Fennick's bulk copy must still find.
 #include "kit.h"
+#include "setupmaker/resource.h"
 
 #include <shlobj.h>
 
@@ -11,7 +12,7 @@ namespace {
 using kit::Dialog;
 using kit::Icon;
 
-enum { kTarget = 300, kOutput = 302 };
+enum { kTarget = IDC_TARGET_FOLDER, kOutput = IDC_OUTPUT_FILE };
 
 class SetwrightMaker : public kit::UiTest {
 protected:

@@ -1,5 +1,9 @@
 // UI tests of the Fennick and Setwright shells: the guards, the menus and the About boxes.
 #include "kit.h"
+#include "setupmaker/resource.h"
+// Fennick numbers its English About box as it does, differently from Setwright.
+#undef IDD_ABOUT_EN
+#include "explorer/resource.h"
 
 #include <string>
 
@@ -10,7 +14,7 @@ using kit::Dialog;
 using kit::Icon;
 using kit::Window;
 
-enum { kSetwrightAbout = 304, kSetwrightExit = IDCANCEL, kFennickAbout = 130 };
+enum { kSetwrightAbout = IDC_SHOW_ABOUT, kSetwrightExit = IDCANCEL, kFennickAbout = IDM_ABOUT };
 
 struct AboutLines {
     const wchar_t* title;
@@ -23,10 +27,10 @@ struct AboutLines {
 void ExpectAboutBox(const App& app, const AboutLines& lines)
 {
     Dialog about = app.WaitDialog(lines.title);
-    EXPECT_EQ(lines.description, about.Item(301).Text());
-    EXPECT_EQ(lines.version, about.Item(302).Text());
-    EXPECT_EQ(lines.copyright, about.Item(303).Text());
-    EXPECT_EQ(lines.webLabel, about.Item(300).Text());
+    EXPECT_EQ(lines.description, about.Item(IDC_ABOUT_DESCRIPTION).Text());
+    EXPECT_EQ(lines.version, about.Item(IDC_ABOUT_VERSION).Text());
+    EXPECT_EQ(lines.copyright, about.Item(IDC_ABOUT_COPYRIGHT).Text());
+    EXPECT_EQ(lines.webLabel, about.Item(IDC_ABOUT_WEBSITE).Text());
     // Escape's command: the box has no Cancel button to click.
     about.PostCommand(IDCANCEL);
     EXPECT_TRUE(kit::WaitUntil([&] { return !about.Exists(); })) << "Escape closes the About box";

@@ -11,7 +11,8 @@ using kit::Dialog;
 using kit::Icon;
 
 enum {
-    kInitialCommand = 140, kCommentCommand = 141, kThemeCommand = 142, kViewCommand = 143,
+    kInitialCommand = IDM_INSERT_INITIAL, kCommentCommand = IDM_INSERT_COMMENT, kThemeCommand = IDM_INSERT_THEME,
+    kViewCommand = IDM_INSERT_VIEW,
 };
 
 // Initial input.
@@ -20,9 +21,11 @@ const wchar_t kInitialQuestion[] =
     L"初期入力を行います。よろしいですか？\n"
     L"(注意 : 現在の編集内容が消えてしまいますので、あらかじめ新規作成を行ってから実行することをお勧めします。)";
 enum {
-    kInitialSkin = 300, kInitialScript = 301, kInitialTitleField = 302, kInitialAuthor = 303,
-    kInitialCopyright = 304, kInitialBackground = 305, kInitialBackgroundPick = 306,
-    kInitialClipping = 307, kInitialClippingPick = 308, kInitialTitleBar = 309,
+    kInitialSkin = IDC_INITIAL_SKIN, kInitialScript = IDC_INITIAL_SCRIPT, kInitialTitleField = IDC_INITIAL_TITLE,
+    kInitialAuthor = IDC_INITIAL_AUTHOR, kInitialCopyright = IDC_INITIAL_COPYRIGHT,
+    kInitialBackground = IDC_INITIAL_BACKGROUND, kInitialBackgroundPick = IDC_INITIAL_BACKGROUND_PICK,
+    kInitialClipping = IDC_INITIAL_CLIPPING, kInitialClippingPick = IDC_INITIAL_CLIPPING_PICK,
+    kInitialTitleBar = IDC_INITIAL_TITLE_BAR,
 };
 const std::vector<int> kInitialSkinControls = {401, 402, 403, 404, 405, 302, 303, 304, 305, 306, 307, 308, 309};
 const std::wstring kScriptText =
@@ -39,8 +42,10 @@ const wchar_t kCommentTitle[] = L"コメントの挿入";
 const wchar_t kCommentQuestion[] = L"コメントを入力します。\nよろしいですか？";
 const wchar_t kNoComment[] = L"コメント内容を入力してください。";
 enum {
-    kCommentSkin = 300, kCommentScript = 301, kCommentSingle = 302, kCommentMulti = 303,
-    kCommentSingleText = 304, kCommentMultiText = 305, kCommentSingleLabel = 401, kCommentMultiLabel = 402,
+    kCommentSkin = IDC_COMMENT_SKIN, kCommentScript = IDC_COMMENT_SCRIPT, kCommentSingle = IDC_COMMENT_SINGLE,
+    kCommentMulti = IDC_COMMENT_MULTI, kCommentSingleText = IDC_COMMENT_SINGLE_TEXT,
+    kCommentMultiText = IDC_COMMENT_MULTI_TEXT, kCommentSingleLabel = IDC_COMMENT_SINGLE_LABEL,
+    kCommentMultiLabel = IDC_COMMENT_MULTI_LABEL,
 };
 
 // Theme.
@@ -53,8 +58,10 @@ const wchar_t kThemeQuestion[] =
 const wchar_t kViewTitle[] = L"ビュー タグの挿入";
 const wchar_t kViewQuestion[] = L"入力した情報を使用してビュー タグを挿入します。\nよろしいですか？";
 enum {
-    kViewId = 300, kViewTitleField = 301, kViewBackground = 302, kViewBackgroundPick = 303,
-    kViewClipping = 304, kViewClippingPick = 305, kViewScript = 306, kViewTitleBar = 307, kViewTiled = 308,
+    kViewId = IDC_VIEW_ID, kViewTitleField = IDC_VIEW_TITLE, kViewBackground = IDC_VIEW_BACKGROUND,
+    kViewBackgroundPick = IDC_VIEW_BACKGROUND_PICK, kViewClipping = IDC_VIEW_CLIPPING,
+    kViewClippingPick = IDC_VIEW_CLIPPING_PICK, kViewScript = IDC_VIEW_SCRIPT_FILE,
+    kViewTitleBar = IDC_VIEW_TITLE_BAR, kViewTiled = IDC_VIEW_TILED,
 };
 
 class SkinWizardTest : public WizardUiTest {

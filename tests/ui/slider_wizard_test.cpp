@@ -26,13 +26,17 @@ const wchar_t kNoHandlers[] =
     L"続行してもよろしいですか？";
 
 enum {
-    kStandard = 300, kPredefined = 301, kKind = 302, kId = 303, kLeft = 304, kTop = 305, kWidth = 306,
-    kHeight = 307, kBorder = 308, kFirstColor = 309, kMin = 321, kMax = 322, kImagesButton = 323,
-    kHandlersButton = 324, kValue = 325, kToolTip = 326, kOptionsButton = 327, kTabs = 400,
-    kMinLabel = 401, kMaxLabel = 402, kValueLabel = 403, kToolTipLabel = 404,
+    kStandard = IDC_SLIDER_STANDARD, kPredefined = IDC_SLIDER_PREDEFINED, kKind = IDC_SLIDER_KIND,
+    kId = IDC_SLIDER_ID, kLeft = IDC_SLIDER_LEFT, kTop = IDC_SLIDER_TOP, kWidth = IDC_SLIDER_WIDTH,
+    kHeight = IDC_SLIDER_HEIGHT, kBorder = IDC_SLIDER_BORDER, kFirstColor = IDC_SLIDER_COLOR_FIRST,
+    kMin = IDC_SLIDER_MIN, kMax = IDC_SLIDER_MAX, kImagesButton = IDC_SLIDER_IMAGES_BUTTON,
+    kHandlersButton = IDC_SLIDER_HANDLERS_BUTTON, kValue = IDC_SLIDER_VALUE, kToolTip = IDC_SLIDER_TOOLTIP,
+    kOptionsButton = IDC_SLIDER_OPTIONS_BUTTON, kTabs = IDC_WIZARD_TABS, kMinLabel = IDC_SLIDER_MIN_LABEL,
+    kMaxLabel = IDC_SLIDER_MAX_LABEL, kValueLabel = IDC_SLIDER_VALUE_LABEL, kToolTipLabel = IDC_SLIDER_TOOLTIP_LABEL,
     // sub-dialogs
-    kBackgroundImage = 300, kThumbImage = 310, kFirstHandler = 300,
-    kVertical = 300, kTiled = 301, kProgress = 302,
+    kBackgroundImage = IDC_SLIDER_IMAGE_FIRST, kThumbImage = IDC_SLIDER_IMAGE_FIRST + 2 * 5,
+    kFirstHandler = IDC_SLIDER_HANDLER_FIRST, kVertical = IDC_SLIDER_VERTICAL, kTiled = IDC_SLIDER_TILED,
+    kProgress = IDC_SLIDER_PROGRESS,
 };
 
 class SliderWizard : public WizardUiTest {

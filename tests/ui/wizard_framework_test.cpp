@@ -1,6 +1,7 @@
 // UI tests of what every wizard shares: confirmation, the tab count, insertion at the caret,
 // the 64 KB guard on Windows 98, Cancel, the pickers and the help window.
 #include "wizard_test.h"
+#include <colordlg.h>
 
 #include <string>
 #include <utility>
@@ -17,12 +18,12 @@ const wchar_t kTooLarge[] = L"挿入により 64 KB を超えることが判明�
 const std::wstring kOpenCaption = GetACP() == 932 ? L"開く" : L"Open";
 
 enum {
-    kCommentCommand = 141, kGroupCommand = 144, kTabs = 400, kCopy = 32778, kSelectAll = 32781,
-    kGroupImage = 305, kGroupImagePick = 306, kGroupMapping = 307,
-    kGroupColor = 317, kGroupColorPick = 318,
-    kCommentText = 304,
+    kCommentCommand = IDM_INSERT_COMMENT, kGroupCommand = IDM_INSERT_BUTTON_GROUP, kTabs = IDC_WIZARD_TABS,
+    kCopy = IDM_EDIT_COPY, kSelectAll = IDM_EDIT_SELECT_ALL, kGroupImage = IDC_GROUP_IMAGE,
+    kGroupImagePick = IDC_GROUP_IMAGE_PICK, kGroupMapping = IDC_GROUP_MAPPING, kGroupColor = IDC_GROUP_TRANSPARENCY,
+    kGroupColorPick = IDC_GROUP_TRANSPARENCY_PICK, kCommentText = IDC_COMMENT_SINGLE_TEXT,
     // The common colour dialog's red, green and blue fields.
-    kColorRed = 706, kColorGreen = 707, kColorBlue = 708,
+    kColorRed = COLOR_RED, kColorGreen = COLOR_GREEN, kColorBlue = COLOR_BLUE,
 };
 
 class WizardFrameworkTest : public WizardUiTest {};

@@ -1,6 +1,7 @@
 // The fixture of the wizard UI tests: the editor, its document, and the wizards' OK, refusal and help.
 #pragma once
 #include "kit.h"
+#include "editor/resource.h"
 
 #include <optional>
 #include <string>
@@ -14,7 +15,7 @@ protected:
     static constexpr wchar_t kRefused[] = L"挿入失敗";
     static constexpr wchar_t kHelpCaption[] = L"ヘルプ";
     static constexpr wchar_t kTooDeep[] = L"タブの数が深すぎます。\nタブの数は 0 ～ 100 の間で指定してください。";
-    enum { kEdit = 200, kHelp = 9, kHelpText = 300 };
+    enum { kEdit = IDC_MAIN_EDIT, kHelp = IDC_WIZARD_HELP, kHelpText = IDC_WIZARD_HELP_TEXT };
 
     void Start()
     {

@@ -1,7 +1,7 @@
 // The file associations' choices: which window command 136 opens, the buttons, the icons named.
 #include "associations_table.h"
 #include "program_folder.h"
-#include "resource.h"
+#include "editor/resource.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,5 +1,7 @@
 // The button group, button element and button texts, and the shape of their help texts.
-#include "button_texts.h"
+#include "button_element_wizard_text.h"
+#include "button_group_wizard_text.h"
+#include "button_wizard_text.h"
 
 #include "help_text_shape.h"
 

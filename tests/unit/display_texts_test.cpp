@@ -1,5 +1,7 @@
 // The text, effects, video and playlist texts, and the shape of their help texts.
-#include "display_texts.h"
+#include "playlist_wizard_text.h"
+#include "text_wizard_text.h"
+#include "visual_wizard_text.h"
 
 #include "help_text_shape.h"
 

@@ -1,5 +1,8 @@
 // Texts of the initial input, comment, theme and view wizards, and the shape of their help.
-#include "skin_texts.h"
+#include "comment_wizard_text.h"
+#include "initial_input_wizard_text.h"
+#include "theme_wizard_text.h"
+#include "view_wizard_text.h"
 
 #include "help_text_shape.h"
 

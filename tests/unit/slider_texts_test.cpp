@@ -1,5 +1,5 @@
 // The slider text, the checks its wizard makes before inserting, and the shape of its help texts.
-#include "slider_texts.h"
+#include "slider_wizard_text.h"
 
 #include "help_text_shape.h"
 

@@ -1,5 +1,5 @@
-// Texts of the slider wizard and its image, event-handler and options sub-dialogs.
-#include "slider_texts.h"
+// The slider wizard's text and the help of its dialog and three sub-dialogs.
+#include "slider_wizard_text.h"
 
 #include "wizard_text.h"
 

@@ -1,4 +1,4 @@
-// Texts of the slider wizard and its three sub-dialogs; no window headers.
+// The slider wizard's text and the help of its dialog and three sub-dialogs; no window headers.
 #pragma once
 #include <string>
 

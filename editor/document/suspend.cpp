@@ -1,9 +1,7 @@
 // Suspend ("書きかけ終了"): keeping the unfinished document for the next start.
 #include "suspend.h"
 
-#include "current_document.h"
 #include "document_files.h"
-#include "editor_windows.h"
 #include "file_info.h"
 #include "file_paths.h"
 #include "file_replace.h"
@@ -30,57 +28,58 @@ bool ConfirmSuspend()
                        MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void FillSuspendValues(EditorSettings* settings, TextEncoding fileEncoding)
+void FillSuspendValues(EditorSettings* settings, const EditorDocument& document, TextEncoding fileEncoding)
 {
     settings->SleepModeFlag = 1;
     settings->IsUnicode = SuspendFileEncoding(fileEncoding);
-    settings->LineEndStyle = g_lineEndStyle;
-    CopyToBuffer(settings->FileName, MAX_PATH, TitleOfPath(g_currentPath).c_str());
-    CopyToBuffer(settings->FileNameFullPath, MAX_PATH, g_currentPath);
+    settings->LineEndStyle = document.lineEnds;
+    CopyToBuffer(settings->FileName, MAX_PATH, TitleOfPath(document.path).c_str());
+    CopyToBuffer(settings->FileNameFullPath, MAX_PATH, document.path);
 }
 
 // The suspend file's bytes; false when the user declined losing characters.
-bool EncodeSuspendText(TextEncoding fileEncoding, std::string* bytes)
+bool EncodeSuspendText(const EditorWindow& window, TextEncoding fileEncoding, std::string* bytes)
 {
-    WindowTextMode mode = CurrentWindowTextMode();
+    WindowTextMode mode = CurrentWindowTextMode(window);
     UINT codePage = GetACP();
-    EncodedText contents = EncodeDocumentText(ReadWindowText(mode), SuspendFileEncoding(fileEncoding), mode, codePage);
-    if (contents.replacedCharacters && !ConfirmReplacedCharacters(codePage, L"書きかけ終了")) return false;
+    EncodedText contents =
+        EncodeDocumentText(ReadWindowText(window, mode), SuspendFileEncoding(fileEncoding), mode, codePage);
+    if (contents.replacedCharacters && !ConfirmReplacedCharacters(window.main, codePage, L"書きかけ終了")) return false;
     *bytes = contents.bytes;
     return true;
 }
 
-void ShowSettingsWriteFailure()
+void ShowSettingsWriteFailure(HWND owner)
 {
-    ShowMessage(g_hwndMain,
+    ShowMessage(owner,
                 L"設定を保存できませんでした。\nアクセス権限が正しく設定され、構成されていることを確認してください。",
                 kCaption, MB_ICONWARNING);
 }
 
 // The key is opened before the file is replaced, so a refused key leaves the earlier
 // suspend state whole; the file goes in whole or not at all.
-int StoreSuspendData(const EditorSettings& settings, const std::string& bytes)
+int StoreSuspendData(HWND owner, const EditorSettings& settings, const std::string& bytes)
 {
     std::wstring path;
     if (!PrepareSuspendFile(&path)) {
-        ShowMessage(g_hwndMain, kSuspendFailed, kCaption, MB_ICONERROR);
+        ShowMessage(owner, kSuspendFailed, kCaption, MB_ICONERROR);
         return 0;
     }
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kVendorRegistryKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                         nullptr) != ERROR_SUCCESS) {
-        ShowSettingsWriteFailure();
+        ShowSettingsWriteFailure(owner);
         return 0;
     }
     if (WriteFileReplacing(path.c_str(), bytes).stage != ReplaceDone) {
         RegCloseKey(key);
-        ShowMessage(g_hwndMain, kSuspendFailed, kCaption, MB_ICONERROR);
+        ShowMessage(owner, kSuspendFailed, kCaption, MB_ICONERROR);
         return 0;
     }
     bool written = WriteSuspendValues(key, settings);
     RegCloseKey(key);
     if (!written) {
-        ShowSettingsWriteFailure();
+        ShowSettingsWriteFailure(owner);
         return 0;
     }
     return 1;
@@ -93,53 +92,55 @@ void DiscardSuspendData(HKEY key, const std::wstring& path)
 }
 
 // The suspend file's mark differs from the one recorded: read it by its own mark?
-bool AcceptOtherEncoding()
+bool AcceptOtherEncoding(HWND owner)
 {
-    return ShowMessage(g_hwndMain,
+    return ShowMessage(owner,
         L"書きかけ終了データの文字列エンコードと書きかけ終了時に取得された文字列エンコードが一致しません。\n"
         L"続行すると、自動判別モードで書きかけ終了データの復元を試みますが、書きかけ終了データが正常に復元されない可能性があります。\n\n"
         L"自動判別モードに切り替えて復元を試みますか？([いいえ] ボタンを押すと復元を中止します。)",
         L"書きかけ終了データの復元確認", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-int RestoreFromFile(const EditorSettings& settings, HKEY key, const std::wstring& path)
+int RestoreFromFile(const EditorWindow& window, EditorDocument* document, const EditorSettings& settings, HKEY key,
+                    const std::wstring& path)
 {
     if (!FileExists(path.c_str())) {
-        ShowMessage(g_hwndMain,
+        ShowMessage(window.main,
                     L"書きかけ終了データを復元中にエラーが発生しました。\n書きかけ終了時に設定されたデータを破棄します。",
                     kCaption, MB_ICONWARNING);
         DiscardSuspendData(key, path);
         return 0;
     }
-    if (DetectEncodingMark(path.c_str()) != settings.IsUnicode && !AcceptOtherEncoding()) return 0;
-    if (!OpenDocumentByPath(path.c_str()).opened) return 0;
+    if (DetectEncodingMark(path.c_str()) != settings.IsUnicode && !AcceptOtherEncoding(window.main)) return 0;
+    if (!OpenDocumentByPath(window, document, path.c_str()).opened) return 0;
     // The suspend file holds the control's CR LF; the document's file had its own style.
     bool known = settings.LineEndStyle == LineEndLf || settings.LineEndStyle == LineEndCr;
-    g_lineEndStyle = known ? static_cast<LineEndStyle>(settings.LineEndStyle) : LineEndCrLf;
-    SendMessageW(g_hwndEdit, EM_SETMODIFY, TRUE, 0);
+    document->lineEnds = known ? static_cast<LineEndStyle>(settings.LineEndStyle) : LineEndCrLf;
+    SendMessageW(window.edit, EM_SETMODIFY, TRUE, 0);
     DiscardSuspendData(key, path);
     return 1;
 }
 
 }  // namespace
 
-int SuspendDocument(EditorSettings settings, TextEncoding fileEncoding)
+int SuspendDocument(const EditorWindow& window, const EditorDocument& document, EditorSettings settings,
+                    TextEncoding fileEncoding)
 {
     if (!ConfirmSuspend()) return 0;
-    FillSuspendValues(&settings, fileEncoding);
-    if (GetWindowTextLengthW(g_hwndEdit) == 0) {
-        ShowMessage(g_hwndMain, L"書きかけ終了するには最低でも 1 文字は入力してください。", kCaption, MB_ICONWARNING);
+    FillSuspendValues(&settings, document, fileEncoding);
+    if (GetWindowTextLengthW(window.edit) == 0) {
+        ShowMessage(window.main, L"書きかけ終了するには最低でも 1 文字は入力してください。", kCaption, MB_ICONWARNING);
         return 0;
     }
     std::string bytes;
-    if (!EncodeSuspendText(fileEncoding, &bytes)) return 0;
-    if (!StoreSuspendData(settings, bytes)) return 0;
-    ShowMessage(g_hwndMain, L"書きかけ終了処理が完了しました。\n次回起動時に復元されます。", kCaption,
+    if (!EncodeSuspendText(window, fileEncoding, &bytes)) return 0;
+    if (!StoreSuspendData(window.main, settings, bytes)) return 0;
+    ShowMessage(window.main, L"書きかけ終了処理が完了しました。\n次回起動時に復元されます。", kCaption,
                 MB_ICONINFORMATION);
     return 1;
 }
 
-int ResumeDocument(EditorSettings settings, HWND window)
+int ResumeDocument(const EditorWindow& window, EditorDocument* document, EditorSettings settings)
 {
     if (settings.SleepModeFlag != 1) return 0;
     HKEY key = nullptr;
@@ -148,13 +149,13 @@ int ResumeDocument(EditorSettings settings, HWND window)
     if (!VendorAppDataFolder(false, &folder)) {
         // Nothing is opened or deleted under a path nobody can name; a later start tries again.
         RegCloseKey(key);
-        ShowMessage(window,
+        ShowMessage(window.main,
                     L"書きかけ終了データの保存先 (アプリケーション データ フォルダ) を取得できませんでした。\n"
                     L"書きかけ終了データはそのまま残し、次回の起動時にもう一度復元を試みます。",
                     kCaption, MB_ICONWARNING);
         return 0;
     }
-    int restored = RestoreFromFile(settings, key, SuspendFilePathIn(folder));
+    int restored = RestoreFromFile(window, document, settings, key, SuspendFilePathIn(folder));
     RegCloseKey(key);
     return restored;
 }
