@@ -5,6 +5,7 @@
 #include "language.h"
 #include "message_box.h"
 #include "package_check.h"
+#include "posted_answer.h"
 #include "preview_pane.h"
 #include "resource.h"
 #include "skin_list.h"
@@ -132,8 +133,7 @@ void QueueCheck(HWND owner, const std::wstring& path)
         auto result = std::make_unique<CheckResult>();
         result->request = request;
         result->error = CheckSkinPackage(path, japanese, &result->findings);
-        if (!cancel && PostMessageW(owner, WM_PACKAGE_CHECKED, 0, reinterpret_cast<LPARAM>(result.get())))
-            result.release();
+        if (!cancel) PostAnswer(owner, WM_PACKAGE_CHECKED, std::move(result));
     });
 }
 
@@ -153,7 +153,7 @@ void CheckSelectedPackage(HWND owner)
 
 void ShowPackageCheck(HWND owner, LPARAM lParam)
 {
-    std::unique_ptr<CheckResult> result(reinterpret_cast<CheckResult*>(lParam));
+    std::unique_ptr<CheckResult> result = TakeAnswer<CheckResult>(lParam);
     if (result->request != g_request) return;
     const wchar_t* caption = UiText(kCaptionJapanese, kCaptionEnglish);
     if (result->error != ZipReadOk) {
@@ -174,7 +174,5 @@ void StopPackageCheck() { g_workers.AskToStop(); }
 void WaitForPackageCheck(HWND owner, DWORD milliseconds)
 {
     g_workers.Stop(milliseconds);
-    MSG message;
-    while (PeekMessageW(&message, owner, WM_PACKAGE_CHECKED, WM_PACKAGE_CHECKED, PM_REMOVE))
-        delete reinterpret_cast<CheckResult*>(message.lParam);
+    DiscardAnswers<CheckResult>(owner, WM_PACKAGE_CHECKED);
 }

@@ -6,6 +6,7 @@
 #include "fennick.h"
 #include "language.h"
 #include "message_box.h"
+#include "posted_answer.h"
 #include "resource.h"
 #include "screen_dpi.h"
 #include "skin_list.h"
@@ -156,7 +157,7 @@ void QueuePreview(const std::wstring& path, unsigned request)
         LoadPackagePreview(path, cache, &result->preview, options);
         if (cancel) return;
         ReducePicture(&result->preview.picture, width, height);
-        if (PostMessageW(pane, WM_PREVIEW_DONE, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
+        PostAnswer(pane, WM_PREVIEW_DONE, std::move(result));
     });
 }
 
@@ -180,7 +181,7 @@ void PreviewSelection()
 // Only the answer to the last request is shown: the selection may have moved on since.
 void TakePreview(LPARAM lParam)
 {
-    std::unique_ptr<PaneResult> result(reinterpret_cast<PaneResult*>(lParam));
+    std::unique_ptr<PaneResult> result = TakeAnswer<PaneResult>(lParam);
     if (result->request != g_pane.request || !g_pane.settings.shown) return;
     g_pane.preview = std::make_unique<PackagePreview>(std::move(result->preview));
     ShowPreviewText();
@@ -314,9 +315,7 @@ void StopPreviewPane() { g_pane.workers.AskToStop(); }
 void WaitForPreviewPane(DWORD milliseconds)
 {
     g_pane.workers.Stop(milliseconds);
-    MSG message;
-    while (g_pane.window && PeekMessageW(&message, g_pane.window, WM_PREVIEW_DONE, WM_PREVIEW_DONE, PM_REMOVE))
-        delete reinterpret_cast<PaneResult*>(message.lParam);
+    DiscardAnswers<PaneResult>(g_pane.window, WM_PREVIEW_DONE);
 }
 
 void PreviewSelectionLater()

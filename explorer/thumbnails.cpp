@@ -4,6 +4,7 @@
 
 #include "fennick.h"
 #include "language.h"
+#include "posted_answer.h"
 #include "resource.h"
 #include "screen_dpi.h"
 #include "skin_list.h"
@@ -83,7 +84,7 @@ void QueueThumbnail(const std::wstring& path, const std::wstring& key)
         if (cancel) return;
         auto result = std::make_unique<ThumbnailResult>(ThumbnailResult{key, side, {}, true});
         DrawThumbnail(path, cache, cancel, result.get());
-        if (PostMessageW(window, WM_THUMBNAIL_DONE, 0, reinterpret_cast<LPARAM>(result.get()))) result.release();
+        PostAnswer(window, WM_THUMBNAIL_DONE, std::move(result));
     });
 }
 
@@ -176,9 +177,7 @@ void StopThumbnails() { g_thumbnails.workers.AskToStop(); }
 void WaitForThumbnails(DWORD milliseconds)
 {
     g_thumbnails.workers.Stop(milliseconds);
-    MSG message;
-    while (PeekMessageW(&message, g_thumbnails.window, WM_THUMBNAIL_DONE, WM_THUMBNAIL_DONE, PM_REMOVE))
-        delete reinterpret_cast<ThumbnailResult*>(message.lParam);
+    DiscardAnswers<ThumbnailResult>(g_thumbnails.window, WM_THUMBNAIL_DONE);
 }
 
 void RequestThumbnails()
@@ -209,7 +208,7 @@ void RequestThumbnails()
 
 void TakeThumbnail(LPARAM lParam)
 {
-    std::unique_ptr<ThumbnailResult> result(reinterpret_cast<ThumbnailResult*>(lParam));
+    std::unique_ptr<ThumbnailResult> result = TakeAnswer<ThumbnailResult>(lParam);
     // Drawn again when it is asked for again; and a picture drawn twice keeps the first.
     if (result->passing || g_thumbnails.cache.count(result->key)) return;
     int image = 0;

@@ -1,6 +1,7 @@
 // The skin preview's work on worker threads: a view drawn for the window, the picture saved as a PNG.
 #include "skin_preview_jobs.h"
 
+#include "posted_answer.h"
 #include "skin_preview_logic.h"
 
 #include <algorithm>
@@ -31,12 +32,6 @@ int ChosenView(const std::vector<SkinViewEntry>& views, const RenderQuestion& qu
     return chosen;
 }
 
-template <typename Answer>
-void Post(HWND window, UINT message, std::unique_ptr<Answer> answer)
-{
-    if (PostMessageW(window, message, 0, reinterpret_cast<LPARAM>(answer.get()))) answer.release();
-}
-
 }  // namespace
 
 void QueueRender(SkinWorkers& workers, HWND window, const RenderQuestion& question)
@@ -61,7 +56,7 @@ void QueueRender(SkinWorkers& workers, HWND window, const RenderQuestion& questi
         RenderSkinView(question.text, files, cache, options, &answer->picture);
         if (cancel) return;
         LayOverChecker(&answer->picture);
-        Post(window, WM_PREVIEW_RENDERED, std::move(answer));
+        PostAnswer(window, WM_PREVIEW_RENDERED, std::move(answer));
     });
 }
 
@@ -80,6 +75,6 @@ void QueueSave(SkinWorkers& workers, HWND window, const RenderQuestion& question
         if (cancel) return;
         answer->empty = !still.viewFound || still.pixels.empty();
         if (!answer->empty) answer->saved = SaveSkinPictureAsPng(still, path, &answer->error);
-        Post(window, WM_PREVIEW_SAVED, std::move(answer));
+        PostAnswer(window, WM_PREVIEW_SAVED, std::move(answer));
     });
 }

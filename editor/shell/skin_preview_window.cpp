@@ -6,6 +6,7 @@
 #include "editor_context.h"
 #include "message_box.h"
 #include "packager_command.h"
+#include "posted_answer.h"
 #include "preview_settings.h"
 #include "resource.h"
 #include "screen_dpi.h"
@@ -182,7 +183,7 @@ void SizeToPicture(Preview& preview);
 // Only the last render asked for is shown: the document, the view or the hover may have moved on.
 void TakeRender(Preview& preview, LPARAM lParam)
 {
-    std::unique_ptr<RenderAnswer> answer(reinterpret_cast<RenderAnswer*>(lParam));
+    std::unique_ptr<RenderAnswer> answer = TakeAnswer<RenderAnswer>(lParam);
     if (answer->number != preview.asked) return;
     if (answer->listedViews) ShowViews(preview, std::move(answer->views), answer->viewIndex);
     preview.rendered = std::move(answer->picture);
@@ -201,7 +202,7 @@ void TakeRender(Preview& preview, LPARAM lParam)
 
 void TakeSave(Preview& preview, LPARAM lParam)
 {
-    std::unique_ptr<SaveAnswer> answer(reinterpret_cast<SaveAnswer*>(lParam));
+    std::unique_ptr<SaveAnswer> answer = TakeAnswer<SaveAnswer>(lParam);
     if (answer->empty) {
         ShowMessage(preview.dialog, L"保存できる画像がありません。", kCaption, MB_ICONWARNING);
     } else if (!answer->saved) {
@@ -493,11 +494,8 @@ void StopWorkers(Preview& preview)
     const DWORD start = GetTickCount();
     preview.renders.Stop(kStopWait);
     preview.saves.Stop(kStopWait - std::min(kStopWait, GetTickCount() - start));
-    MSG message;
-    while (PeekMessageW(&message, preview.dialog, WM_PREVIEW_RENDERED, WM_PREVIEW_RENDERED, PM_REMOVE))
-        delete reinterpret_cast<RenderAnswer*>(message.lParam);
-    while (PeekMessageW(&message, preview.dialog, WM_PREVIEW_SAVED, WM_PREVIEW_SAVED, PM_REMOVE))
-        delete reinterpret_cast<SaveAnswer*>(message.lParam);
+    DiscardAnswers<RenderAnswer>(preview.dialog, WM_PREVIEW_RENDERED);
+    DiscardAnswers<SaveAnswer>(preview.dialog, WM_PREVIEW_SAVED);
 }
 
 void OnInitDialog(HWND dialog)

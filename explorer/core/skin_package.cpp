@@ -91,11 +91,6 @@ const PackageEntry* FindPackageDefinition(const Package& package)
     return nullptr;
 }
 
-std::wstring DecodeDefinitionBytes(const std::string& bytes)
-{
-    return DecodeSkinText(bytes);
-}
-
 bool IsDefinitionTooLarge(const PackageEntry& definition) { return definition.header.size > kSkinLongestDefinition; }
 
 ZipReadError ReadDefinitionText(const Package& package, const PackageEntry& definition, std::wstring* text)
@@ -105,7 +100,7 @@ ZipReadError ReadDefinitionText(const Package& package, const PackageEntry& defi
     ByteBuffer bytes;
     const ZipReadError error = definition.error != ZipReadOk ? definition.error : ReadPackageEntry(package, definition, &bytes);
     if (error == ZipReadOk)
-        *text = DecodeDefinitionBytes(std::string(reinterpret_cast<const char*>(bytes.data.get()), bytes.size));
+        *text = DecodeSkinText(std::string(reinterpret_cast<const char*>(bytes.data.get()), bytes.size));
     return error;
 }
 

@@ -32,8 +32,6 @@ const wchar_t* NoDefinitionText(bool japanese);
 // entry in the package's order, null when there is none.
 const PackageEntry* FindPackageDefinition(const Package& package);
 
-// A definition's bytes as text, as the editor reads the file: by its byte-order mark, ANSI without one.
-std::wstring DecodeDefinitionBytes(const std::string& bytes);
 // A definition's entry holds more than kSkinLongestDefinition bytes: it is not read.
 bool IsDefinitionTooLarge(const PackageEntry& definition);
 // The definition entry read and decoded; the reader's reason when it cannot be read. One too

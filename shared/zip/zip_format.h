@@ -58,9 +58,6 @@ bool IsSkinDefinitionName(const std::string& entryName);
 DosDateTime DosDateTimeFromLocalTime(const SYSTEMTIME& local);
 DosDateTime DosDateTimeFromFileTime(const FILETIME& utc);
 
-// Deflate is kept only when it made the file smaller.
-inline bool KeepDeflated(uint64_t size, uint64_t compressedSize) { return compressedSize < size; }
-
 size_t LocalHeaderSize(const ZipEntry& entry);
 void AppendLocalHeader(const ZipEntry& entry, std::vector<unsigned char>* out);
 void AppendCentralRecord(const ZipEntry& entry, std::vector<unsigned char>* out);

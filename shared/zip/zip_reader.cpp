@@ -267,7 +267,7 @@ ZipReadError CheckLocalHeader(HeaderWindow* window, uint64_t directoryOffset, Pa
 {
     const ZipEntry& central = entry->header;
     uint64_t offset = central.localHeaderOffset, fileSize = window->file->size;
-    size_t size = kZipLocalHeaderSize + central.name.size();
+    size_t size = LocalHeaderSize(central);
     if (offset + size > fileSize) return ZipReadPastEnd;
     const unsigned char* bytes = ReadThroughWindow(window, offset, size);
     if (!bytes) return ZipReadUnreadable;

@@ -85,7 +85,7 @@ TEST(SkinPackage, PackagesOfTheTestSkinsDrawAsTheirFolders)
 
         SkinFolderSource folder(skins + c.folder);
         SkinPicture expected;
-        RenderSkinView(DecodeDefinitionBytes(FileBytes(skins + c.folder + L"\\" + c.definition)), folder, cache,
+        RenderSkinView(DecodeSkinText(FileBytes(skins + c.folder + L"\\" + c.definition)), folder, cache,
                        SkinRenderOptions(), &expected);
         ASSERT_TRUE(preview.picture.viewFound);
         EXPECT_TRUE(preview.picture.problems.empty());
@@ -136,7 +136,7 @@ TEST(SkinPackage, DefinitionsAreDecodedByTheirMarks)
         {std::string("\xFE\xFF\0<\x65\xE5", 6), L"<日"},
         {"", L""},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.text, DecodeDefinitionBytes(c.bytes));
+    for (const auto& c : cases) EXPECT_EQ(c.text, DecodeSkinText(c.bytes));
 }
 
 TEST(SkinPackage, PicturesShrinkToFitAndAverageWhatTheyCover)
